@@ -1,0 +1,46 @@
+# The native tree: portable core + fake platform, unit tests twice (plain and
+# sanitized), benchmarks.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB FAKE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/fake/*.cpp)
+file(GLOB_RECURSE NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*.cpp)
+list(FILTER NATIVE_TEST_SOURCES EXCLUDE REGEX "/tests/(win32|e2e)/")
+
+set(SANITIZE_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+
+# One core library and one test program per flavour; the sanitized flavour
+# compiles the same sources again with the sanitizer flags.
+function(tessaline_native_flavour suffix label)
+  set(core tessaline_core${suffix})
+  add_library(${core} STATIC ${CORE_SOURCES} ${FAKE_SOURCES})
+  target_include_directories(${core} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_compile_options(${core} PRIVATE ${WARNINGS})
+  set(tests tessaline_tests${suffix})
+  add_executable(${tests} ${NATIVE_TEST_SOURCES})
+  target_include_directories(${tests} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_compile_options(${tests} PRIVATE ${WARNINGS})
+  target_link_libraries(${tests} PRIVATE ${core} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${tests} PRIVATE
+    TESS_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  if(ARGN)
+    target_compile_options(${core} PUBLIC ${ARGN})
+    target_link_options(${core} PUBLIC ${ARGN})
+  endif()
+  gtest_discover_tests(${tests}
+    TEST_PREFIX "${label}."
+    PROPERTIES LABELS ${label}
+    DISCOVERY_TIMEOUT 60)
+endfunction()
+
+tessaline_native_flavour("" native)
+tessaline_native_flavour("_sanitize" sanitize ${SANITIZE_FLAGS})
+
+# Benchmarks: built (so they never rot), run by hand or by bench/run.sh.
+find_package(benchmark QUIET)
+file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+if(benchmark_FOUND AND BENCH_SOURCES)
+  add_executable(tessaline_bench ${BENCH_SOURCES})
+  target_compile_options(tessaline_bench PRIVATE ${WARNINGS})
+  target_link_libraries(tessaline_bench PRIVATE tessaline_core benchmark::benchmark)
+endif()

@@ -1,0 +1,67 @@
+# The win32 tree: tessaline.exe, the Windows tests and the end-to-end tests,
+# all run through Wine inside one Xvfb session per ctest run (the fixture
+# "wine_session" below starts it and ends what it started).
+set(WIN_FLAGS -municode)
+set(WIN_LINK -static -static-libgcc -static-libstdc++ -municode)
+
+file(GLOB WIN32_PLATFORM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp)
+
+add_library(tessaline_core STATIC ${CORE_SOURCES} ${WIN32_PLATFORM_SOURCES})
+target_include_directories(tessaline_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(tessaline_core PRIVATE ${WARNINGS} ${WIN_FLAGS})
+target_compile_definitions(tessaline_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+  _WIN32_WINNT=0x0601)
+target_link_libraries(tessaline_core PUBLIC ole32 uuid shell32 user32 gdi32 comctl32 comdlg32 shlwapi)
+
+file(GLOB RC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.rc)
+enable_language(RC)
+add_executable(tessaline WIN32 ${VIEW_SOURCES} ${RC_SOURCES})
+target_compile_options(tessaline PRIVATE ${WARNINGS} ${WIN_FLAGS})
+target_link_options(tessaline PRIVATE ${WIN_LINK} -mwindows)
+target_link_libraries(tessaline PRIVATE tessaline_core)
+
+# GoogleTest from Debian's sources, cross-built.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(WINE_SESSION ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh)
+set(WINE_STATE ${CMAKE_BINARY_DIR}/wine-session)
+
+add_test(NAME wine_session_start COMMAND ${WINE_SESSION} start ${WINE_STATE})
+add_test(NAME wine_session_stop COMMAND ${WINE_SESSION} stop ${WINE_STATE})
+set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine_session LABELS "wine;e2e")
+set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session LABELS "wine;e2e")
+
+# Windows tests: one program, one CTest test, run by Wine in the session.
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+add_executable(tessaline_win32_tests ${WIN32_TEST_SOURCES})
+target_compile_options(tessaline_win32_tests PRIVATE ${WARNINGS} ${WIN_FLAGS})
+target_link_options(tessaline_win32_tests PRIVATE ${WIN_LINK})
+target_include_directories(tessaline_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(tessaline_win32_tests PRIVATE tessaline_core gtest gmock)
+add_test(NAME wine.platform
+  COMMAND ${WINE_SESSION} run ${WINE_STATE} $<TARGET_FILE:tessaline_win32_tests>)
+set_tests_properties(wine.platform PROPERTIES FIXTURES_REQUIRED wine_session LABELS wine
+  TIMEOUT 300)
+
+# End-to-end: the test driver (a console program run in the same prefix) and
+# one CTest test per tests/e2e/test_*.sh script.
+file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
+add_executable(e2e_driver ${DRIVER_SOURCES})
+target_compile_options(e2e_driver PRIVATE ${WARNINGS} ${WIN_FLAGS})
+target_link_options(e2e_driver PRIVATE ${WIN_LINK})
+target_link_libraries(e2e_driver PRIVATE user32 gdi32 kernel32)
+
+file(GLOB E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
+foreach(script ${E2E_SCRIPTS})
+  get_filename_component(name ${script} NAME_WE)
+  string(REGEX REPLACE "^test_" "" name ${name})
+  add_test(NAME e2e.${name}
+    COMMAND ${WINE_SESSION} script ${WINE_STATE} ${script}
+            $<TARGET_FILE:tessaline> $<TARGET_FILE:e2e_driver> ${CMAKE_SOURCE_DIR}/data)
+  set_tests_properties(e2e.${name} PROPERTIES FIXTURES_REQUIRED wine_session LABELS e2e
+    TIMEOUT 300 RESOURCE_LOCK wine_desktop)
+endforeach()
+set_tests_properties(wine.platform PROPERTIES RESOURCE_LOCK wine_desktop)

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds tessaline.exe, installs it with its installation image into a private
+# Wine prefix (build/win32/run-prefix) as C:\Program Files\Quillory\Tessaline,
+# and starts it. Without a DISPLAY it runs headless: it waits for the main
+# window, saves a screenshot to build/screenshots/main.png and closes the
+# program normally.
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$(pwd)
+
+scripts/install-deps.sh
+scripts/build.sh win32 tessaline e2e_driver
+
+state=build/win32/run-session
+prefix=$root/build/win32/run-prefix
+session() { scripts/wine-session.sh "$@"; }
+
+headless=1
+[[ -n ${DISPLAY:-} ]] && headless=0
+if ((!headless)); then
+    session start "$state" --display "$DISPLAY" --prefix "$prefix" >/dev/null
+else
+    session start "$state" --prefix "$prefix" >/dev/null
+fi
+trap 'session stop "$state"' EXIT
+source "$state/env"
+
+install_dir="$WINEPREFIX/drive_c/Program Files/Quillory/Tessaline"
+mkdir -p "$install_dir"
+cp -a data/. "$install_dir"/
+cp build/win32/tessaline.exe "$install_dir/"
+exe='C:\Program Files\Quillory\Tessaline\tessaline.exe'
+
+if ((!headless)); then
+    wine "$exe"
+    exit 0
+fi
+
+driver() { wine build/win32/e2e_driver.exe "$@" | tr -d '\r'; }
+wine "$exe" >/dev/null 2>&1 &
+pid=$!
+driver wait TMainFrm 30000 >/dev/null || { echo "run.sh: the main window did not appear" >&2; exit 1; }
+sleep 1
+mkdir -p build/screenshots
+import -display "$DISPLAY" -window root build/screenshots/main.png
+driver close TMainFrm
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+echo "run.sh: screenshot saved to $root/build/screenshots/main.png"

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test layer through CTest:
+#   native    unit tests of the portable code with the fake platform
+#   sanitize  the same tests built with AddressSanitizer + UBSan
+#   wine      the Windows platform layer, cross-built, run under Wine in Xvfb
+#   e2e       the real tessaline.exe under Xvfb + Wine, driven from outside
+# Installs what it needs first. Exits non-zero when anything fails.
+set -uo pipefail
+cd "$(dirname "$0")"
+
+scripts/install-deps.sh || exit 1
+scripts/build.sh all || exit 1
+
+status=0
+ctest --test-dir build/native --output-on-failure -j2 || status=1
+ctest --test-dir build/win32 --output-on-failure || status=1
+
+if ((status)); then echo "test.sh: FAILED"; else echo "test.sh: all layers passed"; fi
+exit $status
