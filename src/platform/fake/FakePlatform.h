@@ -1,0 +1,113 @@
+// The platform in memory, for the native tests.
+//
+// Files live in a map keyed by the path folded to lower case (Windows paths are
+// case-insensitive); folders are a set. Writes can be made to fail, the
+// clipboard, key strokes and shell opens are recorded, and the foreground
+// window, layouts and message answers are scripted by the test.
+// Code pages convert through iconv, as the native build's stand-in for
+// MultiByteToWideChar / WideCharToMultiByte.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace tess {
+
+class FakePlatform : public Platform {
+public:
+    FakePlatform();
+
+    // Files and folders.
+    bool FileExists(const std::u16string& path) override;
+    bool DirectoryExists(const std::u16string& path) override;
+    bool CreateDirectories(const std::u16string& path) override;
+    bool CopyFileTo(const std::u16string& from, const std::u16string& to,
+                    bool noOverwrite) override;
+    bool RemoveFile(const std::u16string& path) override;
+    std::vector<std::u16string> ListFiles(const std::u16string& folder,
+                                          const std::u16string& pattern) override;
+    std::optional<Bytes> ReadWholeFile(const std::u16string& path) override;
+    bool ReplaceFileContents(const std::u16string& path, const Bytes& contents) override;
+
+    std::u16string GetEnvironment(const std::u16string& name) override;
+    std::u16string DocumentsFolder() override { return documentsFolder; }
+    bool AcquireSingleInstanceLock(const std::u16string& name) override;
+
+    std::u16string DecodeCodePage(unsigned codePage, const Bytes& bytes) override;
+    Bytes EncodeCodePage(unsigned codePage, const std::u16string& text) override;
+
+    bool SetClipboardText(const std::u16string& text) override;
+    bool SetClipboardRichText(const Bytes& rtf, const std::u16string& text) override;
+    std::optional<std::u16string> GetClipboardText() override { return clipboardText; }
+    std::optional<Bytes> GetClipboardRichText() override { return clipboardRtf; }
+
+    WindowId ForegroundWindow() override { return foreground; }
+    std::u16string WindowTitle(WindowId window) override;
+    bool BringToFront(WindowId window) override;
+
+    void SendKey(std::uint16_t virtualKey, bool down) override;
+
+    std::u16string ActiveLayoutName() override { return activeLayout; }
+    bool ActivateLayout(const std::u16string& layoutName) override;
+    int OsMajorVersion() override { return osMajorVersion; }
+    bool CapsLockOn() override { return capsLock; }
+
+    bool ShellOpen(const std::u16string& path) override;
+
+    // --- Test controls -------------------------------------------------------
+    // Puts a file (creating its folders) without going through the program.
+    void PutFile(const std::u16string& path, const Bytes& contents);
+    // Every write to this path (ReplaceFileContents or a copy onto it) fails.
+    void FailWritesTo(const std::u16string& path) { failingWrites.insert(Fold(path)); }
+    // The original spelling of every file path, sorted, for whole-tree checks.
+    std::vector<std::u16string> AllFiles() const;
+
+    std::map<std::u16string, std::u16string> environment;
+    std::u16string documentsFolder = u"C:\\Users\\user\\Documents";
+
+    std::optional<std::u16string> clipboardText;
+    std::optional<Bytes> clipboardRtf;
+    int clipboardWrites = 0;
+
+    struct KeyStroke {
+        std::uint16_t virtualKey;
+        bool down;
+        bool operator==(const KeyStroke&) const = default;
+    };
+    std::vector<KeyStroke> keyStrokes;
+
+    WindowId foreground = 0;
+    std::map<WindowId, std::u16string> windowTitles;
+    bool bringToFrontSucceeds = true;
+    std::vector<WindowId> broughtToFront;
+
+    std::u16string activeLayout = u"00000411";
+    std::set<std::u16string> loadableLayouts = {u"00000411", u"00000409", kThaiKedmaneeLayout,
+                                                kThaiPattachoteLayout};
+    std::vector<std::u16string> activatedLayouts;
+    int osMajorVersion = 10;
+    bool capsLock = false;
+
+    bool shellOpenSucceeds = true;
+    std::vector<std::u16string> shellOpened;
+
+    std::set<std::u16string> heldMutexes;
+
+    static std::u16string Fold(const std::u16string& path);
+
+private:
+    static std::u16string ParentOf(const std::u16string& path);
+    static std::u16string NameOf(const std::u16string& path);
+
+    // Folded path -> (original path, contents).
+    std::map<std::u16string, std::pair<std::u16string, Bytes>> files_;
+    std::set<std::u16string> directories_;  // folded
+    std::set<std::u16string> failingWrites;
+};
+
+}  // namespace tess

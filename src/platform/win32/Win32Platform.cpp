@@ -1,0 +1,544 @@
+#include "platform/win32/Win32Platform.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <limits>
+#include <string_view>
+#include <utility>
+
+namespace tess {
+namespace {
+
+// On Windows wchar_t and char16_t are both UTF-16 code units, so text crosses
+// the API boundary by a cast, never by a conversion.
+const wchar_t* Wide(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+std::u16string FromWide(const wchar_t* text, std::size_t length) {
+    return std::u16string(reinterpret_cast<const char16_t*>(text), length);
+}
+
+std::u16string FromWide(const std::wstring& text) { return FromWide(text.data(), text.size()); }
+
+class UniqueHandle {
+public:
+    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
+    ~UniqueHandle() { Close(); }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+    HANDLE Get() const { return handle_; }
+    void Reset(HANDLE handle) {
+        Close();
+        handle_ = handle;
+    }
+    // Closing can report a failed delayed write, so callers that care ask.
+    bool Close() {
+        if (!Valid()) return true;
+        const bool closed = CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
+
+DWORD Attributes(const std::u16string& path) { return GetFileAttributesW(Wide(path)); }
+
+// Matches a long file name against "*" / "?" wildcards, ignoring case. The
+// file system's own matching also tries the generated 8.3 name, so that
+// "Leaf*.txt" finds "Leaf360.txta" (short name LEAF36~1.TXT); the listing
+// filters every name through this function to give the literal meaning.
+bool MatchesPattern(std::wstring name, std::wstring pattern) {
+    if (!name.empty()) CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
+    if (!pattern.empty()) CharUpperBuffW(pattern.data(), static_cast<DWORD>(pattern.size()));
+
+    std::size_t n = 0;
+    std::size_t p = 0;
+    std::size_t starAt = std::wstring::npos;  // pattern index of the last "*"
+    std::size_t starName = 0;                 // name index that "*" resumes from
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == L'?' || pattern[p] == name[n])) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == L'*') {
+            starAt = p++;
+            starName = n;
+        } else if (starAt != std::wstring::npos) {
+            p = starAt + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == L'*') ++p;
+    return p == pattern.size();
+}
+
+bool WriteAll(HANDLE file, const Bytes& contents) {
+    const char* data = contents.data();
+    std::size_t left = contents.size();
+    while (left > 0) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(left, 1u << 24));
+        DWORD written = 0;
+        if (!WriteFile(file, data, chunk, &written, nullptr) || written == 0) return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+std::wstring Hex(unsigned long value) {
+    std::wstring digits;
+    do {
+        digits.insert(digits.begin(), L"0123456789abcdef"[value & 0xF]);
+        value >>= 4;
+    } while (value != 0);
+    return digits;
+}
+
+// --- Clipboard ---------------------------------------------------------------
+
+// Another process (a clipboard viewer, a remote-desktop client) may hold the
+// clipboard for a moment; give it a fifth of a second before failing.
+bool OpenClipboardBriefly(HWND owner) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+HGLOBAL GlobalCopy(const void* data, std::size_t size) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!memory) return nullptr;
+    void* target = GlobalLock(memory);
+    if (!target) {
+        GlobalFree(memory);
+        return nullptr;
+    }
+    std::memcpy(target, data, size);
+    GlobalUnlock(memory);
+    return memory;
+}
+
+HGLOBAL GlobalText(const std::u16string& text) {
+    return GlobalCopy(text.c_str(), (text.size() + 1) * sizeof(char16_t));  // with its NUL
+}
+
+UINT RichTextFormat() { return RegisterClipboardFormatW(L"Rich Text Format"); }
+
+// Replaces the whole clipboard with the given formats in one session, so a
+// reader never sees the rich text without its plain text or the other way
+// round. Every handle is consumed: the clipboard takes those it accepted and
+// the rest are freed here.
+bool PutOnClipboard(HWND owner, std::vector<std::pair<UINT, HGLOBAL>> items) {
+    bool ok = true;
+    for (const auto& item : items) ok = ok && item.first != 0 && item.second != nullptr;
+    if (ok && !OpenClipboardBriefly(owner)) ok = false;
+    const bool opened = ok;
+    if (opened) ok = EmptyClipboard() != 0;
+    for (auto& [format, memory] : items) {
+        if (ok && SetClipboardData(format, memory)) continue;  // the clipboard owns it now
+        if (memory) GlobalFree(memory);
+        ok = false;
+    }
+    if (opened) CloseClipboard();
+    return ok;
+}
+
+std::optional<std::string> ReadClipboardFormat(UINT format) {
+    if (format == 0 || !OpenClipboardBriefly(nullptr)) return std::nullopt;
+    std::optional<std::string> result;
+    if (HANDLE data = GetClipboardData(format)) {
+        if (const void* bytes = GlobalLock(data)) {
+            result.emplace(static_cast<const char*>(bytes), GlobalSize(data));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return result;
+}
+
+LRESULT CALLBACK ClipboardOwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Keys that live in the extended block of the keyboard; without the flag a
+// target reads e.g. Delete as the keypad's decimal point.
+bool IsExtendedKey(std::uint16_t key) {
+    switch (key) {
+        case VK_INSERT: case VK_DELETE: case VK_HOME: case VK_END: case VK_PRIOR:
+        case VK_NEXT: case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+        case VK_RCONTROL: case VK_RMENU: case VK_LWIN: case VK_RWIN: case VK_APPS:
+        case VK_DIVIDE: case VK_NUMLOCK: case VK_SNAPSHOT:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+Win32Platform::~Win32Platform() {
+    // What we put on the clipboard was rendered at once, so it stays there
+    // after its owner is gone.
+    if (clipboardOwner_) DestroyWindow(static_cast<HWND>(clipboardOwner_));
+}
+
+// --- Files and folders -------------------------------------------------------
+
+bool Win32Platform::FileExists(const std::u16string& path) {
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32Platform::DirectoryExists(const std::u16string& path) {
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32Platform::CreateDirectories(const std::u16string& path) {
+    if (path.empty()) return false;
+    if (DirectoryExists(path)) return true;
+
+    std::size_t end = path.size();
+    while (end > 0 && IsSeparator(path[end - 1])) --end;
+    std::size_t separator = std::u16string::npos;
+    for (std::size_t i = end; i > 0; --i) {
+        if (IsSeparator(path[i - 1])) {
+            separator = i - 1;
+            break;
+        }
+    }
+    // The parent is strictly shorter, so this ends at a drive, a share or a
+    // root; whether a parent could be made shows in the final check.
+    if (separator != std::u16string::npos && separator > 0) {
+        CreateDirectories(path.substr(0, separator));
+    }
+    CreateDirectoryW(Wide(path), nullptr);
+    return DirectoryExists(path);
+}
+
+bool Win32Platform::CopyFileTo(const std::u16string& from, const std::u16string& to,
+                               bool noOverwrite) {
+    return CopyFileW(Wide(from), Wide(to), noOverwrite ? TRUE : FALSE) != 0;
+}
+
+bool Win32Platform::RemoveFile(const std::u16string& path) {
+    return DeleteFileW(Wide(path)) != 0;
+}
+
+std::vector<std::u16string> Win32Platform::ListFiles(const std::u16string& folder,
+                                                     const std::u16string& pattern) {
+    std::u16string query = folder;
+    if (!query.empty() && !IsSeparator(query.back()) && query.back() != u':') query += u'\\';
+    query += pattern;
+
+    std::vector<std::u16string> names;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileExW(Wide(query), FindExInfoBasic, &found,
+                                     FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    const std::wstring widePattern(Wide(pattern), pattern.size());
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        const std::wstring name(found.cFileName);
+        if (MatchesPattern(name, widePattern)) names.push_back(FromWide(name));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+std::optional<Bytes> Win32Platform::ReadWholeFile(const std::u16string& path) {
+    // Others may keep the file open for writing (an editor, a sync client);
+    // reading must not be refused for that.
+    UniqueHandle file(CreateFileW(Wide(path), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.Valid()) return std::nullopt;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0) return std::nullopt;
+    // Beyond what a 32-bit process can hold in one string.
+    if (static_cast<unsigned long long>(size.QuadPart) > Bytes().max_size() - 4096) {
+        return std::nullopt;
+    }
+
+    // Read until the end rather than trusting the size, which another writer
+    // may change under us.
+    Bytes contents(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t used = 0;
+    for (;;) {
+        if (used == contents.size()) contents.resize(contents.size() + 4096);
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(contents.size() - used, 1u << 24));
+        DWORD got = 0;
+        if (!ReadFile(file.Get(), contents.data() + used, chunk, &got, nullptr)) {
+            return std::nullopt;
+        }
+        if (got == 0) break;
+        used += got;
+    }
+    contents.resize(used);
+    return contents;
+}
+
+bool Win32Platform::ReplaceFileContents(const std::u16string& path, const Bytes& contents) {
+    // The temporary file sits beside the target (a move within one volume is
+    // atomic) and is named after it, so a crash leaves an obvious leftover.
+    static std::atomic<unsigned long> counter{GetTickCount()};
+    const std::wstring target(Wide(path), path.size());
+    // Windows refuses to move over a read-only file but Wine does not; refuse
+    // here so that a book the user protected stays protected on both.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        return false;
+    }
+    std::wstring temp;
+    UniqueHandle file(INVALID_HANDLE_VALUE);
+    for (int attempt = 0; attempt < 100 && !file.Valid(); ++attempt) {
+        temp = target + L".~" + Hex(GetCurrentProcessId()) + L"-" + Hex(++counter) + L".tmp";
+        file.Reset(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid()) {
+            const DWORD error = GetLastError();
+            if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return false;
+        }
+    }
+    if (!file.Valid()) return false;
+
+    bool ok = WriteAll(file.Get(), contents) && FlushFileBuffers(file.Get());
+    ok = file.Close() && ok;
+    ok = ok && MoveFileExW(temp.c_str(), target.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileW(temp.c_str());
+    return ok;
+}
+
+// --- Base folders and environment --------------------------------------------
+
+std::u16string Win32Platform::GetEnvironment(const std::u16string& name) {
+    std::wstring value(256, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetEnvironmentVariableW(Wide(name), value.data(), static_cast<DWORD>(value.size()));
+        if (length == 0) return {};
+        // A length that fits excludes the NUL; one that does not includes it.
+        if (length < value.size()) return FromWide(value.data(), length);
+        value.resize(length);
+    }
+}
+
+std::u16string Win32Platform::DocumentsFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    if (SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) {
+        return {};
+    }
+    return FromWide(folder, wcslen(folder));
+}
+
+// --- Single-instance lock -----------------------------------------------------
+
+bool Win32Platform::AcquireSingleInstanceLock(const std::u16string& name) {
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, Wide(name));
+    // No handle means the name is taken by something this user may not open
+    // (another user's instance): that is a holder too.
+    if (!mutex) return false;
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return false;
+    }
+    // Deliberately never closed: the system releases it when the process ends,
+    // which is exactly how long the lock must last.
+    return true;
+}
+
+// --- Code pages ---------------------------------------------------------------
+
+std::u16string Win32Platform::DecodeCodePage(unsigned codePage, const Bytes& bytes) {
+    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return {};
+    }
+    const int byteCount = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), byteCount, nullptr, 0);
+    if (length <= 0) return {};
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), byteCount, text.data(), length);
+    return FromWide(text);
+}
+
+Bytes Win32Platform::EncodeCodePage(unsigned codePage, const std::u16string& text) {
+    if (text.empty() || text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        return {};
+    }
+    const int length16 = static_cast<int>(text.size());
+    // Without WC_NO_BEST_FIT_CHARS Windows quietly writes look-alikes ("a" for
+    // "ā"), which would change the user's words on the next read.
+    DWORD flags = WC_NO_BEST_FIT_CHARS;
+    const char* fallback = "?";
+    int length = WideCharToMultiByte(codePage, flags, Wide(text), length16, nullptr, 0, fallback,
+                                     nullptr);
+    if (length <= 0 && GetLastError() == ERROR_INVALID_FLAGS) {
+        // Code pages such as UTF-8 accept neither the flag nor a default character.
+        flags = 0;
+        fallback = nullptr;
+        length = WideCharToMultiByte(codePage, flags, Wide(text), length16, nullptr, 0, nullptr,
+                                     nullptr);
+    }
+    if (length <= 0) return {};
+    Bytes bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(codePage, flags, Wide(text), length16, bytes.data(), length, fallback,
+                        nullptr);
+    return bytes;
+}
+
+// --- Clipboard ------------------------------------------------------------------
+
+void* Win32Platform::ClipboardOwner() {
+    // The clipboard documents data set while no window owns it as failing, so
+    // a hidden message-only window owns ours.
+    if (!clipboardOwner_) {
+        static constexpr wchar_t kClass[] = L"TessalineClipboardOwner";
+        const HINSTANCE instance = GetModuleHandleW(nullptr);
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = ClipboardOwnerProc;
+        windowClass.hInstance = instance;
+        windowClass.lpszClassName = kClass;
+        RegisterClassExW(&windowClass);  // already registered by an earlier object is fine
+        clipboardOwner_ = CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                          instance, nullptr);
+    }
+    return clipboardOwner_;
+}
+
+bool Win32Platform::SetClipboardText(const std::u16string& text) {
+    return PutOnClipboard(static_cast<HWND>(ClipboardOwner()),
+                          {{CF_UNICODETEXT, GlobalText(text)}});
+}
+
+bool Win32Platform::SetClipboardRichText(const Bytes& rtf, const std::u16string& text) {
+    // Rich text first: readers that take the first format they know get the
+    // formatted one.
+    Bytes terminated = rtf;
+    terminated.push_back('\0');
+    return PutOnClipboard(static_cast<HWND>(ClipboardOwner()),
+                          {{RichTextFormat(), GlobalCopy(terminated.data(), terminated.size())},
+                           {CF_UNICODETEXT, GlobalText(text)}});
+}
+
+std::optional<std::u16string> Win32Platform::GetClipboardText() {
+    const std::optional<std::string> raw = ReadClipboardFormat(CF_UNICODETEXT);
+    if (!raw) return std::nullopt;
+    // The block may be larger than the text; the text ends at its NUL.
+    std::u16string text(raw->size() / sizeof(char16_t), u'\0');
+    std::memcpy(text.data(), raw->data(), text.size() * sizeof(char16_t));
+    text.resize(std::char_traits<char16_t>::length(text.c_str()));
+    return text;
+}
+
+std::optional<Bytes> Win32Platform::GetClipboardRichText() {
+    std::optional<std::string> raw = ReadClipboardFormat(RichTextFormat());
+    if (!raw) return std::nullopt;
+    raw->resize(std::strlen(raw->c_str()));  // RTF is 7-bit text ended by a NUL
+    return raw;
+}
+
+// --- Other applications' windows ------------------------------------------------
+
+WindowId Win32Platform::ForegroundWindow() {
+    return reinterpret_cast<WindowId>(GetForegroundWindow());
+}
+
+std::u16string Win32Platform::WindowTitle(WindowId window) {
+    const HWND handle = reinterpret_cast<HWND>(window);
+    if (!handle) return {};
+    // The reported length is a hint (the title may change meanwhile); grow
+    // until the title no longer fills the buffer.
+    std::wstring title(static_cast<std::size_t>(std::max(GetWindowTextLengthW(handle), 0)) + 64,
+                       L'\0');
+    for (;;) {
+        const int got = GetWindowTextW(handle, title.data(), static_cast<int>(title.size()));
+        if (got <= 0) return {};
+        if (static_cast<std::size_t>(got) + 1 < title.size()) {
+            return FromWide(title.data(), static_cast<std::size_t>(got));
+        }
+        title.resize(title.size() * 2);
+    }
+}
+
+bool Win32Platform::BringToFront(WindowId window) {
+    const HWND handle = reinterpret_cast<HWND>(window);
+    if (!handle || !IsWindow(handle)) return false;
+    if (IsIconic(handle)) ShowWindow(handle, SW_RESTORE);
+    return SetForegroundWindow(handle) != 0;
+}
+
+// --- Key synthesis -------------------------------------------------------------------
+
+void Win32Platform::SendKey(std::uint16_t virtualKey, bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = (down ? 0 : KEYEVENTF_KEYUP) |
+                       (IsExtendedKey(virtualKey) ? KEYEVENTF_EXTENDEDKEY : 0);
+    SendInput(1, &input, sizeof input);
+}
+
+// --- Keyboard layouts --------------------------------------------------------------
+
+std::u16string Win32Platform::ActiveLayoutName() {
+    wchar_t name[KL_NAMELENGTH] = {};
+    if (!GetKeyboardLayoutNameW(name)) return {};
+    return FromWide(name, wcslen(name));
+}
+
+bool Win32Platform::ActivateLayout(const std::u16string& layoutName) {
+    return LoadKeyboardLayoutW(Wide(layoutName), KLF_ACTIVATE) != nullptr;
+}
+
+int Win32Platform::OsMajorVersion() {
+    // GetVersionEx reports 6.2 to a program without a compatibility manifest
+    // on every Windows from 8 on; RtlGetVersion tells the truth.
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+    if (const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll")) {
+        if (const FARPROC address = GetProcAddress(ntdll, "RtlGetVersion")) {
+            // Through void(*)() so the compiler accepts the change of signature.
+            const auto rtlGetVersion = reinterpret_cast<RtlGetVersionFunction>(
+                reinterpret_cast<void (*)()>(address));
+            if (rtlGetVersion(&info) == 0) return static_cast<int>(info.dwMajorVersion);
+        }
+    }
+    info = OSVERSIONINFOW{};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (GetVersionExW(&info)) return static_cast<int>(info.dwMajorVersion);
+    return 0;
+}
+
+bool Win32Platform::CapsLockOn() {
+    return (GetKeyState(VK_CAPITAL) & 1) != 0;
+}
+
+// --- Shell -------------------------------------------------------------------------
+
+bool Win32Platform::ShellOpen(const std::u16string& path) {
+    const HINSTANCE result =
+        ShellExecuteW(nullptr, L"open", Wide(path), nullptr, nullptr, SW_SHOWNORMAL);
+    // Values up to 32 are error codes.
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+}  // namespace tess

@@ -1,0 +1,90 @@
+// The fake platform stands in for Windows in every native test, so it must
+// behave as the real one does where the program relies on it.
+#include "platform/fake/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include "lib/Wildcard.h"
+#include "shared/CodePageCases.h"
+
+namespace tess {
+namespace {
+
+TEST(FakeCodePages, DecodeAndEncodeTheSharedCases) {
+    FakePlatform platform;
+    for (const auto& c : testing::kCodePageCases) {
+        SCOPED_TRACE(c.codePage);
+        EXPECT_EQ(platform.DecodeCodePage(c.codePage, c.bytes), c.text);
+        EXPECT_EQ(platform.EncodeCodePage(c.codePage, c.text), c.bytes);
+    }
+}
+
+TEST(FakeCodePages, UnconvertibleCharactersBecomeQuestionMarks) {
+    FakePlatform platform;
+    EXPECT_EQ(platform.EncodeCodePage(932, u"aก\U0001F600b"), "a??b");
+    EXPECT_EQ(platform.EncodeCodePage(874, u"กé"), "\xA1?");
+}
+
+TEST(FakeCodePages, AnInvalidByteBecomesOneReplacementAndDecodingGoesOn) {
+    FakePlatform platform;
+    // 0x81 0x20 is no Shift_JIS character; the text after it survives.
+    EXPECT_EQ(platform.DecodeCodePage(932, "a\x81 b"), u"a\uFFFD b");
+    // A lead byte at the very end.
+    EXPECT_EQ(platform.DecodeCodePage(932, "a\x93"), u"a\uFFFD");
+}
+
+TEST(FakeFiles, CopyWithNoOverwriteLeavesAnExistingFileAlone) {
+    FakePlatform platform;
+    platform.PutFile(u"C:\\a\\src.txt", "new");
+    platform.PutFile(u"C:\\b\\dst.txt", "old");
+    EXPECT_FALSE(platform.CopyFileTo(u"C:\\a\\src.txt", u"C:\\b\\dst.txt", true));
+    EXPECT_EQ(*platform.ReadWholeFile(u"C:\\b\\dst.txt"), "old");
+    EXPECT_TRUE(platform.CopyFileTo(u"C:\\a\\src.txt", u"C:\\b\\dst.txt", false));
+    EXPECT_EQ(*platform.ReadWholeFile(u"C:\\b\\dst.txt"), "new");
+    EXPECT_TRUE(platform.CopyFileTo(u"C:\\a\\src.txt", u"C:\\b\\other.txt", true));
+    EXPECT_FALSE(platform.CopyFileTo(u"C:\\a\\none.txt", u"C:\\b\\x.txt", false));
+}
+
+TEST(FakeFiles, PathsAreCaseInsensitiveAndFoldersNeedParents) {
+    FakePlatform platform;
+    EXPECT_FALSE(platform.ReplaceFileContents(u"C:\\no\\such\\f.txt", "x"));
+    EXPECT_TRUE(platform.CreateDirectories(u"C:\\No\\Such"));
+    EXPECT_TRUE(platform.DirectoryExists(u"c:\\no"));
+    EXPECT_TRUE(platform.ReplaceFileContents(u"C:\\no\\such\\f.txt", "x"));
+    EXPECT_TRUE(platform.FileExists(u"C:\\NO\\SUCH\\F.TXT"));
+    // A file in the way of a folder.
+    EXPECT_FALSE(platform.CreateDirectories(u"C:\\no\\such\\f.txt\\deeper"));
+}
+
+TEST(FakeFiles, ListFilesMatchesPatternInOneFolderOnly) {
+    FakePlatform platform;
+    platform.PutFile(u"C:\\s\\Leaf360.txt", "");
+    platform.PutFile(u"C:\\s\\leaf350.TXT", "");
+    platform.PutFile(u"C:\\s\\Leaf360.txta", "");
+    platform.PutFile(u"C:\\s\\notes.txt", "");
+    platform.PutFile(u"C:\\s\\sub\\Leaf1.txt", "");
+    auto names = platform.ListFiles(u"C:\\s", u"Leaf*.txt");
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"leaf350.TXT", u"Leaf360.txt"}));
+}
+
+struct WildcardCase {
+    const char16_t* pattern;
+    const char16_t* name;
+    bool matches;
+};
+
+TEST(Wildcard, Cases) {
+    const WildcardCase cases[] = {
+        {u"*.utx", u"book.utx", true},     {u"*.utx", u"book.utx.bak", false},
+        {u"DB*.csv", u"dbthai.CSV", true}, {u"DB*.csv", u"CandThai.csv", false},
+        {u"a?c", u"abc", true},            {u"a?c", u"ac", false},
+        {u"*", u"", true},                 {u"*a*b*", u"xxaxxbxx", true},
+        {u"*a*b", u"ba", false},           {u"Leaf*.txt", u"Leaf.txt", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WildcardMatch(c.pattern, c.name), c.matches)
+            << std::string(c.pattern, c.pattern + std::char_traits<char16_t>::length(c.pattern));
+}
+
+}  // namespace
+}  // namespace tess
