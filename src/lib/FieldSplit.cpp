@@ -1,0 +1,74 @@
+#include "lib/FieldSplit.h"
+
+namespace tess {
+
+namespace {
+
+bool IsBlank(char16_t c) { return c <= u' '; }
+
+// The shared core of both splitters; NUL is an ordinary blank here.
+std::vector<std::u16string> SplitFields(std::u16string_view line) {
+    std::vector<std::u16string> fields;
+    std::size_t pos = 0;
+    const std::size_t end = line.size();
+    auto skipBlanks = [&] {
+        while (pos < end && IsBlank(line[pos])) ++pos;
+    };
+
+    skipBlanks();
+    while (pos < end) {
+        std::u16string field;
+        if (line[pos] == u'"') {
+            ++pos;
+            while (pos < end) {
+                if (line[pos] == u'"') {
+                    if (pos + 1 < end && line[pos + 1] == u'"') {
+                        field += u'"';
+                        pos += 2;
+                        continue;
+                    }
+                    ++pos;  // the closing quote
+                    break;
+                }
+                field += line[pos++];
+            }
+        } else {
+            // May be empty, as between two commas: every pass of this loop
+            // adds one field and moves on by at least one character.
+            const std::size_t start = pos;
+            while (pos < end && !IsBlank(line[pos]) && line[pos] != u',') ++pos;
+            field.assign(line.substr(start, pos - start));
+        }
+        fields.push_back(std::move(field));
+
+        skipBlanks();
+        if (pos < end && line[pos] == u',') {
+            if (pos + 1 == end) {
+                fields.emplace_back();
+            }
+            ++pos;
+            skipBlanks();
+        }
+        // Anything else here (text right after a closing quote, or the next
+        // word of an unquoted run) starts a further field.
+    }
+    return fields;
+}
+
+}  // namespace
+
+std::vector<std::u16string> SplitTableFields(std::u16string_view line) {
+    return SplitFields(line);
+}
+
+std::vector<std::u16string> SplitWordBookFields(std::u16string_view line) {
+    // The word book reader takes an entry line as a C string, so the first
+    // NUL ends it; in a quoted field the table rules would keep it as text.
+    const std::size_t nul = line.find(u'\0');
+    if (nul != std::u16string_view::npos) {
+        line = line.substr(0, nul);
+    }
+    return SplitFields(line);
+}
+
+}  // namespace tess

@@ -1,0 +1,185 @@
+#include "lib/TextFile.h"
+
+namespace tess {
+
+Lines SplitLines(std::u16string_view text) {
+    Lines lines;
+    std::u16string current;
+    bool pending = false;  // characters (or an empty line) seen since the last terminator
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char16_t c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines.push_back(std::move(current));
+            current.clear();
+            pending = false;
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        } else {
+            current.push_back(c);
+            pending = true;
+        }
+    }
+    if (pending) lines.push_back(std::move(current));
+    return lines;
+}
+
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+    std::u16string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    const std::size_t n = utf8.size();
+    auto byte = [&](std::size_t k) { return static_cast<unsigned char>(utf8[k]); };
+    while (i < n) {
+        unsigned char b = byte(i);
+        char32_t cp;
+        std::size_t len;
+        if (b < 0x80) {
+            cp = b;
+            len = 1;
+        } else if ((b & 0xE0) == 0xC0) {
+            cp = b & 0x1F;
+            len = 2;
+        } else if ((b & 0xF0) == 0xE0) {
+            cp = b & 0x0F;
+            len = 3;
+        } else if ((b & 0xF8) == 0xF0) {
+            cp = b & 0x07;
+            len = 4;
+        } else {
+            out.push_back(u'\uFFFD');
+            ++i;
+            continue;
+        }
+        bool ok = i + len <= n;
+        for (std::size_t k = 1; ok && k < len; ++k) {
+            unsigned char c = byte(i + k);
+            if ((c & 0xC0) != 0x80) ok = false;
+            else cp = (cp << 6) | (c & 0x3F);
+        }
+        // Reject overlong forms, surrogates and values beyond Unicode.
+        static constexpr char32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
+        if (ok && (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) ok = false;
+        if (!ok) {
+            out.push_back(u'\uFFFD');
+            ++i;
+            continue;
+        }
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(cp));
+        }
+        i += len;
+    }
+    return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t cp = text[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = 0xFFFD;  // a lone surrogate has no UTF-8 form
+        }
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else if (cp < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+namespace {
+
+std::u16string DecodeUtf16(const Bytes& bytes, std::size_t start, bool bigEndian) {
+    std::u16string out;
+    out.reserve((bytes.size() - start) / 2);
+    // An odd trailing byte cannot form a code unit and is dropped.
+    for (std::size_t i = start; i + 1 < bytes.size(); i += 2) {
+        auto lo = static_cast<unsigned char>(bytes[i + (bigEndian ? 1 : 0)]);
+        auto hi = static_cast<unsigned char>(bytes[i + (bigEndian ? 0 : 1)]);
+        out.push_back(static_cast<char16_t>(lo | (hi << 8)));
+    }
+    return out;
+}
+
+bool StartsWith(const Bytes& bytes, std::string_view prefix) {
+    return bytes.size() >= prefix.size() && bytes.compare(0, prefix.size(), prefix) == 0;
+}
+
+}  // namespace
+
+std::u16string DecodeTextBytes(Platform& platform, const Bytes& bytes, TextEncoding* detected) {
+    TextEncoding encoding = TextEncoding::Ansi;
+    std::u16string text;
+    if (StartsWith(bytes, "\xEF\xBB\xBF")) {
+        encoding = TextEncoding::Utf8;
+        text = Utf8ToUtf16(std::string_view(bytes).substr(3));
+    } else if (StartsWith(bytes, "\xFF\xFE")) {
+        encoding = TextEncoding::Utf16LE;
+        text = DecodeUtf16(bytes, 2, false);
+    } else if (StartsWith(bytes, "\xFE\xFF")) {
+        encoding = TextEncoding::Utf16BE;
+        text = DecodeUtf16(bytes, 2, true);
+    } else {
+        text = platform.DecodeCodePage(kAnsiCodePage, bytes);
+    }
+    if (detected) *detected = encoding;
+    return text;
+}
+
+std::optional<Lines> ReadTextLines(Platform& platform, const std::u16string& path) {
+    std::optional<Bytes> bytes = platform.ReadWholeFile(path);
+    if (!bytes) return std::nullopt;
+    return SplitLines(DecodeTextBytes(platform, *bytes));
+}
+
+Bytes EncodeAnsiLines(Platform& platform, const Lines& lines) {
+    std::u16string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += u"\r\n";
+    }
+    return platform.EncodeCodePage(kAnsiCodePage, text);
+}
+
+Bytes EncodeUtf16Lines(const Lines& lines) {
+    Bytes out = "\xFF\xFE";
+    auto put = [&out](char16_t c) {
+        out.push_back(static_cast<char>(c & 0xFF));
+        out.push_back(static_cast<char>(c >> 8));
+    };
+    for (const auto& line : lines) {
+        for (char16_t c : line) put(c);
+        put(u'\r');
+        put(u'\n');
+    }
+    return out;
+}
+
+bool WriteAnsiLines(Platform& platform, const std::u16string& path, const Lines& lines) {
+    return platform.ReplaceFileContents(path, EncodeAnsiLines(platform, lines));
+}
+
+bool WriteUtf16Lines(Platform& platform, const std::u16string& path, const Lines& lines) {
+    return platform.ReplaceFileContents(path, EncodeUtf16Lines(lines));
+}
+
+}  // namespace tess

@@ -1,0 +1,49 @@
+// Text files as the program stores them.
+//
+// Reading honours a byte-order mark (UTF-8, UTF-16 LE, UTF-16 BE) and reads
+// everything else as the ANSI code page 932; CR LF, a lone CR and a lone LF
+// each end a line, and a last line without terminator is still a line.
+// Writing produces either code page 932 without a mark or UTF-16 LE with the
+// mark FF FE, CR LF after every line, always through an atomic replace so that
+// a failed write leaves the old file whole.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace tess {
+
+// The ANSI code page of the Japanese systems the program serves.
+inline constexpr unsigned kAnsiCodePage = 932;
+
+enum class TextEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
+
+using Lines = std::vector<std::u16string>;
+
+// Splits text into lines; an empty text has no lines.
+Lines SplitLines(std::u16string_view text);
+
+// Decodes file bytes by their byte-order mark (the mark itself is dropped).
+std::u16string DecodeTextBytes(Platform& platform, const Bytes& bytes,
+                               TextEncoding* detected = nullptr);
+
+// UTF-8 <-> UTF-16 without the platform (malformed UTF-8 bytes become U+FFFD).
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view text);
+
+// Reads a whole file into lines; nothing when the file cannot be read.
+std::optional<Lines> ReadTextLines(Platform& platform, const std::u16string& path);
+
+// The bytes the two writers produce.
+Bytes EncodeAnsiLines(Platform& platform, const Lines& lines);
+Bytes EncodeUtf16Lines(const Lines& lines);
+
+// Replace the file with the lines; false (old file untouched) on failure.
+bool WriteAnsiLines(Platform& platform, const std::u16string& path, const Lines& lines);
+bool WriteUtf16Lines(Platform& platform, const std::u16string& path, const Lines& lines);
+
+}  // namespace tess
