@@ -1,0 +1,28 @@
+// TMainFrm: the main window (view). It builds its controls and forwards events;
+// the rules live in the portable models it drives.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/platform.h"
+
+namespace tess {
+
+class TMainFrm {
+public:
+    explicit TMainFrm(Platform& platform) : platform_(platform) {}
+
+    static bool RegisterWindowClass(HINSTANCE instance);
+    // Creates and shows the window; false when the system refused it.
+    bool Create(HINSTANCE instance, int showCommand);
+    HWND Handle() const { return hwnd_; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    Platform& platform_;
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace tess
