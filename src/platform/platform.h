@@ -29,6 +29,12 @@ using WindowId = std::uintptr_t;
 inline constexpr char16_t kThaiKedmaneeLayout[] = u"0000041E";
 inline constexpr char16_t kThaiPattachoteLayout[] = u"0001041E";
 
+// Message boxes: the program's warnings and notices have a single Yes (or OK)
+// button, its questions Yes and No.
+enum class MessageKind { Warning, Information, Question, Error };
+enum class MessageButtons { Yes, Ok, YesNo };
+enum class MessageAnswer { Yes, No, Ok };
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -94,6 +100,16 @@ public:
     virtual bool ActivateLayout(const std::u16string& layoutName) = 0;
     virtual int OsMajorVersion() = 0;
     virtual bool CapsLockOn() = 0;
+
+    // --- Fonts -----------------------------------------------------------------
+    // Face names of the installed font families.
+    virtual std::vector<std::u16string> InstalledFontNames() = 0;
+
+    // --- Message boxes -----------------------------------------------------------
+    // Shows a modal message box owned by the program's active window and
+    // returns the button chosen.
+    virtual MessageAnswer ShowMessage(const std::u16string& text, MessageKind kind,
+                                      MessageButtons buttons) = 0;
 
     // --- Shell ----------------------------------------------------------------
     // Opens a file with its default application; true when the shell accepted it.

@@ -251,4 +251,16 @@ bool FakePlatform::ShellOpen(const std::u16string& path) {
     return shellOpenSucceeds && FileExists(path);
 }
 
+MessageAnswer FakePlatform::ShowMessage(const std::u16string& text, MessageKind kind,
+                                       MessageButtons buttons) {
+    messages.push_back({text, kind, buttons});
+    if (buttons == MessageButtons::YesNo) {
+        if (scriptedAnswers.empty()) return MessageAnswer::No;
+        MessageAnswer answer = scriptedAnswers.front();
+        scriptedAnswers.erase(scriptedAnswers.begin());
+        return answer;
+    }
+    return buttons == MessageButtons::Yes ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
 }  // namespace tess

@@ -59,6 +59,10 @@ public:
 
     bool ShellOpen(const std::u16string& path) override;
 
+    std::vector<std::u16string> InstalledFontNames() override { return installedFonts; }
+    MessageAnswer ShowMessage(const std::u16string& text, MessageKind kind,
+                              MessageButtons buttons) override;
+
     // --- Test controls -------------------------------------------------------
     // Puts a file (creating its folders) without going through the program.
     void PutFile(const std::u16string& path, const Bytes& contents);
@@ -97,6 +101,18 @@ public:
     std::vector<std::u16string> shellOpened;
 
     std::set<std::u16string> heldMutexes;
+
+    std::vector<std::u16string> installedFonts = {u"Tahoma", u"Segoe UI", u"MS UI Gothic"};
+
+    struct ShownMessage {
+        std::u16string text;
+        MessageKind kind;
+        MessageButtons buttons;
+    };
+    std::vector<ShownMessage> messages;
+    // Answers given to questions, in order; when it runs out, questions are
+    // answered No and notices with their single button.
+    std::vector<MessageAnswer> scriptedAnswers;
 
     static std::u16string Fold(const std::u16string& path);
 

@@ -541,4 +541,42 @@ bool Win32Platform::ShellOpen(const std::u16string& path) {
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
+namespace {
+
+int CALLBACK CollectFontFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM param) {
+    auto* names = reinterpret_cast<std::vector<std::u16string>*>(param);
+    names->push_back(reinterpret_cast<const char16_t*>(font->lfFaceName));
+    return 1;
+}
+
+}  // namespace
+
+std::vector<std::u16string> Win32Platform::InstalledFontNames() {
+    std::vector<std::u16string> names;
+    HDC dc = GetDC(nullptr);
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;  // every family, once per character set
+    EnumFontFamiliesExW(dc, &query, &CollectFontFamily, reinterpret_cast<LPARAM>(&names), 0);
+    ReleaseDC(nullptr, dc);
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+MessageAnswer Win32Platform::ShowMessage(const std::u16string& text, MessageKind kind,
+                                         MessageButtons buttons) {
+    UINT flags = MB_TASKMODAL;
+    switch (kind) {
+        case MessageKind::Warning: flags |= MB_ICONWARNING; break;
+        case MessageKind::Information: flags |= MB_ICONINFORMATION; break;
+        case MessageKind::Question: flags |= MB_ICONQUESTION; break;
+        case MessageKind::Error: flags |= MB_ICONERROR; break;
+    }
+    // Windows has no box with a lone Yes button; OK stands in for it.
+    flags |= buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
+    int result = MessageBoxW(GetActiveWindow(), Wide(text), L"Tessaline", flags);
+    if (buttons == MessageButtons::YesNo) return result == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
+    return buttons == MessageButtons::Yes ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
 }  // namespace tess

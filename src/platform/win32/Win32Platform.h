@@ -57,6 +57,10 @@ public:
 
     bool ShellOpen(const std::u16string& path) override;
 
+    std::vector<std::u16string> InstalledFontNames() override;
+    MessageAnswer ShowMessage(const std::u16string& text, MessageKind kind,
+                              MessageButtons buttons) override;
+
 private:
     // The hidden window that owns what this program puts on the clipboard.
     void* ClipboardOwner();
