@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/AppIdentity.h"
+#include "app/DataFolders.h"
 #include "app/UMainFrm.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -12,11 +13,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // A second start ends at once, silently; the running instance is left alone.
     if (!platform.AcquireSingleInstanceLock(tess::kInstanceMutexName)) return 0;
 
+    tess::DataFolders folders = tess::InitDataFolders(platform);
+
     // The rich text buffers and the clipboard's delayed rendering need OLE.
     OleInitialize(nullptr);
     int exitCode = 1;
     if (tess::TMainFrm::RegisterWindowClass(instance)) {
-        tess::TMainFrm mainForm(platform);
+        tess::TMainFrm mainForm(platform, folders);
         if (mainForm.Create(instance, showCommand)) {
             MSG msg;
             while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -8,10 +8,6 @@ namespace {
 
 const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
-// The main window opens at its default size, centred, until the settings
-// record its last geometry.
-constexpr int kDefaultWidth = 840;
-constexpr int kDefaultHeight = 710;
 
 }  // namespace
 
@@ -29,13 +25,13 @@ bool TMainFrm::RegisterWindowClass(HINSTANCE instance) {
 }
 
 bool TMainFrm::Create(HINSTANCE instance, int showCommand) {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    int left = work.left + ((work.right - work.left) - kDefaultWidth) / 2;
-    int top = work.top + ((work.bottom - work.top) - kDefaultHeight) / 2;
-    hwnd_ = CreateWindowExW(0, W(kMainWindowClass), W(kAppTitle), WS_OVERLAPPEDWINDOW, left, top,
-                            kDefaultWidth, kDefaultHeight, nullptr, nullptr, instance, this);
+    // WM_CREATE runs the start-up sequence; the window is placed from the
+    // settings it read before it is first shown.
+    hwnd_ = CreateWindowExW(0, W(kMainWindowClass), W(kAppTitle), WS_OVERLAPPEDWINDOW,
+                            CW_USEDEFAULT, CW_USEDEFAULT, kMainDefaultWidth, kMainDefaultHeight,
+                            nullptr, nullptr, instance, this);
     if (!hwnd_) return false;
+    PlaceOnFirstShow();
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
     return true;
@@ -53,14 +49,49 @@ LRESULT CALLBACK TMainFrm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LP
     return self->HandleMessage(message, wParam, lParam);
 }
 
+void TMainFrm::PlaceOnFirstShow() {
+    WindowGeometry g = FirstShowGeometry(model_.settings(), GetSystemMetrics(SM_CXSCREEN),
+                                         GetSystemMetrics(SM_CYSCREEN));
+    SetWindowPos(hwnd_, nullptr, g.left, g.top, g.width, g.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TMainFrm::OnClose() {
+    // The settings record the window's normal rectangle, also when it is
+    // minimised or maximised at the moment of closing.
+    RECT r{};
+    if (IsIconic(hwnd_) || IsZoomed(hwnd_)) {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        GetWindowPlacement(hwnd_, &placement);
+        r = placement.rcNormalPosition;
+    } else {
+        GetWindowRect(hwnd_, &r);
+    }
+    StoreWindowGeometry(model_.settings(),
+                        {r.left, r.top, r.right - r.left, r.bottom - r.top});
+    if (!model_.RunShutdownSequence()) {
+        platform_.ShowMessage(u"設定ファイル「" + model_.folders().SysFolder + u"\\" +
+                                  kSettingsFileName + u"」を保存できませんでした。",
+                              MessageKind::Warning, MessageButtons::Yes);
+    }
+    DestroyWindow(hwnd_);
+}
+
 LRESULT TMainFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_CREATE:
+            model_.RunStartupSequence();
+            return 0;
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-            info->ptMinTrackSize.x = 680;
-            info->ptMinTrackSize.y = 500;
+            info->ptMinTrackSize.x = kMainMinWidth;
+            info->ptMinTrackSize.y = kMainMinHeight;
             return 0;
         }
+        case WM_CLOSE:
+            OnClose();
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

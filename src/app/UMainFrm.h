@@ -4,13 +4,15 @@
 
 #include <windows.h>
 
+#include "app/MainModel.h"
 #include "platform/platform.h"
 
 namespace tess {
 
 class TMainFrm {
 public:
-    explicit TMainFrm(Platform& platform) : platform_(platform) {}
+    TMainFrm(Platform& platform, DataFolders folders)
+        : platform_(platform), model_(platform, std::move(folders)) {}
 
     static bool RegisterWindowClass(HINSTANCE instance);
     // Creates and shows the window; false when the system refused it.
@@ -20,8 +22,11 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void PlaceOnFirstShow();
+    void OnClose();
 
     Platform& platform_;
+    MainModel model_;
     HWND hwnd_ = nullptr;
 };
 

@@ -45,3 +45,26 @@ cleanup_started() {
     done
 }
 trap cleanup_started EXIT
+
+# The user's base folders in the prefix, as Unix paths.
+unix_folder() { winepath -u "$(drv folder "$1")" 2>/dev/null | sed 's:/*$::'; }
+
+# The program's data folders under the user's profile.
+APPDATA_DIR=$(unix_folder appdata)/Quillory/Tessaline
+DOCUMENTS_DIR=$(unix_folder documents)/Quillory/Tessaline
+SYS_DIR=$APPDATA_DIR/Sys
+
+# Forgets everything the program stored for the user: the next start is a first start.
+reset_user_data() { rm -rf "$APPDATA_DIR" "$DOCUMENTS_DIR"; }
+
+# Starts the program and waits for its main window; fails the test if it does not come.
+start_and_wait() {
+    start_program
+    drv wait TMainFrm 30000 >/dev/null || fail "the main window did not appear"
+}
+
+# Closes the main window and waits for the process to end.
+close_and_wait() {
+    drv close TMainFrm || fail "could not close the main window"
+    wait_pid_gone "$LAST_PID" 20 || fail "the program did not end after its window closed"
+}

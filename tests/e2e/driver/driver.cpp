@@ -8,10 +8,12 @@
 //   driver title CLASS                  print the window text of the first one
 //   driver close CLASS                  post WM_CLOSE to the first one
 //   driver rect CLASS                   print "left top right bottom" of the first one
+//   driver folder appdata|documents     print the user's base folder (Windows path)
 //
 // Exit code 0 on success, 1 when the window is not there (or not gone) in time,
 // 2 on a usage error.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstdlib>
 #include <string>
@@ -71,7 +73,7 @@ bool WaitUntil(DWORD timeoutMs, Condition condition) {
 }
 
 int Usage() {
-    Print(L"usage: driver wait|gone|count|title|close|rect CLASS [TIMEOUT_MS]");
+    Print(L"usage: driver wait|gone|count|title|close|rect CLASS [TIMEOUT_MS] | folder appdata|documents");
     return 2;
 }
 
@@ -97,6 +99,13 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"gone") {
         return WaitUntil(timeout, [&] { return FindWindows(className).empty(); }) ? 0 : 1;
+    }
+    if (command == L"folder") {
+        wchar_t path[MAX_PATH] = {};
+        int csidl = className == L"documents" ? CSIDL_PERSONAL : CSIDL_APPDATA;
+        if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, 0, path))) return 1;
+        Print(path);
+        return 0;
     }
     if (command == L"count") {
         Print(std::to_wstring(FindWindows(className).size()));

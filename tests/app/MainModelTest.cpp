@@ -1,0 +1,76 @@
+#include "app/MainModel.h"
+
+#include <gtest/gtest.h>
+
+#include "app/VersionUp.h"
+#include "lib/TextFile.h"
+#include "platform/fake/FakePlatform.h"
+
+namespace tess {
+namespace {
+
+class MainModelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fake.PutFile(u"C:\\Program Files\\Quillory\\Tessaline\\Tbl\\DBThai.csv", "shipped");
+    }
+    std::u16string SettingsPath(const DataFolders& f) { return f.SysFolder + u"\\Morvane_A.rng"; }
+    FakePlatform fake;
+};
+
+TEST_F(MainModelTest, FirstStartRunsTheVersionUpAndWritesSettingsOnlyAtExit) {
+    MainModel model(fake, InitDataFolders(fake));
+    model.RunStartupSequence();
+    const DataFolders& f = model.folders();
+    EXPECT_TRUE(VersionMarkerPresent(fake, f));
+    EXPECT_TRUE(fake.FileExists(f.UserTblFolder + u"\\DBThai.csv"));
+    EXPECT_EQ(f.TblFolder, f.UserTblFolder);
+    EXPECT_FALSE(fake.FileExists(SettingsPath(f)));
+
+    StoreWindowGeometry(model.settings(), {10, 20, 800, 600});
+    ASSERT_TRUE(model.RunShutdownSequence());
+    auto lines = ReadTextLines(fake, SettingsPath(f));
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_EQ(lines->at(0), u"MainLeft,10");
+    EXPECT_EQ(lines->at(2), u"MainWidth,800");
+}
+
+TEST_F(MainModelTest, SettingsReadBeforeTheVersionUpDecideIt) {
+    DataFolders f = InitDataFolders(fake);
+    // The user kept their own tables and asked for the shipped tables in use.
+    WriteAnsiLines(fake, SettingsPath(f), {u"TblOWFlg,0", u"SysTblFlg,1"});
+    fake.PutFile(f.UserTblFolder + u"\\DBThai.csv", "edited");
+    MainModel model(fake, f);
+    model.RunStartupSequence();
+    EXPECT_EQ(*fake.ReadWholeFile(f.UserTblFolder + u"\\DBThai.csv"), "edited");
+    EXPECT_EQ(model.folders().TblFolder, f.SysTblFolder);
+}
+
+TEST_F(MainModelTest, ASecondStartCopiesNothing) {
+    DataFolders f = InitDataFolders(fake);
+    MainModel(fake, f).RunStartupSequence();
+    fake.RemoveFile(f.UserTblFolder + u"\\DBThai.csv");
+    MainModel(fake, f).RunStartupSequence();
+    EXPECT_FALSE(fake.FileExists(f.UserTblFolder + u"\\DBThai.csv"));
+}
+
+TEST_F(MainModelTest, AResetBeforeClosingLeavesNoSettingsFile) {
+    MainModel model(fake, InitDataFolders(fake));
+    model.RunStartupSequence();
+    model.SuppressSettingsSave();
+    EXPECT_TRUE(model.RunShutdownSequence());
+    EXPECT_FALSE(fake.FileExists(SettingsPath(model.folders())));
+}
+
+TEST_F(MainModelTest, AFailedSettingsWriteIsReportedAndKeepsTheOldFile) {
+    DataFolders f = InitDataFolders(fake);
+    WriteAnsiLines(fake, SettingsPath(f), {u"MainLeft,5"});
+    fake.FailWritesTo(SettingsPath(f));
+    MainModel model(fake, f);
+    model.RunStartupSequence();
+    EXPECT_FALSE(model.RunShutdownSequence());
+    EXPECT_EQ(*fake.ReadWholeFile(SettingsPath(f)), "MainLeft,5\r\n");
+}
+
+}  // namespace
+}  // namespace tess
