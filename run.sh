@@ -25,10 +25,7 @@ fi
 trap 'session stop "$state"' EXIT
 source "$state/env"
 
-install_dir="$WINEPREFIX/drive_c/Program Files/Quillory/Tessaline"
-mkdir -p "$install_dir"
-cp -a data/. "$install_dir"/
-cp build/win32/tessaline.exe "$install_dir/"
+scripts/install-image.sh "$WINEPREFIX/drive_c/Program Files/Quillory/Tessaline" build/win32/tessaline.exe
 exe='C:\Program Files\Quillory\Tessaline\tessaline.exe'
 
 if ((!headless)); then

@@ -16,9 +16,7 @@ drv() { wine "$DRIVER_EXE" "$@" | tr -d '\r'; }
 
 # Lays out the installation image and the program as the installer would.
 install_image() {
-    mkdir -p "$INSTALL_DIR"
-    cp -a "$IMAGE_DIR"/. "$INSTALL_DIR"/
-    cp "$TESSALINE_EXE" "$INSTALL_DIR/tessaline.exe"
+    "$(dirname "${BASH_SOURCE[0]}")/../../scripts/install-image.sh" "$INSTALL_DIR" "$TESSALINE_EXE"
 }
 
 # Starts the installed program in the background; prints nothing, records the PID.
