@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -104,6 +105,21 @@ public:
     // --- Fonts -----------------------------------------------------------------
     // Face names of the installed font families.
     virtual std::vector<std::u16string> InstalledFontNames() = 0;
+    // The families that support a font character set (222 Thai, 0 ANSI, ...),
+    // in the platform's order, once each.
+    struct FontFamily {
+        std::u16string name;
+        bool trueType = false;
+        bool operator==(const FontFamily&) const = default;
+    };
+    virtual std::vector<FontFamily> FontFamiliesForCharset(int charset) = 0;
+
+    // --- Timers ----------------------------------------------------------------
+    // Event-loop timers on the user-interface thread. Starting a running timer
+    // restarts it with the new interval; the callback runs every interval
+    // until the timer is stopped.
+    virtual void StartTimer(int timerId, unsigned intervalMs, std::function<void()> callback) = 0;
+    virtual void StopTimer(int timerId) = 0;
 
     // --- Message boxes -----------------------------------------------------------
     // Shows a modal message box owned by the program's active window and

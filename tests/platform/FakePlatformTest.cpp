@@ -88,3 +88,27 @@ TEST(Wildcard, Cases) {
 
 }  // namespace
 }  // namespace tess
+
+namespace tess {
+namespace {
+
+TEST(FakeTimers, FireInTimeOrderAndStopFromTheirOwnCallback) {
+    FakePlatform platform;
+    std::vector<std::string> log;
+    platform.StartTimer(1, 250, [&] { log.push_back("search@" + std::to_string(platform.now)); });
+    platform.StartTimer(2, 100, [&] {
+        log.push_back("paste@" + std::to_string(platform.now));
+        platform.StopTimer(2);
+    });
+    platform.AdvanceTime(600);
+    EXPECT_EQ(log, (std::vector<std::string>{"paste@100", "search@250", "search@500"}));
+    EXPECT_TRUE(platform.TimerRunning(1));
+    EXPECT_FALSE(platform.TimerRunning(2));
+    // Restarting counts the interval from now.
+    platform.StartTimer(1, 250, [&] { log.push_back("again@" + std::to_string(platform.now)); });
+    platform.AdvanceTime(300);
+    EXPECT_EQ(log.back(), "again@850");
+}
+
+}  // namespace
+}  // namespace tess

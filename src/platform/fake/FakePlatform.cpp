@@ -251,6 +251,28 @@ bool FakePlatform::ShellOpen(const std::u16string& path) {
     return shellOpenSucceeds && FileExists(path);
 }
 
+void FakePlatform::StartTimer(int timerId, unsigned intervalMs, std::function<void()> callback) {
+    timers[timerId] = {intervalMs, now + intervalMs, std::move(callback)};
+}
+
+void FakePlatform::AdvanceTime(unsigned long long ms) {
+    const unsigned long long end = now + ms;
+    for (;;) {
+        // The earliest due timer, lowest id first among equals.
+        auto due = timers.end();
+        for (auto it = timers.begin(); it != timers.end(); ++it)
+            if (it->second.nextDue <= end && (due == timers.end() || it->second.nextDue < due->second.nextDue))
+                due = it;
+        if (due == timers.end()) break;
+        now = due->second.nextDue;
+        // A zero interval would fire forever within one instant; count it as 1 ms.
+        due->second.nextDue = now + (due->second.intervalMs ? due->second.intervalMs : 1);
+        auto callback = due->second.callback;  // the callback may stop or replace its timer
+        callback();
+    }
+    now = end;
+}
+
 MessageAnswer FakePlatform::ShowMessage(const std::u16string& text, MessageKind kind,
                                        MessageButtons buttons) {
     messages.push_back({text, kind, buttons});

@@ -8,6 +8,7 @@
 // MultiByteToWideChar / WideCharToMultiByte.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -60,6 +61,11 @@ public:
     bool ShellOpen(const std::u16string& path) override;
 
     std::vector<std::u16string> InstalledFontNames() override { return installedFonts; }
+    std::vector<FontFamily> FontFamiliesForCharset(int charset) override {
+        return fontFamilies[charset];
+    }
+    void StartTimer(int timerId, unsigned intervalMs, std::function<void()> callback) override;
+    void StopTimer(int timerId) override { timers.erase(timerId); }
     MessageAnswer ShowMessage(const std::u16string& text, MessageKind kind,
                               MessageButtons buttons) override;
 
@@ -103,6 +109,19 @@ public:
     std::set<std::u16string> heldMutexes;
 
     std::vector<std::u16string> installedFonts = {u"Tahoma", u"Segoe UI", u"MS UI Gothic"};
+    std::map<int, std::vector<FontFamily>> fontFamilies;
+
+    // Timers run on a fake clock: AdvanceTime fires every due callback in
+    // time order (a callback may start or stop timers, itself included).
+    struct FakeTimer {
+        unsigned intervalMs;
+        unsigned long long nextDue;
+        std::function<void()> callback;
+    };
+    std::map<int, FakeTimer> timers;
+    unsigned long long now = 0;
+    bool TimerRunning(int timerId) const { return timers.count(timerId) != 0; }
+    void AdvanceTime(unsigned long long ms);
 
     struct ShownMessage {
         std::u16string text;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <map>
 #include <cstring>
 #include <limits>
 #include <string_view>
@@ -561,6 +562,64 @@ std::vector<std::u16string> Win32Platform::InstalledFontNames() {
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
+}
+
+namespace {
+
+struct FamilyQuery {
+    std::vector<Platform::FontFamily> families;
+};
+
+int CALLBACK CollectCharsetFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD fontType,
+                                  LPARAM param) {
+    auto* query = reinterpret_cast<FamilyQuery*>(param);
+    std::u16string name = reinterpret_cast<const char16_t*>(font->lfFaceName);
+    for (const auto& known : query->families)
+        if (known.name == name) return 1;
+    query->families.push_back({name, fontType == TRUETYPE_FONTTYPE});
+    return 1;
+}
+
+// Thread timers carry no user data, so the callbacks are found by the
+// system's timer id.
+std::map<UINT_PTR, std::function<void()>>& TimerCallbacks() {
+    static std::map<UINT_PTR, std::function<void()>> callbacks;
+    return callbacks;
+}
+
+void CALLBACK OnThreadTimer(HWND, UINT, UINT_PTR systemId, DWORD) {
+    auto it = TimerCallbacks().find(systemId);
+    if (it == TimerCallbacks().end()) return;
+    auto callback = it->second;  // the callback may stop or restart its own timer
+    callback();
+}
+
+}  // namespace
+
+std::vector<Platform::FontFamily> Win32Platform::FontFamiliesForCharset(int charset) {
+    FamilyQuery query;
+    HDC dc = GetDC(nullptr);
+    LOGFONTW filter{};
+    filter.lfCharSet = static_cast<BYTE>(charset);
+    EnumFontFamiliesExW(dc, &filter, &CollectCharsetFamily, reinterpret_cast<LPARAM>(&query), 0);
+    ReleaseDC(nullptr, dc);
+    return query.families;
+}
+
+void Win32Platform::StartTimer(int timerId, unsigned intervalMs, std::function<void()> callback) {
+    StopTimer(timerId);
+    UINT_PTR systemId = SetTimer(nullptr, 0, intervalMs, &OnThreadTimer);
+    if (!systemId) return;
+    systemTimers_[timerId] = systemId;
+    TimerCallbacks()[systemId] = std::move(callback);
+}
+
+void Win32Platform::StopTimer(int timerId) {
+    auto it = systemTimers_.find(timerId);
+    if (it == systemTimers_.end()) return;
+    KillTimer(nullptr, it->second);
+    TimerCallbacks().erase(it->second);
+    systemTimers_.erase(it);
 }
 
 MessageAnswer Win32Platform::ShowMessage(const std::u16string& text, MessageKind kind,

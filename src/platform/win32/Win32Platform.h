@@ -9,6 +9,10 @@
 // creates on the calling thread.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <map>
+
 #include "platform/platform.h"
 
 namespace tess {
@@ -58,6 +62,9 @@ public:
     bool ShellOpen(const std::u16string& path) override;
 
     std::vector<std::u16string> InstalledFontNames() override;
+    std::vector<FontFamily> FontFamiliesForCharset(int charset) override;
+    void StartTimer(int timerId, unsigned intervalMs, std::function<void()> callback) override;
+    void StopTimer(int timerId) override;
     MessageAnswer ShowMessage(const std::u16string& text, MessageKind kind,
                               MessageButtons buttons) override;
 
@@ -66,6 +73,8 @@ private:
     void* ClipboardOwner();
 
     void* clipboardOwner_ = nullptr;
+    // Our timer ids -> the system's (thread timers, dispatched by the event loop).
+    std::map<int, std::uintptr_t> systemTimers_;
 };
 
 }  // namespace tess
