@@ -11,7 +11,7 @@ target_include_directories(tessaline_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(tessaline_core PRIVATE ${WARNINGS} ${WIN_FLAGS})
 target_compile_definitions(tessaline_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
   _WIN32_WINNT=0x0601)
-target_link_libraries(tessaline_core PUBLIC ole32 uuid shell32 user32 gdi32 comctl32 comdlg32 shlwapi)
+target_link_libraries(tessaline_core PUBLIC ole32 uuid shell32 user32 gdi32 comctl32 comdlg32 shlwapi usp10)
 
 file(GLOB RC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.rc)
 enable_language(RC)

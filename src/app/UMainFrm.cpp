@@ -27,6 +27,7 @@ bool TMainFrm::RegisterWindowClass(HINSTANCE instance) {
 bool TMainFrm::Create(HINSTANCE instance, int showCommand) {
     // WM_CREATE runs the start-up sequence; the window is placed from the
     // settings it read before it is first shown.
+    instance_ = instance;
     hwnd_ = CreateWindowExW(0, W(kMainWindowClass), W(kAppTitle), WS_OVERLAPPEDWINDOW,
                             CW_USEDEFAULT, CW_USEDEFAULT, kMainDefaultWidth, kMainDefaultHeight,
                             nullptr, nullptr, instance, this);
@@ -47,6 +48,55 @@ LRESULT CALLBACK TMainFrm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LP
     auto* self = reinterpret_cast<TMainFrm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     return self->HandleMessage(message, wParam, lParam);
+}
+
+void TMainFrm::OnCreate() {
+    CreateMainControls(hwnd_, instance_, controls_);
+    model_.RunStartupSequence();
+    const Settings& s = model_.settings();
+    paneSizes_.fontPanelWidth = s.FontPanelWidth;
+    paneSizes_.lowerHeight = s.UnderHeight;
+    if (s.PC2Width <= kMaxKeyboardWidth) paneSizes_.keyboardWidth = s.PC2Width;
+    paneSizes_.underStretch = s.UnderStretchFlg;
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    paneSizes_.inputHeight =
+        InitialInputHeight(client.bottom, StatusBarHeight(controls_), paneSizes_.lowerHeight);
+}
+
+void TMainFrm::LayOut() {
+    if (!controls_.statusBar) return;
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    PlaceMainControls(controls_, LayOutMainWindow(client.right, client.bottom,
+                                                  StatusBarHeight(controls_), paneSizes_));
+}
+
+void TMainFrm::DrawItem(const DRAWITEMSTRUCT& item) {
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    if (item.CtlID == kIdTargetShape) {
+        // Shape1: a circle, red while a transfer target is held.
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        HBRUSH brush = CreateSolidBrush(targetHeld_ ? RGB(255, 0, 0) : RGB(255, 255, 255));
+        HGDIOBJ old = SelectObject(dc, brush);
+        Ellipse(dc, r.left, r.top, r.right, r.bottom);
+        SelectObject(dc, old);
+        DeleteObject(brush);
+        return;
+    }
+    // The function-key buttons: flat, caption under the glyph area.
+    const bool pressed = item.itemState & ODS_SELECTED;
+    const bool disabled = item.itemState & ODS_DISABLED;
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : BDR_RAISEDINNER, BF_RECT);
+    wchar_t caption[32] = {};
+    GetWindowTextW(item.hwndItem, caption, 32);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    RECT text = r;
+    text.top = r.bottom - 24;
+    DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
 }
 
 void TMainFrm::PlaceOnFirstShow() {
@@ -81,8 +131,14 @@ void TMainFrm::OnClose() {
 LRESULT TMainFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            model_.RunStartupSequence();
+            OnCreate();
             return 0;
+        case WM_SIZE:
+            LayOut();
+            return 0;
+        case WM_DRAWITEM:
+            DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
             info->ptMinTrackSize.x = kMainMinWidth;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "app/MainControlsWin32.h"
+#include "app/MainLayout.h"
 #include "app/MainModel.h"
 #include "platform/platform.h"
 
@@ -24,10 +26,17 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void PlaceOnFirstShow();
     void OnClose();
+    void OnCreate();
+    void LayOut();
+    void DrawItem(const DRAWITEMSTRUCT& item);
 
     Platform& platform_;
     MainModel model_;
     HWND hwnd_ = nullptr;
+    HINSTANCE instance_ = nullptr;
+    MainControls controls_;
+    PaneSizes paneSizes_;
+    bool targetHeld_ = false;
 };
 
 }  // namespace tess

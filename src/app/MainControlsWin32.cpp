@@ -1,0 +1,145 @@
+#include "app/MainControlsWin32.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+namespace tess {
+
+namespace {
+
+HWND Child(HWND parent, HINSTANCE instance, const wchar_t* cls, const wchar_t* text, DWORD style,
+           int id, DWORD exStyle = 0) {
+    return CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+HFONT MakeFont(const wchar_t* face, int height) {
+    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+int PointsToPixels(int points) {
+    HDC dc = GetDC(nullptr);
+    int pixels = MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, dc);
+    return pixels;
+}
+
+void Move(HWND hwnd, int x, int y, int w, int h) {
+    if (hwnd) MoveWindow(hwnd, x, y, w, h, TRUE);
+}
+
+void Move(HWND hwnd, const Rect& r) { Move(hwnd, r.left, r.top, r.Width(), r.Height()); }
+
+void AddTab(HWND tabs, int index, const wchar_t* caption) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(caption);
+    SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+BOOL CALLBACK SetFormFont(HWND child, LPARAM font) {
+    SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+    return TRUE;
+}
+
+constexpr const wchar_t* kFunctionCaptions[7] = {L"閉る", L"ｸﾘｱ", L"登録", L"編集",
+                                                 L"検索", L"PAD", L"設定"};
+
+}  // namespace
+
+void CreateMainControls(HWND parent, HINSTANCE instance, MainControls& c) {
+    // The rich edit class lives in its own library.
+    LoadLibraryW(L"Msftedit.dll");
+
+    c.formFont = MakeFont(L"ＭＳ Ｐゴシック", -16);
+    c.smallFont = MakeFont(L"ＭＳ Ｐゴシック", -PointsToPixels(11));
+
+    for (int i = 0; i < 7; ++i) {
+        // Owner-drawn: glyph above caption, flat.
+        c.functionButtons[i] =
+            Child(parent, instance, L"BUTTON", kFunctionCaptions[i], BS_OWNERDRAW | WS_TABSTOP,
+                  kIdFunctionButton0 + i);
+    }
+    c.transferButton = Child(parent, instance, L"BUTTON", L"転送", BS_OWNERDRAW | WS_TABSTOP,
+                             kIdTransferButton);
+    c.targetShape = Child(parent, instance, L"STATIC", L"", SS_OWNERDRAW, kIdTargetShape);
+    c.autoPasteCheck =
+        Child(parent, instance, L"BUTTON", L"", BS_AUTOCHECKBOX | WS_TABSTOP, kIdAutoPasteCheck);
+    c.transferModeLabel = Child(parent, instance, L"STATIC", L"■転送モード", SS_LEFT, 0);
+    c.transferModeBox = Child(parent, instance, L"EDIT", L"", ES_READONLY | ES_AUTOHSCROLL,
+                              kIdTransferModeBox, WS_EX_CLIENTEDGE);
+
+    c.fontBox = Child(parent, instance, WC_COMBOBOXW, L"",
+                      CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, kIdFontBox);
+    c.sizeBox = Child(parent, instance, WC_COMBOBOXW, L"",
+                      CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, kIdSizeBox);
+    c.modeBox = Child(parent, instance, WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+                      kIdModeBox);
+    c.stretchLabel = Child(parent, instance, L"STATIC", L"下伸び", SS_CENTER, 0);
+    c.stretchCheck =
+        Child(parent, instance, L"BUTTON", L"", BS_AUTOCHECKBOX | WS_TABSTOP, kIdStretchCheck);
+
+    // The hidden rich-text buffers that render rich text transfers.
+    c.richBufferA = Child(parent, instance, MSFTEDIT_CLASS, L"", ES_MULTILINE, kIdRichBufferA);
+    c.richBufferB = Child(parent, instance, MSFTEDIT_CLASS, L"", ES_MULTILINE, kIdRichBufferB);
+    c.phoneticArea = Child(parent, instance, L"EDIT", L"", ES_AUTOHSCROLL | WS_TABSTOP,
+                           kIdPhoneticArea, WS_EX_CLIENTEDGE);
+    c.foreignArea = Child(parent, instance, L"EDIT", L"",
+                          ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_TABSTOP,
+                          kIdForeignArea, WS_EX_CLIENTEDGE);
+
+    c.keyboardPages = Child(parent, instance, WC_TABCONTROLW, L"", WS_CLIPSIBLINGS, kIdKeyboardPages);
+    AddTab(c.keyboardPages, 0, L"タイ語ローマ字");
+    AddTab(c.keyboardPages, 1, L"MS IME (Kedmanee)");
+    AddTab(c.keyboardPages, 2, L"発音記号");
+    c.lowerPages = Child(parent, instance, WC_TABCONTROLW, L"", WS_CLIPSIBLINGS, kIdLowerPages);
+    AddTab(c.lowerPages, 0, L"単語リスト");
+    AddTab(c.lowerPages, 1, L"記号奥の手");
+
+    c.statusBar = Child(parent, instance, STATUSCLASSNAMEW, L"", 0, kIdStatusBar);
+    int parts[2] = {250, 250 + 480};
+    SendMessageW(c.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+
+    // Every control speaks the form font unless it has its own.
+    EnumChildWindows(parent, &SetFormFont, reinterpret_cast<LPARAM>(c.formFont));
+    SendMessageW(c.modeBox, WM_SETFONT, reinterpret_cast<WPARAM>(c.smallFont), FALSE);
+    SendMessageW(c.transferModeBox, WM_SETFONT, reinterpret_cast<WPARAM>(c.smallFont), FALSE);
+}
+
+int StatusBarHeight(const MainControls& c) {
+    RECT r{};
+    GetWindowRect(c.statusBar, &r);
+    return r.bottom - r.top;
+}
+
+void PlaceMainControls(const MainControls& c, const MainLayout& m) {
+    // Top bar, left panel: the function keys, "転送", the target indicator
+    // with the automatic-paste check box under it, and the transfer mode.
+    for (int i = 0; i < 7; ++i) Move(c.functionButtons[i], 6 + 48 * i, 1, 47, 62);
+    Move(c.transferButton, 386, 1, 47, 62);
+    Move(c.targetShape, 446, 6, 26, 26);
+    Move(c.autoPasteCheck, 452, 40, 16, 16);
+    Move(c.transferModeLabel, 474, 6, 86, 18);
+    Move(c.transferModeBox, 476, 28, 80, 26);
+
+    // The font panel: font name on the first row, size and input mode below.
+    const Rect& f = m.fontPanel;
+    Move(c.fontBox, f.left + 2, 4, f.Width() - 4, 400);
+    Move(c.sizeBox, f.left + 2, 34, 52, 400);
+    Move(c.modeBox, f.left + 58, 34, f.Width() - 60, 300);
+    const Rect& s = m.stretchPanel;
+    Move(c.stretchLabel, s.left + 2, 8, s.Width() - 4, 18);
+    Move(c.stretchCheck, s.left + s.Width() / 2 - 8, 34, 16, 16);
+
+    Move(c.richBufferA, m.richStrip.left, m.richStrip.top, 1, 1);
+    Move(c.richBufferB, m.richStrip.left, m.richStrip.top + 2, 1, 1);
+    Move(c.phoneticArea, m.phoneticLine);
+    Move(c.foreignArea, m.foreignArea);
+    Move(c.keyboardPages, m.keyboardPages);
+    Move(c.lowerPages, m.lowerPane);
+    SendMessageW(c.statusBar, WM_SIZE, 0, 0);
+}
+
+}  // namespace tess

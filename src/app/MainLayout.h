@@ -1,0 +1,50 @@
+// Where the main window's parts go for a given client size: the top bar, the
+// input pane (phonetic line over the foreign-language area, keyboard pages on
+// the right), the splitter, the lower pane and the status bar.
+#pragma once
+
+namespace tess {
+
+struct Rect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool operator==(const Rect&) const = default;
+};
+
+inline constexpr int kTopBarHeight = 66;
+inline constexpr int kTopLeftPanelWidth = 560;
+inline constexpr int kSplitterSize = 4;
+inline constexpr int kStretchPanelWidth = 56;
+inline constexpr int kRichStripWidth = 8;
+inline constexpr int kPhoneticLineHeight = 34;
+inline constexpr int kMinKeyboardWidth = 60;
+inline constexpr int kMaxKeyboardWidth = 390;
+inline constexpr int kMinKeyboardHeight = 254;
+inline constexpr int kMinLowerHeight = 80;
+inline constexpr int kMinFontPanelWidth = 193;
+
+// The sizes the user can change (splitters, settings) and the flag that says
+// which pane takes the spare height.
+struct PaneSizes {
+    int fontPanelWidth = kMinFontPanelWidth;
+    int keyboardWidth = kMaxKeyboardWidth;   // PageControl2
+    int lowerHeight = 296;                   // PageControl1 (UnderHeight)
+    int inputHeight = 0;                     // the input pane, when it keeps its height
+    bool underStretch = true;                // UnderStretchFlg
+};
+
+struct MainLayout {
+    Rect topBar, topLeftPanel, topSplitter, fontPanel, stretchPanel;
+    Rect inputPane, richStrip, phoneticLine, foreignArea, keyboardSplitter, keyboardPages;
+    Rect paneSplitter, lowerPane, statusBar;
+};
+
+// The input pane's height at the first layout, from the design proportions:
+// what is left once the lower pane has its height.
+int InitialInputHeight(int clientHeight, int statusBarHeight, int lowerHeight);
+
+MainLayout LayOutMainWindow(int clientWidth, int clientHeight, int statusBarHeight,
+                            const PaneSizes& sizes);
+
+}  // namespace tess
