@@ -43,8 +43,10 @@ target_include_directories(tessaline_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tes
 target_link_libraries(tessaline_win32_tests PRIVATE tessaline_core gtest gmock)
 add_test(NAME wine.platform
   COMMAND ${WINE_SESSION} run ${WINE_STATE} $<TARGET_FILE:tessaline_win32_tests>)
+# The Windows tests read the shipped tables of this checkout (Wine passes the
+# variable through; the test maps the Unix path to its Z: drive).
 set_tests_properties(wine.platform PROPERTIES FIXTURES_REQUIRED wine_session LABELS wine
-  TIMEOUT 300)
+  TIMEOUT 300 ENVIRONMENT "TESS_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
 
 # End-to-end: the test driver (a console program run in the same prefix) and
 # one CTest test per tests/e2e/test_*.sh script.
