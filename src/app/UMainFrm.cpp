@@ -51,6 +51,8 @@ LRESULT CALLBACK TMainFrm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LP
 }
 
 void TMainFrm::OnCreate() {
+    menus_ = CreateMainMenus();
+    SetMenu(hwnd_, menus_.bar);
     CreateMainControls(hwnd_, instance_, controls_);
     model_.RunStartupSequence();
     const Settings& s = model_.settings();
@@ -99,6 +101,24 @@ void TMainFrm::DrawItem(const DRAWITEMSTRUCT& item) {
     DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
 }
 
+void TMainFrm::OnCommand(int id) {
+    // The edit menu acts on whichever text control has the focus.
+    HWND focus = GetFocus();
+    switch (id) {
+        case kMenuFileExit:
+        case kIdFunctionButton0:  // "閉る"
+            PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+            break;
+        case kMenuEditUndo: SendMessageW(focus, WM_UNDO, 0, 0); break;
+        case kMenuEditCut: SendMessageW(focus, WM_CUT, 0, 0); break;
+        case kMenuEditCopy: SendMessageW(focus, WM_COPY, 0, 0); break;
+        case kMenuEditPaste: SendMessageW(focus, WM_PASTE, 0, 0); break;
+        case kMenuEditDelete: SendMessageW(focus, WM_CLEAR, 0, 0); break;
+        case kMenuEditSelectAll: SendMessageW(focus, EM_SETSEL, 0, -1); break;
+        default: break;
+    }
+}
+
 void TMainFrm::PlaceOnFirstShow() {
     WindowGeometry g = FirstShowGeometry(model_.settings(), GetSystemMetrics(SM_CXSCREEN),
                                          GetSystemMetrics(SM_CYSCREEN));
@@ -145,6 +165,9 @@ LRESULT TMainFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             info->ptMinTrackSize.y = kMainMinHeight;
             return 0;
         }
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam));
+            return 0;
         case WM_CLOSE:
             OnClose();
             return 0;

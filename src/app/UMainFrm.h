@@ -6,6 +6,7 @@
 
 #include "app/MainControlsWin32.h"
 #include "app/MainLayout.h"
+#include "app/MainMenuWin32.h"
 #include "app/MainModel.h"
 #include "platform/platform.h"
 
@@ -29,12 +30,14 @@ private:
     void OnCreate();
     void LayOut();
     void DrawItem(const DRAWITEMSTRUCT& item);
+    void OnCommand(int id);
 
     Platform& platform_;
     MainModel model_;
     HWND hwnd_ = nullptr;
     HINSTANCE instance_ = nullptr;
     MainControls controls_;
+    MainMenus menus_;
     PaneSizes paneSizes_;
     bool targetHeld_ = false;
 };
