@@ -9,6 +9,14 @@
 //   driver close CLASS                  post WM_CLOSE to the first one
 //   driver rect CLASS                   print "left top right bottom" of the first one
 //   driver folder appdata|documents     print the user's base folder (Windows path)
+//   driver text CLASS ID                print the text of the child control ID
+//   driver click CLASS ID               bring the window to the front and click the child's centre
+//   driver type CLASS TEXT              type ASCII TEXT as real key strokes (virtual keys,
+//                                       Shift where needed) into the focused control
+//   driver unicode CLASS TEXT           type TEXT as Unicode key events (Thai, IPA...)
+//   driver key CLASS VK                 press and release virtual key VK (decimal or 0x..)
+// For the last three CLASS names the window that must be in front; they wait
+// for each stroke to be processed before the next.
 //
 // Exit code 0 on success, 1 when the window is not there (or not gone) in time,
 // 2 on a usage error.
@@ -72,6 +80,44 @@ bool WaitUntil(DWORD timeoutMs, Condition condition) {
     }
 }
 
+HWND ChildById(HWND parent, int id) { return GetDlgItem(parent, id); }
+
+void SendKeyInput(WORD vk, WORD scan, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = scan;
+    input.ki.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+// Lets the target process handle what was sent before the next stroke.
+void Settle(HWND window) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 2000, &result);
+    Sleep(30);
+}
+
+void PressVirtualKey(HWND window, WORD vk, bool shift) {
+    if (shift) SendKeyInput(VK_SHIFT, 0, 0);
+    SendKeyInput(vk, 0, 0);
+    SendKeyInput(vk, 0, KEYEVENTF_KEYUP);
+    if (shift) SendKeyInput(VK_SHIFT, 0, KEYEVENTF_KEYUP);
+    Settle(window);
+}
+
+void ClickAt(int x, int y) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input[3]{};
+    for (auto& i : input) i.type = INPUT_MOUSE;
+    input[0].mi.dx = MulDiv(x, 65535, width - 1);
+    input[0].mi.dy = MulDiv(y, 65535, height - 1);
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, input, sizeof(INPUT));
+}
+
 int Usage() {
     Print(L"usage: driver wait|gone|count|title|close|rect CLASS [TIMEOUT_MS] | folder appdata|documents");
     return 2;
@@ -120,6 +166,43 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"close") {
         return PostMessageW(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (command == L"text" && argc > 3) {
+        HWND child = ChildById(hwnd, _wtoi(argv[3]));
+        if (!child) return 1;
+        Print(TextOf(child));
+        return 0;
+    }
+    if (command == L"click" && argc > 3) {
+        HWND child = ChildById(hwnd, _wtoi(argv[3]));
+        if (!child) return 1;
+        SetForegroundWindow(hwnd);
+        Settle(hwnd);
+        RECT r{};
+        GetWindowRect(child, &r);
+        ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        Settle(hwnd);
+        return 0;
+    }
+    if (command == L"type" && argc > 3) {
+        for (const wchar_t* p = argv[3]; *p; ++p) {
+            SHORT scan = VkKeyScanW(*p);
+            if (scan == -1) return 2;
+            PressVirtualKey(hwnd, LOBYTE(scan), (HIBYTE(scan) & 1) != 0);
+        }
+        return 0;
+    }
+    if (command == L"unicode" && argc > 3) {
+        for (const wchar_t* p = argv[3]; *p; ++p) {
+            SendKeyInput(0, *p, KEYEVENTF_UNICODE);
+            SendKeyInput(0, *p, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
+            Settle(hwnd);
+        }
+        return 0;
+    }
+    if (command == L"key" && argc > 3) {
+        PressVirtualKey(hwnd, static_cast<WORD>(wcstol(argv[3], nullptr, 0)), false);
+        return 0;
     }
     if (command == L"rect") {
         RECT r{};
