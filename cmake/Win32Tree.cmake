@@ -11,10 +11,14 @@ target_include_directories(tessaline_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(tessaline_core PRIVATE ${WARNINGS} ${WIN_FLAGS})
 target_compile_definitions(tessaline_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
   _WIN32_WINNT=0x0601)
-target_link_libraries(tessaline_core PUBLIC ole32 uuid shell32 user32 gdi32 comctl32 comdlg32 shlwapi usp10)
+target_link_libraries(tessaline_core PUBLIC ole32 uuid shell32 user32 gdi32 comctl32 comdlg32 shlwapi usp10 msimg32)
 
 file(GLOB RC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.rc)
 enable_language(RC)
+# windres writes no dependency file: rebuild the resources when what they pull in changes.
+file(GLOB APP_RES_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/res/*)
+set_source_files_properties(${RC_SOURCES} PROPERTIES
+  OBJECT_DEPENDS "${APP_RES_FILES};${CMAKE_SOURCE_DIR}/src/app/ResourceIds.h")
 add_executable(tessaline WIN32 ${VIEW_SOURCES} ${RC_SOURCES})
 target_compile_options(tessaline PRIVATE ${WARNINGS} ${WIN_FLAGS})
 target_link_options(tessaline PRIVATE ${WIN_LINK} -mwindows)

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include "app/ResourceIds.h"
+
 namespace tess {
 
 namespace {
@@ -53,6 +55,8 @@ void CreateMainControls(HWND parent, HINSTANCE instance, MainControls& c) {
     // The rich edit class lives in its own library.
     LoadLibraryW(L"Msftedit.dll");
 
+    c.glyphs = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_FUNCTION_GLYPHS));
+    c.languagePictures = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_LANGUAGE_PICTURES));
     c.formFont = MakeFont(L"ＭＳ Ｐゴシック", -16);
     c.smallFont = MakeFont(L"ＭＳ Ｐゴシック", -PointsToPixels(11));
 
@@ -121,7 +125,7 @@ void PlaceMainControls(const MainControls& c, const MainLayout& m) {
     Move(c.transferButton, 386, 1, 47, 62);
     Move(c.targetShape, 446, 6, 26, 26);
     Move(c.autoPasteCheck, 452, 40, 16, 16);
-    Move(c.transferModeLabel, 474, 6, 86, 18);
+    Move(c.transferModeLabel, 469, 6, 91, 18);
     Move(c.transferModeBox, 476, 28, 80, 26);
 
     // The font panel: font name on the first row, size and input mode below.

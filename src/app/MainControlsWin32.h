@@ -42,6 +42,8 @@ struct MainControls {
     HWND keyboardPages = nullptr;  // PageControl2
     HWND lowerPages = nullptr;     // PageControl1
     HWND statusBar = nullptr;
+    HBITMAP glyphs = nullptr;      // the function keys' 26 x 26 glyphs, side by side
+    HBITMAP languagePictures = nullptr;  // 88 x 61 each: Thai, Myanmar, Lao, Khmer
     HFONT formFont = nullptr;      // "ＭＳ Ｐゴシック", 16 pixels
     HFONT smallFont = nullptr;     // size 11 (mode box, transfer mode display)
 };

@@ -1,13 +1,70 @@
 #include "app/MainModel.h"
 
+#include <string>
+
+#include "app/TextFileCommands.h"
 #include "app/VersionUp.h"
+#include "lib/TextConv.h"
 
 namespace tess {
+
+namespace {
+
+constexpr std::array<FunctionButton, 7> kFunctionButtons = {{
+    {u"閉る", MainAction::Close, u""},
+    {u"ｸﾘｱ", MainAction::AreaClear, u"F2キー"},
+    {u"登録", MainAction::RegWord, u"F4キー"},
+    {u"編集", MainAction::ModWord, u"F5キー"},
+    {u"検索", MainAction::SearchWord, u"F6キー"},
+    {u"PAD", MainAction::PadMode, u"F7キー"},
+    {u"設定", MainAction::Option, u"F8キー"},
+}};
+
+// The smallest size the size box accepts; smaller entries are raised to it.
+constexpr int kMinMainFontSize = 8;
+// Keyboard pages wider than this keep their designed width.
+constexpr int kMaxKeyboardPagesWidth = 390;
+
+constexpr char16_t kPhoneticDefaultFont[] = u"Segoe UI";
+constexpr int kPhoneticDefaultSize = 16;
+
+std::u16string Decimal(int value) {
+    std::u16string text;
+    for (char c : std::to_string(value)) text.push_back(static_cast<char16_t>(c));
+    return text;
+}
+
+// A whole decimal number with an optional sign, as the size box accepts it.
+std::optional<int> ParseSize(const std::u16string& text) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
+    if (i == text.size()) return std::nullopt;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
+        value = value * 10 + (text[i] - u'0');
+        if (value > 2147483648LL) return std::nullopt;
+    }
+    if (negative) value = -value;
+    if (value > 2147483647LL) return std::nullopt;
+    return static_cast<int>(value);
+}
+
+std::u16string ImePageCaption(bool kedmanee) {
+    return kedmanee ? u"MS IME (Kedmanee)" : u"MS IME (Pattachote)";
+}
+
+}  // namespace
+
+std::span<const FunctionButton> FunctionButtons() { return kFunctionButtons; }
 
 void MainModel::RunStartupSequence() {
     // 1. Every setting and run-time value to its default.
     LoadDefaults(settings_, platform_);
     saveSettingsAtExit_ = true;
+    language_ = ThaiLanguageState();
+    currentTextFile_.clear();
 
     // 2. The settings file over the defaults; the table folder follows SysTblFlg.
     LoadSettings(settings_, platform_, folders_.SysFolder);
@@ -18,16 +75,24 @@ void MainModel::RunStartupSequence() {
     if (!VersionMarkerPresent(platform_, folders_))
         RunVersionUp(platform_, folders_, settings_.TblOWFlg, settings_.NoSampleFlg);
 
+    // 4. and 5. The phonetic and the foreign-language input tables.
+    tables_.LoadPhoneticTables(platform_, folders_.TblFolder, settings_.PhCandFile,
+                               settings_.PhUDBFile);
+    tables_.LoadForeignTables(platform_, folders_.TblFolder, settings_.GaCandFile,
+                              settings_.GaUDBFile);
+
+    // 6. Captions, fonts, colours and the boxes from the settings.
+    SetUpMainWindow();
+
+    // 7. The view creates the function-key buttons from FunctionButtons().
     // The steps that follow belong to parts of the program not written yet;
     // they run here, in this order, as each arrives:
-    //  4. the phonetic input table (PhUDBFile, PhCandFile);
-    //  5. the foreign-language input table (GaUDBFile, GaCandFile);
-    //  6. captions, hints, fonts, colours, timers and combo boxes from the settings;
-    //  7. the function-key buttons;
     //  8. the romaji, MS IME and phonetic on-screen keyboards;
     //  9. the symbol tab;
-    // 10. the word books of CurBookFolder;
-    // 11. the saved list layout and input mode (which selects the language).
+    // 10. the word books of CurBookFolder.
+
+    // 11. The saved input mode, which selects the language.
+    ApplyLayoutAndMode();
 }
 
 bool MainModel::RunShutdownSequence() {
@@ -36,5 +101,312 @@ bool MainModel::RunShutdownSequence() {
     if (!saveSettingsAtExit_) return true;
     return SaveSettings(settings_, platform_, folders_.SysFolder);
 }
+
+// --- Set-up ------------------------------------------------------------------------
+
+int MainModel::MemoDisplaySize() const {
+    return settings_.DispFSizeLockFlg ? settings_.DispMainFSize : settings_.UsrMainFontSize;
+}
+
+int MainModel::EditDisplaySize() const {
+    return settings_.DispFSizeLockFlg ? settings_.DispSubFSize : settings_.UsrSubFontSize;
+}
+
+void MainModel::SetUpMainWindow() {
+    // The IME menu's two captions are fixed; the MS IME page names the layout.
+    port_->SetImePageCaption(ImePageCaption(settings_.ThaiImeKedFlg));
+    // The transfer mode display, the transfer and paste timers (TrTimer,
+    // PaTimer, both stopped) and the TRMode01-05 captions are set up here
+    // once the transfer modes exist.
+    port_->SetAutoPasteCheck(settings_.AutoPasteFlg);
+    CheckBox1Click(settings_.UnderStretchFlg);
+
+    FillMainFontBox();
+    port_->SetSizeBoxItems(FillNumberItems(9, 60));
+    port_->SetSizeBoxText(Decimal(settings_.UsrMainFontSize));
+    port_->SetModeBoxItems(ItemList(InputModeItems().begin(), InputModeItems().end()));
+    port_->SetDirectionCaptions(language_.LangToJpCaption, language_.JpToLangCaption);
+    // The word book menu's hints and the two lists' styles are set here once
+    // the word book menu and the word list exist.
+
+    port_->SetEditText(u"");
+    port_->SetMemoText(u"");
+    memoFont_ = FontSpec{settings_.UsrMainFont, language_.LangCharset, MemoDisplaySize()};
+    port_->SetMemoFont(memoFont_);
+    port_->SetEditFont(FontSpec{settings_.UsrSubFont, 0, EditDisplaySize()});
+    port_->SetEditBackground(settings_.CandBg);
+    port_->SetMemoWordWrap(settings_.WordWrapFlg);
+    port_->SetMemoScrollBars(settings_.ScroBarsFlg);
+    // RichBufferB (UsrSubFont, charset 0, UsrSubFontSize) and RichBufferA
+    // (UsrMainFont, LangCharset, UsrMainFontSize) are emptied and set here
+    // once the rich-text transfers exist.
+
+    port_->SetLowerPaneHeight(settings_.UnderHeight);
+    port_->SetFontPanelWidth(settings_.FontPanelWidth);
+}
+
+void MainModel::FillMainFontBox() {
+    fontBoxItems_ = FillFontBox(platform_, settings_.FontMode, language_.LangCharset);
+    port_->SetFontBoxItems(fontBoxItems_);
+    fontBoxText_ =
+        SelectItemByText(fontBoxItems_, settings_.UsrMainFont) >= 0 ? settings_.UsrMainFont
+                                                                    : u"Tahoma";
+    port_->SetFontBoxText(fontBoxText_);
+}
+
+void MainModel::ApplyLayoutAndMode() {
+    const int mode = settings_.InputMode;
+    port_->SelectModeBoxItem(mode >= kModeThaiMsIme && mode <= kModeKhmerRomaji ? mode - 1 : 0);
+    SwitchInputMode(mode);
+    port_->SelectKeyboardPage(mode == kModeThaiMsIme ? KeyboardPage::MsIme
+                                                     : KeyboardPage::Romaji);
+    if (settings_.PC2Width <= kMaxKeyboardPagesWidth)
+        port_->SetKeyboardPagesWidth(settings_.PC2Width);
+    // Then, as their parts arrive: the word list's column widths
+    // (LVCol1Width-LVCol7Width) and row height (LVLineHeight); the direction
+    // button from EiwaFlg; the symbol tab's first page; the "辞書" toggle
+    // pressed when DicFlg is set; the lower pane showing "単語リスト".
+}
+
+void MainModel::FormShow() { port_->Focus(InputArea::Memo, false); }
+
+// --- Languages and input modes -----------------------------------------------------
+
+void MainModel::ApplyLanguage(const LanguageRow& row) {
+    language_ = LanguageStateOf(row);
+    port_->SetRomajiPageCaption(language_.LanguageName + u"ローマ字");
+    port_->SetImePageVisible(row.msImePage);
+    port_->SetDirectionCaptions(language_.LangToJpCaption, language_.JpToLangCaption);
+    // The TRMode01-05 captions follow LanguageName here once the transfer
+    // modes exist.
+
+    // The "辞書" toggle is released and the new CurBookFolder listed here once
+    // the word book menu exists.
+    folders_.CurBookFolder = folders_.*row.bookFolder;
+    folders_.CurDicFolder = folders_.*row.dicFolder;
+
+    // The language's font when the box lists it, else whatever the box shows:
+    // either way UsrMainFont and Memo1 follow the box.
+    const std::u16string& font = settings_.*row.fontSetting;
+    if (SelectItemByText(fontBoxItems_, font) >= 0) {
+        fontBoxText_ = font;
+        port_->SetFontBoxText(font);
+    }
+    ComboBox1Change(std::u16string(fontBoxText_));
+    // The symbol tab and the word list are refreshed here once they exist.
+}
+
+void MainModel::SwitchInputMode(int mode) {
+    const LanguageRow* row = LanguageOfMode(mode);
+    if (row) {
+        ApplyLanguage(*row);
+        // The Thai MS IME mode types through the platform's Thai layout, so
+        // the foreign table in use (perhaps another language's) stays.
+        if (mode != kModeThaiMsIme) {
+            settings_.GaUDBFile = settings_.*row->udbSetting;
+            settings_.GaCandFile = settings_.*row->candSetting;
+            tables_.LoadForeignTables(platform_, folders_.TblFolder, settings_.GaCandFile,
+                                      settings_.GaUDBFile);
+            // The romaji keyboard is rebuilt from the new table here once the
+            // on-screen keyboards exist.
+        }
+        port_->ShowLanguagePicture(row->picture);
+    }
+    // Every mode then shows the transfer mode (the language name may have
+    // changed), and every mode but the alphanumeric one toggles the word book
+    // menu when its arrow shows "←" and AutoDoorFlg is set; both join here
+    // with the transfer modes and the word book menu.
+}
+
+void MainModel::ComboBox3Change(int item) {
+    auto switchTo = [this](int mode) {
+        settings_.InputMode = mode;
+        SwitchInputMode(mode);
+    };
+    switch (item) {
+        case 0:
+            // Also when Thai romaji is already on: picking it reloads the Thai
+            // table (after the user edited it, say). A stored mode below 1 is
+            // left alone.
+            if (settings_.InputMode >= kModeThaiRomaji) switchTo(kModeThaiRomaji);
+            port_->SelectKeyboardPage(KeyboardPage::Romaji);
+            break;
+        case 1:
+            if (settings_.InputMode != kModeThaiMsIme) switchTo(kModeThaiMsIme);
+            port_->SelectKeyboardPage(KeyboardPage::MsIme);
+            break;
+        case 2:
+            if (settings_.InputMode != kModeAlphanumeric) switchTo(kModeAlphanumeric);
+            break;
+        case 3:
+        case 4:
+        case 5:
+            if (settings_.InputMode != item + 1) switchTo(item + 1);
+            port_->SelectKeyboardPage(KeyboardPage::Romaji);
+            break;
+        default:
+            break;
+    }
+    port_->Focus(InputArea::Memo, false);
+}
+
+void MainModel::ComboBox1Change(const std::u16string& text) {
+    fontBoxText_ = text;
+    settings_.UsrMainFont = text;
+    memoFont_.face = text;
+    memoFont_.charset = language_.LangCharset;
+    port_->SetMemoFont(memoFont_);
+    // RichBufferA is emptied and takes the font, the word list is repainted
+    // and the symbol tab redraws its buttons here once they exist.
+}
+
+void MainModel::ComboBox2Change(const std::u16string& text) {
+    int size = ParseSize(text).value_or(memoFont_.size);
+    if (size < kMinMainFontSize) {
+        size = kMinMainFontSize;
+        port_->SetSizeBoxText(Decimal(size));
+    }
+    settings_.UsrMainFontSize = size;
+    if (!settings_.DispFSizeLockFlg) {
+        memoFont_.size = size;
+        port_->SetMemoFont(memoFont_);
+    }
+    // RichBufferA is emptied and takes the size here once it exists.
+}
+
+void MainModel::CheckBox1Click(bool checked) {
+    settings_.UnderStretchFlg = checked;
+    port_->SetUnderStretch(checked);
+}
+
+void MainModel::PageControl2Change(KeyboardPage page) {
+    port_->Focus(page == KeyboardPage::Phonetic ? InputArea::Edit : InputArea::Memo, false);
+}
+
+// --- Function keys -------------------------------------------------------------------
+
+void MainModel::SetActionEnabled(MainAction action, bool enabled) {
+    actionEnabled_[static_cast<int>(action)] = enabled;
+    port_->SetActionEnabled(action, enabled);
+}
+
+std::optional<MainAction> MainModel::FormKeyDown(std::uint16_t virtualKey) {
+    auto ifEnabled = [this](MainAction action) -> std::optional<MainAction> {
+        if (!ActionEnabled(action)) return std::nullopt;
+        return action;
+    };
+    switch (virtualKey) {
+        case kVkF1: {
+            const InputArea next =
+                port_->FocusedArea() == InputArea::Memo ? InputArea::Edit : InputArea::Memo;
+            port_->Focus(next, true);
+            return std::nullopt;
+        }
+        case kVkF1 + 1:
+            if (ActionEnabled(MainAction::AreaClear)) AreaClearExecute();
+            return std::nullopt;
+        case kVkF1 + 3: return ifEnabled(MainAction::RegWord);
+        case kVkF1 + 4: return ifEnabled(MainAction::ModWord);
+        case kVkF1 + 5: return ifEnabled(MainAction::SearchWord);
+        case kVkF1 + 6: return ifEnabled(MainAction::PadMode);
+        case kVkF1 + 7: return ifEnabled(MainAction::Option);
+        case kVkF9: return ifEnabled(MainAction::TransferTxt1);
+        default: return std::nullopt;
+    }
+}
+
+void MainModel::AreaClearExecute() {
+    port_->SetEditText(u"");
+    port_->SetMemoText(u"");
+    port_->Focus(InputArea::Memo, false);
+}
+
+// --- File menu -------------------------------------------------------------------------
+
+void MainModel::ReportUnwritable(const std::u16string& path) {
+    platform_.ShowMessage(u"ファイル「" + path + u"」を保存できませんでした。",
+                          MessageKind::Warning, MessageButtons::Ok);
+}
+
+void MainModel::OpenTextFile(const std::u16string& path) {
+    folders_.TextFolder = FolderOf(path);
+    currentTextFile_ = path;
+    std::optional<std::u16string> text = ReadUtf16TextFile(platform_, path);
+    if (!text) {
+        platform_.ShowMessage(u"ファイル「" + path + u"」を読み込めませんでした。",
+                              MessageKind::Warning, MessageButtons::Ok);
+        return;
+    }
+    port_->SetMemoText(*text);
+}
+
+void MainModel::OverwriteTextFile() {
+    // The file may have been moved or deleted since it was opened: then there
+    // is nothing to overwrite, and nothing is written.
+    if (currentTextFile_.empty() || !platform_.FileExists(currentTextFile_)) return;
+    if (platform_.ShowMessage(OverwriteQuestion(currentTextFile_), MessageKind::Question,
+                              MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    if (!WriteUtf16TextFile(platform_, currentTextFile_, port_->MemoText()))
+        ReportUnwritable(currentTextFile_);
+}
+
+void MainModel::SaveTextFileAs(const std::u16string& path) {
+    folders_.TextFolder = FolderOf(path);
+    currentTextFile_ = path;
+    if (!WriteUtf16TextFile(platform_, path, port_->MemoText())) ReportUnwritable(path);
+}
+
+// --- Edit and IME menus ------------------------------------------------------------------
+
+void MainModel::ToggleWordWrap() {
+    settings_.WordWrapFlg = !settings_.WordWrapFlg;
+    port_->SetMemoWordWrap(settings_.WordWrapFlg);
+}
+
+void MainModel::ToggleScrollBars() {
+    settings_.ScroBarsFlg = !settings_.ScroBarsFlg;
+    port_->SetMemoScrollBars(settings_.ScroBarsFlg);
+}
+
+void MainModel::ChooseThaiIme(bool kedmanee) {
+    if (kedmanee == settings_.ThaiImeKedFlg) return;
+    settings_.ThaiImeKedFlg = kedmanee;
+    // The MS IME keyboard is rebuilt for the other layout here once the
+    // on-screen keyboards exist.
+    port_->SetImePageCaption(ImePageCaption(kedmanee));
+}
+
+// --- Tools and help -------------------------------------------------------------------------
+
+void MainModel::RunCodeValueChecker() {
+    const std::u16string codes = CodeValueText(port_->MemoText());
+    if (codes.empty()) return;
+    platform_.ShowMessage(u"結果は発音記号入力エリアに表示します。", MessageKind::Information,
+                          MessageButtons::Ok);
+    port_->SetEditText(codes);
+}
+
+void MainModel::OpenHelp() {
+    const std::u16string help = folders_.HelpFolder + u"\\Tessaline.chm";
+    if (platform_.FileExists(help)) platform_.ShellOpen(help);
+}
+
+// --- Phonetic font -------------------------------------------------------------------------
+
+void MainModel::SetPhoneticFont(const std::u16string& face, int size) {
+    settings_.UsrSubFontSize = size;
+    settings_.UsrSubFont = face;
+    // While the display sizes are locked Edit1 keeps DispSubFSize; the new
+    // size shows once the lock is released.
+    port_->SetEditFont(FontSpec{face, 0, EditDisplaySize()});
+    // RichBufferB is emptied and takes the font here once it exists.
+}
+
+void MainModel::ChangePhoneticFont(const std::u16string& face, int size) {
+    SetPhoneticFont(face, size);
+}
+
+void MainModel::ResetPhoneticFont() { SetPhoneticFont(kPhoneticDefaultFont, kPhoneticDefaultSize); }
 
 }  // namespace tess

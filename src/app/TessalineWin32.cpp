@@ -23,6 +23,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         if (mainForm.Create(instance, showCommand)) {
             MSG msg;
             while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+                mainForm.PreviewKey(msg);
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
             }

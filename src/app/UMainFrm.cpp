@@ -1,5 +1,8 @@
 #include "app/UMainFrm.h"
 
+#include <commctrl.h>
+#include <commdlg.h>
+
 #include "app/AppIdentity.h"
 
 namespace tess {
@@ -7,9 +10,47 @@ namespace tess {
 namespace {
 
 const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+const wchar_t* W(const std::u16string& text) { return W(text.c_str()); }
 
+std::u16string TextOf(HWND hwnd) {
+    int length = GetWindowTextLengthW(hwnd);
+    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
+    GetWindowTextW(hwnd, reinterpret_cast<wchar_t*>(text.data()), length + 1);
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+// The selected item's text of a combo box (its edit field may lag behind).
+std::u16string SelectedComboText(HWND combo) {
+    LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) return TextOf(combo);
+    LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+enum EditMenuId : int { kEditMenuChangeFont = 2000, kEditMenuResetFont };
+
+LRESULT CALLBACK PhoneticAreaProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                  UINT_PTR, DWORD_PTR owner) {
+    // Edit1's own context menu: the edit commands and the phonetic font commands.
+    if (message == WM_CONTEXTMENU) {
+        SendMessageW(reinterpret_cast<HWND>(owner), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
+                     lParam);
+        return 0;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
 
 }  // namespace
+
+TMainFrm::~TMainFrm() {
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(memoFont_), static_cast<HGDIOBJ>(editFont_),
+                           static_cast<HGDIOBJ>(editBrush_)})
+        if (object) DeleteObject(object);
+}
 
 bool TMainFrm::RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXW wc{};
@@ -17,7 +58,8 @@ bool TMainFrm::RegisterWindowClass(HINSTANCE instance) {
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &TMainFrm::WindowProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    if (!wc.hIcon) wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = W(kMainWindowClass);
@@ -35,6 +77,7 @@ bool TMainFrm::Create(HINSTANCE instance, int showCommand) {
     PlaceOnFirstShow();
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
+    model_.FormShow();
     return true;
 }
 
@@ -54,24 +97,50 @@ void TMainFrm::OnCreate() {
     menus_ = CreateMainMenus();
     SetMenu(hwnd_, menus_.bar);
     CreateMainControls(hwnd_, instance_, controls_);
-    model_.RunStartupSequence();
-    const Settings& s = model_.settings();
-    paneSizes_.fontPanelWidth = s.FontPanelWidth;
-    paneSizes_.lowerHeight = s.UnderHeight;
-    if (s.PC2Width <= kMaxKeyboardWidth) paneSizes_.keyboardWidth = s.PC2Width;
-    paneSizes_.underStretch = s.UnderStretchFlg;
+    SetWindowSubclass(controls_.phoneticArea, &PhoneticAreaProc, 1,
+                      reinterpret_cast<DWORD_PTR>(hwnd_));
+    SendMessageW(controls_.phoneticArea, EM_SETCUEBANNER, TRUE,
+                 reinterpret_cast<LPARAM>(L"< 発音記号 >"));
+
     RECT client{};
     GetClientRect(hwnd_, &client);
-    paneSizes_.inputHeight =
-        InitialInputHeight(client.bottom, StatusBarHeight(controls_), paneSizes_.lowerHeight);
+    paneSizes_.inputHeight = InitialInputHeight(client.bottom, StatusBarHeight(controls_),
+                                                paneSizes_.lowerHeight);
+    model_.SetPort(this);
+    model_.RunStartupSequence();
+}
+
+MainLayout TMainFrm::CurrentLayout() const {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    return LayOutMainWindow(client.right, client.bottom, StatusBarHeight(controls_), paneSizes_);
 }
 
 void TMainFrm::LayOut() {
     if (!controls_.statusBar) return;
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    PlaceMainControls(controls_, LayOutMainWindow(client.right, client.bottom,
-                                                  StatusBarHeight(controls_), paneSizes_));
+    PlaceMainControls(controls_, CurrentLayout());
+}
+
+void TMainFrm::RecreateMemo() {
+    // An edit control takes its wrapping and scroll bars only when created.
+    HWND old = controls_.foreignArea;
+    std::u16string text = TextOf(old);
+    DWORD start = 0, end = 0;
+    SendMessageW(old, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    bool focused = GetFocus() == old;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    if (!memoWordWrap_) style |= ES_AUTOHSCROLL;
+    if (memoScrollBars_) style |= WS_VSCROLL | WS_HSCROLL;
+    controls_.foreignArea = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", W(text), style, 0, 0, 10, 10,
+                                            hwnd_, reinterpret_cast<HMENU>(kIdForeignArea),
+                                            instance_, nullptr);
+    SendMessageW(controls_.foreignArea, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(memoFont_ ? memoFont_ : controls_.formFont), FALSE);
+    SendMessageW(controls_.foreignArea, EM_SETSEL, start, end);
+    SetWindowPos(controls_.foreignArea, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    DestroyWindow(old);
+    LayOut();
+    if (focused) SetFocus(controls_.foreignArea);
 }
 
 void TMainFrm::DrawItem(const DRAWITEMSTRUCT& item) {
@@ -87,34 +156,168 @@ void TMainFrm::DrawItem(const DRAWITEMSTRUCT& item) {
         DeleteObject(brush);
         return;
     }
-    // The function-key buttons: flat, caption under the glyph area.
+    // The function-key buttons: flat, glyph on top, caption under it.
     const bool pressed = item.itemState & ODS_SELECTED;
     const bool disabled = item.itemState & ODS_DISABLED;
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
     DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : BDR_RAISEDINNER, BF_RECT);
+    const int index = static_cast<int>(item.CtlID) - kIdFunctionButton0;
+    if (index >= 0 && index < 7 && controls_.glyphs) {
+        HDC glyphs = CreateCompatibleDC(dc);
+        HGDIOBJ old = SelectObject(glyphs, controls_.glyphs);
+        int x = (r.right - r.left - 26) / 2 + (pressed ? 1 : 0);
+        TransparentBlt(dc, x, 6 + (pressed ? 1 : 0), 26, 26, glyphs, 26 * index, 0, 26, 26,
+                       RGB(255, 0, 255));
+        SelectObject(glyphs, old);
+        DeleteDC(glyphs);
+    }
     wchar_t caption[32] = {};
     GetWindowTextW(item.hwndItem, caption, 32);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     RECT text = r;
-    text.top = r.bottom - 24;
+    text.top = r.bottom - 26;
     DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
 }
 
-void TMainFrm::OnCommand(int id) {
-    // The edit menu acts on whichever text control has the focus.
+void TMainFrm::RunAction(MainAction action) {
+    if (!model_.ActionEnabled(action)) return;
+    switch (action) {
+        case MainAction::Close: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
+        case MainAction::AreaClear: model_.AreaClearExecute(); break;
+        // The word book, PAD, settings and transfer windows arrive with their
+        // parts; until then their actions are disabled and never get here.
+        default: break;
+    }
+}
+
+void TMainFrm::PreviewKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return;
+    if (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)) return;
+    if (auto action = model_.FormKeyDown(static_cast<std::uint16_t>(msg.wParam))) RunAction(*action);
+}
+
+void TMainFrm::OpenTextFileDialog(bool save) {
+    wchar_t path[MAX_PATH] = {};
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = hwnd_;
+    dialog.lpstrFilter = L"（ユニコードテキスト）　*.txt\0*.txt\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrInitialDir = W(model_.folders().TextFolder);
+    dialog.lpstrDefExt = L"txt";
+    if (save) {
+        dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+        if (GetSaveFileNameW(&dialog)) model_.SaveTextFileAs(reinterpret_cast<char16_t*>(path));
+    } else {
+        dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+        if (GetOpenFileNameW(&dialog)) model_.OpenTextFile(reinterpret_cast<char16_t*>(path));
+    }
+}
+
+void TMainFrm::ShowEditContextMenu(int x, int y) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, kMenuEditUndo, L"元に戻す(&U)");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kMenuEditCut, L"切り取り(&T)");
+    AppendMenuW(menu, MF_STRING, kMenuEditCopy, L"コピー(&C)");
+    AppendMenuW(menu, MF_STRING, kMenuEditPaste, L"貼り付け(&P)");
+    AppendMenuW(menu, MF_STRING, kMenuEditDelete, L"削除(&D)");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kMenuEditSelectAll, L"すべてを選択(&A)");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kEditMenuChangeFont, L"発音記号フォントを変更する");
+    AppendMenuW(menu, MF_STRING, kEditMenuResetFont, L"発音記号フォントを初期値に戻す");
+    if (x == -1 && y == -1) {  // from the keyboard: at the control
+        RECT r{};
+        GetWindowRect(controls_.phoneticArea, &r);
+        x = r.left;
+        y = r.bottom;
+    }
+    SetFocus(controls_.phoneticArea);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, x, y, 0, hwnd_, nullptr);
+    DestroyMenu(menu);
+}
+
+void TMainFrm::OnInitMenu(HMENU menu) {
+    const Settings& s = model_.settings();
+    if (menu == menus_.file) {
+        EnableMenuItem(menu, kMenuFileSave,
+                       model_.OverwriteSaveEnabled() ? MF_ENABLED : MF_GRAYED);
+    } else if (menu == menus_.edit) {
+        CheckMenuItem(menu, kMenuEditWordWrap, s.WordWrapFlg ? MF_CHECKED : MF_UNCHECKED);
+        CheckMenuItem(menu, kMenuEditScrollBars, s.ScroBarsFlg ? MF_CHECKED : MF_UNCHECKED);
+    } else if (menu == menus_.ime) {
+        CheckMenuItem(menu, kMenuImeKedmanee, s.ThaiImeKedFlg ? MF_CHECKED : MF_UNCHECKED);
+        CheckMenuItem(menu, kMenuImePattachote, s.ThaiImeKedFlg ? MF_UNCHECKED : MF_CHECKED);
+    }
+}
+
+void TMainFrm::OnCommand(int id, int code) {
+    if (id >= kIdFunctionButton0 && id < kIdFunctionButton0 + 7) {
+        RunAction(FunctionButtons()[static_cast<size_t>(id - kIdFunctionButton0)].action);
+        return;
+    }
+    // The edit commands act on whichever text control has the focus.
     HWND focus = GetFocus();
     switch (id) {
-        case kMenuFileExit:
-        case kIdFunctionButton0:  // "閉る"
-            PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+        case kIdTransferButton: RunAction(MainAction::TransferTxt1); break;
+        case kIdFontBox:
+            if (quietCombos_) break;
+            if (code == CBN_EDITCHANGE) model_.ComboBox1Change(TextOf(controls_.fontBox));
+            if (code == CBN_SELCHANGE) model_.ComboBox1Change(SelectedComboText(controls_.fontBox));
             break;
+        case kIdSizeBox:
+            if (quietCombos_) break;
+            if (code == CBN_EDITCHANGE) model_.ComboBox2Change(TextOf(controls_.sizeBox));
+            if (code == CBN_SELCHANGE) model_.ComboBox2Change(SelectedComboText(controls_.sizeBox));
+            break;
+        case kIdModeBox:
+            if (code == CBN_SELCHANGE)
+                model_.ComboBox3Change(static_cast<int>(SendMessageW(controls_.modeBox, CB_GETCURSEL, 0, 0)));
+            break;
+        case kIdStretchCheck:
+            if (code == BN_CLICKED)
+                model_.CheckBox1Click(SendMessageW(controls_.stretchCheck, BM_GETCHECK, 0, 0) == BST_CHECKED);
+            break;
+        case kMenuFileOpen: OpenTextFileDialog(false); break;
+        case kMenuFileSave: model_.OverwriteTextFile(); break;
+        case kMenuFileSaveAs: OpenTextFileDialog(true); break;
+        case kMenuFileExit: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
         case kMenuEditUndo: SendMessageW(focus, WM_UNDO, 0, 0); break;
         case kMenuEditCut: SendMessageW(focus, WM_CUT, 0, 0); break;
         case kMenuEditCopy: SendMessageW(focus, WM_COPY, 0, 0); break;
         case kMenuEditPaste: SendMessageW(focus, WM_PASTE, 0, 0); break;
         case kMenuEditDelete: SendMessageW(focus, WM_CLEAR, 0, 0); break;
         case kMenuEditSelectAll: SendMessageW(focus, EM_SETSEL, 0, -1); break;
+        case kMenuEditWordWrap: model_.ToggleWordWrap(); break;
+        case kMenuEditScrollBars: model_.ToggleScrollBars(); break;
+        case kMenuImeKedmanee: model_.ChooseThaiIme(true); break;
+        case kMenuImePattachote: model_.ChooseThaiIme(false); break;
+        case kMenuToolCodeChecker: model_.RunCodeValueChecker(); break;
+        case kMenuHelp: model_.OpenHelp(); break;
+        case kEditMenuResetFont: model_.ResetPhoneticFont(); break;
+        case kEditMenuChangeFont: {
+            const Settings& s = model_.settings();
+            LOGFONTW font{};
+            HDC dc = GetDC(hwnd_);
+            font.lfHeight = -MulDiv(s.UsrSubFontSize, GetDeviceCaps(dc, LOGPIXELSY), 72);
+            ReleaseDC(hwnd_, dc);
+            font.lfCharSet = ANSI_CHARSET;
+            lstrcpynW(font.lfFaceName, W(s.UsrSubFont), LF_FACESIZE);
+            CHOOSEFONTW choose{};
+            choose.lStructSize = sizeof choose;
+            choose.hwndOwner = hwnd_;
+            choose.lpLogFont = &font;
+            choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_LIMITSIZE;
+            choose.nSizeMin = 8;
+            choose.nSizeMax = 50;
+            if (ChooseFontW(&choose))
+                model_.ChangePhoneticFont(reinterpret_cast<char16_t*>(font.lfFaceName),
+                                          choose.iPointSize / 10);
+            break;
+        }
         default: break;
     }
 }
@@ -138,8 +341,12 @@ void TMainFrm::OnClose() {
     } else {
         GetWindowRect(hwnd_, &r);
     }
-    StoreWindowGeometry(model_.settings(),
-                        {r.left, r.top, r.right - r.left, r.bottom - r.top});
+    StoreWindowGeometry(model_.settings(), {r.left, r.top, r.right - r.left, r.bottom - r.top});
+    MainLayout now = CurrentLayout();
+    Settings& s = model_.settings();
+    s.UnderHeight = now.lowerPane.Height();
+    s.FontPanelWidth = now.fontPanel.Width();
+    s.PC2Width = now.keyboardPages.Width();
     if (!model_.RunShutdownSequence()) {
         platform_.ShowMessage(u"設定ファイル「" + model_.folders().SysFolder + u"\\" +
                                   kSettingsFileName + u"」を保存できませんでした。",
@@ -165,8 +372,32 @@ LRESULT TMainFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             info->ptMinTrackSize.y = kMainMinHeight;
             return 0;
         }
+        case WM_CTLCOLOREDIT:
+            if (reinterpret_cast<HWND>(lParam) == controls_.phoneticArea && editBrush_) {
+                SetBkColor(reinterpret_cast<HDC>(wParam), editColor_);
+                return reinterpret_cast<LRESULT>(editBrush_);
+            }
+            break;
+        case WM_CONTEXTMENU:
+            if (reinterpret_cast<HWND>(wParam) == controls_.phoneticArea) {
+                ShowEditContextMenu(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+                return 0;
+            }
+            break;
+        case WM_INITMENUPOPUP:
+            OnInitMenu(reinterpret_cast<HMENU>(wParam));
+            return 0;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->idFrom == kIdKeyboardPages && header->code == TCN_SELCHANGE) {
+                int index = static_cast<int>(SendMessageW(controls_.keyboardPages, TCM_GETCURSEL, 0, 0));
+                if (!imePageVisible_ && index >= 1) ++index;
+                model_.PageControl2Change(static_cast<KeyboardPage>(index));
+            }
+            return 0;
+        }
         case WM_COMMAND:
-            OnCommand(LOWORD(wParam));
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_CLOSE:
             OnClose();
@@ -175,8 +406,9 @@ LRESULT TMainFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             PostQuitMessage(0);
             return 0;
         default:
-            return DefWindowProcW(hwnd_, message, wParam, lParam);
+            break;
     }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 }  // namespace tess

@@ -1,36 +1,81 @@
-// TMainFrm: the main window (view). It builds its controls and forwards events;
-// the rules live in the portable models it drives.
+// TMainFrm: the main window (view). It builds its controls, forwards events to
+// the main window model and shows what the model asks through MainWindowPort.
 #pragma once
 
 #include <windows.h>
+
+#include <string>
 
 #include "app/MainControlsWin32.h"
 #include "app/MainLayout.h"
 #include "app/MainMenuWin32.h"
 #include "app/MainModel.h"
+#include "app/MainWindowPort.h"
 #include "platform/platform.h"
 
 namespace tess {
 
-class TMainFrm {
+class TMainFrm : public MainWindowPort {
 public:
     TMainFrm(Platform& platform, DataFolders folders)
         : platform_(platform), model_(platform, std::move(folders)) {}
+    ~TMainFrm() override;
 
     static bool RegisterWindowClass(HINSTANCE instance);
     // Creates and shows the window; false when the system refused it.
     bool Create(HINSTANCE instance, int showCommand);
     HWND Handle() const { return hwnd_; }
 
+    // The window sees key presses before its controls (which still get them).
+    void PreviewKey(const MSG& msg);
+
+    // --- MainWindowPort ---------------------------------------------------------
+    void SetRomajiPageCaption(const std::u16string& caption) override;
+    void SetImePageVisible(bool visible) override;
+    void SetImePageCaption(const std::u16string& caption) override;
+    void SelectKeyboardPage(KeyboardPage page) override;
+    void SetKeyboardPagesWidth(int width) override;
+    void ShowLanguagePicture(int index) override;
+    void SetDirectionCaptions(const std::u16string& langToJp, const std::u16string& jpToLang) override;
+    void SetFontBoxItems(const ItemList& items) override;
+    void SetFontBoxText(const std::u16string& text) override;
+    void SetSizeBoxItems(const ItemList& items) override;
+    void SetSizeBoxText(const std::u16string& text) override;
+    void SetModeBoxItems(const ItemList& items) override;
+    void SelectModeBoxItem(int index) override;
+    void SetUnderStretch(bool set) override;
+    void SetLowerPaneHeight(int height) override;
+    void SetFontPanelWidth(int width) override;
+    void SetAutoPasteCheck(bool checked) override;
+    void SetActionEnabled(MainAction action, bool enabled) override;
+    void SetMemoFont(const FontSpec& font) override;
+    void SetEditFont(const FontSpec& font) override;
+    void SetEditBackground(Color color) override;
+    void SetMemoWordWrap(bool wrap) override;
+    void SetMemoScrollBars(bool shown) override;
+    InputArea FocusedArea() override;
+    void Focus(InputArea area, bool caretToEnd) override;
+    std::u16string MemoText() override;
+    void SetMemoText(const std::u16string& text) override;
+    void SetEditText(const std::u16string& text) override;
+
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCreate();
     void PlaceOnFirstShow();
     void OnClose();
-    void OnCreate();
     void LayOut();
+    MainLayout CurrentLayout() const;
     void DrawItem(const DRAWITEMSTRUCT& item);
-    void OnCommand(int id);
+    void OnCommand(int id, int code);
+    void OnInitMenu(HMENU menu);
+    void RunAction(MainAction action);
+    void RecreateMemo();
+    void ShowEditContextMenu(int x, int y);
+    void OpenTextFileDialog(bool save);
+    HFONT MakeAreaFont(const FontSpec& font);
+    int KeyboardTabIndex(KeyboardPage page) const;
 
     Platform& platform_;
     MainModel model_;
@@ -40,6 +85,17 @@ private:
     MainMenus menus_;
     PaneSizes paneSizes_;
     bool targetHeld_ = false;
+
+    bool imePageVisible_ = true;
+    std::u16string imePageCaption_ = u"MS IME (Kedmanee)";
+    int languagePicture_ = 0;
+    std::u16string directionCaptions_[2];
+    int quietCombos_ = 0;  // set while the model fills a box: no change events then
+    HFONT memoFont_ = nullptr, editFont_ = nullptr;
+    FontSpec memoFontSpec_;
+    HBRUSH editBrush_ = nullptr;
+    COLORREF editColor_ = RGB(255, 255, 255);
+    bool memoWordWrap_ = false, memoScrollBars_ = false;
 };
 
 }  // namespace tess

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/MainWindowFixture.h"
 #include "app/VersionUp.h"
 #include "lib/TextFile.h"
 #include "platform/fake/FakePlatform.h"
@@ -15,12 +16,17 @@ protected:
         fake.PutFile(u"C:\\Program Files\\Quillory\\Tessaline\\Tbl\\DBThai.csv", "shipped");
     }
     std::u16string SettingsPath(const DataFolders& f) { return f.SysFolder + u"\\Morvane_A.rng"; }
+    void Start(MainModel& model) {
+        model.SetPort(&port);
+        model.RunStartupSequence();
+    }
     FakePlatform fake;
+    RecordingMainWindowPort port;
 };
 
 TEST_F(MainModelTest, FirstStartRunsTheVersionUpAndWritesSettingsOnlyAtExit) {
     MainModel model(fake, InitDataFolders(fake));
-    model.RunStartupSequence();
+    Start(model);
     const DataFolders& f = model.folders();
     EXPECT_TRUE(VersionMarkerPresent(fake, f));
     EXPECT_TRUE(fake.FileExists(f.UserTblFolder + u"\\DBThai.csv"));
@@ -41,22 +47,24 @@ TEST_F(MainModelTest, SettingsReadBeforeTheVersionUpDecideIt) {
     WriteAnsiLines(fake, SettingsPath(f), {u"TblOWFlg,0", u"SysTblFlg,1"});
     fake.PutFile(f.UserTblFolder + u"\\DBThai.csv", "edited");
     MainModel model(fake, f);
-    model.RunStartupSequence();
+    Start(model);
     EXPECT_EQ(*fake.ReadWholeFile(f.UserTblFolder + u"\\DBThai.csv"), "edited");
     EXPECT_EQ(model.folders().TblFolder, f.SysTblFolder);
 }
 
 TEST_F(MainModelTest, ASecondStartCopiesNothing) {
     DataFolders f = InitDataFolders(fake);
-    MainModel(fake, f).RunStartupSequence();
+    MainModel first(fake, f);
+    Start(first);
     fake.RemoveFile(f.UserTblFolder + u"\\DBThai.csv");
-    MainModel(fake, f).RunStartupSequence();
+    MainModel second(fake, f);
+    Start(second);
     EXPECT_FALSE(fake.FileExists(f.UserTblFolder + u"\\DBThai.csv"));
 }
 
 TEST_F(MainModelTest, AResetBeforeClosingLeavesNoSettingsFile) {
     MainModel model(fake, InitDataFolders(fake));
-    model.RunStartupSequence();
+    Start(model);
     model.SuppressSettingsSave();
     EXPECT_TRUE(model.RunShutdownSequence());
     EXPECT_FALSE(fake.FileExists(SettingsPath(model.folders())));
@@ -67,7 +75,7 @@ TEST_F(MainModelTest, AFailedSettingsWriteIsReportedAndKeepsTheOldFile) {
     WriteAnsiLines(fake, SettingsPath(f), {u"MainLeft,5"});
     fake.FailWritesTo(SettingsPath(f));
     MainModel model(fake, f);
-    model.RunStartupSequence();
+    Start(model);
     EXPECT_FALSE(model.RunShutdownSequence());
     EXPECT_EQ(*fake.ReadWholeFile(SettingsPath(f)), "MainLeft,5\r\n");
 }

@@ -1,0 +1,51 @@
+#include "app/FontLists.h"
+
+#include <algorithm>
+#include <string>
+
+namespace tess {
+
+namespace {
+
+bool StartsWith(const std::u16string& text, char16_t c) { return !text.empty() && text[0] == c; }
+
+std::u16string Decimal(int value) {
+    std::u16string text;
+    for (char c : std::to_string(value)) text.push_back(static_cast<char16_t>(c));
+    return text;
+}
+
+}  // namespace
+
+ItemList FillFontBox(Platform& platform, int fontMode, int charset) {
+    ItemList items;
+    if (fontMode == 1) {
+        for (const Platform::FontFamily& family : platform.FontFamiliesForCharset(charset)) {
+            if (family.trueType && !StartsWith(family.name, u'@') &&
+                !StartsWith(family.name, u'$'))
+                items.push_back(family.name);
+        }
+    } else {
+        for (const std::u16string& name : platform.InstalledFontNames()) {
+            if (!StartsWith(name, u'@')) items.push_back(name);
+        }
+    }
+    return items;
+}
+
+int SelectItemByText(const ItemList& items, const std::u16string& text) {
+    auto found = std::find(items.begin(), items.end(), text);
+    return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
+
+bool FontInstalled(Platform& platform, const std::u16string& name) {
+    return SelectItemByText(platform.InstalledFontNames(), name) >= 0;
+}
+
+ItemList FillNumberItems(int from, int to) {
+    ItemList items;
+    for (int n = from; n <= to; ++n) items.push_back(Decimal(n));
+    return items;
+}
+
+}  // namespace tess

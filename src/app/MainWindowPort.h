@@ -1,0 +1,94 @@
+// What the main window's model asks of its view.
+//
+// The model (MainModel) holds every rule of the main window; the view
+// (TMainFrm) implements this interface by setting its controls and reporting
+// the few things only it knows (which area has the focus, what Memo1 holds).
+// Every call is a plain "show this": the view decides nothing. The view
+// attaches itself with MainModel::SetPort before the start-up sequence.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/FontLists.h"
+#include "lib/ColorText.h"
+
+namespace tess {
+
+// The two input areas: Memo1 (foreign language) and Edit1 (phonetic).
+enum class InputArea { None, Memo, Edit };
+
+// The pages of the keyboard page control PageControl2, in their order.
+enum class KeyboardPage { Romaji = 0, MsIme = 1, Phonetic = 2 };
+
+// What the main window can do from its function keys and buttons.
+enum class MainAction { Close, AreaClear, RegWord, ModWord, SearchWord, PadMode, Option, TransferTxt1 };
+inline constexpr int kMainActionCount = 8;
+
+struct FontSpec {
+    std::u16string face;
+    int charset = 0;
+    int size = 0;  // points
+    bool operator==(const FontSpec&) const = default;
+};
+
+class MainWindowPort {
+public:
+    virtual ~MainWindowPort() = default;
+
+    // --- Keyboard pages ------------------------------------------------------
+    virtual void SetRomajiPageCaption(const std::u16string& caption) = 0;  // TabSheet3
+    virtual void SetImePageVisible(bool visible) = 0;                      // TabSheet4
+    virtual void SetImePageCaption(const std::u16string& caption) = 0;
+    virtual void SelectKeyboardPage(KeyboardPage page) = 0;
+    virtual void SetKeyboardPagesWidth(int width) = 0;
+    // The language picture (0 Thai, 1 Myanmar, 2 Lao, 3 Khmer) on the romaji page.
+    virtual void ShowLanguagePicture(int index) = 0;
+
+    // --- Word book menu --------------------------------------------------------
+    // The two direction radio buttons: language to Japanese, Japanese to language.
+    virtual void SetDirectionCaptions(const std::u16string& langToJp,
+                                      const std::u16string& jpToLang) = 0;
+
+    // --- Font panel ------------------------------------------------------------
+    // ComboBox1 (editable): its list, and the text of its edit field; the view
+    // selects the item equal to the text when there is one.
+    virtual void SetFontBoxItems(const ItemList& items) = 0;
+    virtual void SetFontBoxText(const std::u16string& text) = 0;
+    // ComboBox2 (editable), the same.
+    virtual void SetSizeBoxItems(const ItemList& items) = 0;
+    virtual void SetSizeBoxText(const std::u16string& text) = 0;
+    // ComboBox3 (a drop-down list).
+    virtual void SetModeBoxItems(const ItemList& items) = 0;
+    virtual void SelectModeBoxItem(int index) = 0;
+
+    // --- Layout and check boxes ------------------------------------------------
+    // CheckBox1 shows the flag; set: the input pane keeps its height and the
+    // lower pane takes the spare height; clear: the other way round.
+    virtual void SetUnderStretch(bool set) = 0;
+    virtual void SetLowerPaneHeight(int height) = 0;  // PageControl1
+    virtual void SetFontPanelWidth(int width) = 0;    // Panel11
+    virtual void SetAutoPasteCheck(bool checked) = 0;  // CheckBox3
+
+    // --- Function-key buttons --------------------------------------------------
+    // The buttons (and the "転送" button) whose action this is.
+    virtual void SetActionEnabled(MainAction action, bool enabled) = 0;
+
+    // --- Input areas -------------------------------------------------------------
+    virtual void SetMemoFont(const FontSpec& font) = 0;
+    virtual void SetEditFont(const FontSpec& font) = 0;
+    virtual void SetEditBackground(Color color) = 0;
+    virtual void SetMemoWordWrap(bool wrap) = 0;
+    // Both scroll bars, or none.
+    virtual void SetMemoScrollBars(bool shown) = 0;
+    virtual InputArea FocusedArea() = 0;
+    // Gives the area the focus; with caretToEnd the caret goes after its last
+    // character, else it stays where it was.
+    virtual void Focus(InputArea area, bool caretToEnd) = 0;
+    // Memo1's whole text, lines joined by CR LF.
+    virtual std::u16string MemoText() = 0;
+    virtual void SetMemoText(const std::u16string& text) = 0;
+    virtual void SetEditText(const std::u16string& text) = 0;
+};
+
+}  // namespace tess

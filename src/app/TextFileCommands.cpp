@@ -1,0 +1,66 @@
+#include "app/TextFileCommands.h"
+
+#include "lib/TextFile.h"
+
+namespace tess {
+
+std::u16string DecodeUtf16LE(const Bytes& bytes) {
+    std::size_t start = 0;
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE)
+        start = 2;
+    std::u16string text;
+    text.reserve((bytes.size() - start) / 2);
+    for (std::size_t i = start; i + 1 < bytes.size(); i += 2) {
+        text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                             (static_cast<unsigned char>(bytes[i + 1]) << 8)));
+    }
+    return text;
+}
+
+std::u16string WithCrLfLineEnds(std::u16string_view text) {
+    std::u16string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c == u'\r') {
+            result += u"\r\n";
+            if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        } else if (c == u'\n') {
+            result += u"\r\n";
+        } else {
+            result.push_back(c);
+        }
+    }
+    return result;
+}
+
+std::optional<std::u16string> ReadUtf16TextFile(Platform& platform, const std::u16string& path) {
+    std::optional<Bytes> bytes = platform.ReadWholeFile(path);
+    if (!bytes) return std::nullopt;
+    return WithCrLfLineEnds(DecodeUtf16LE(*bytes));
+}
+
+bool WriteUtf16TextFile(Platform& platform, const std::u16string& path,
+                        std::u16string_view areaText) {
+    return WriteUtf16Lines(platform, path, SplitLines(areaText));
+}
+
+std::u16string FileNameOf(const std::u16string& path) {
+    const std::size_t slash = path.find_last_of(u"\\/");
+    return slash == std::u16string::npos ? path : path.substr(slash + 1);
+}
+
+std::u16string FolderOf(const std::u16string& path) {
+    const std::size_t slash = path.find_last_of(u"\\/");
+    if (slash == std::u16string::npos) return {};
+    std::u16string folder = path.substr(0, slash);
+    if (!folder.empty() && folder.back() == u':') folder += u'\\';
+    return folder;
+}
+
+std::u16string OverwriteQuestion(const std::u16string& path) {
+    return u"すでに\"" + FileNameOf(path) + u"\"と名前が同じファイルが存在しますが、上書きしますか？";
+}
+
+}  // namespace tess

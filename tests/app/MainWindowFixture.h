@@ -1,0 +1,136 @@
+// A main window for the model's tests: a recording view and a fake world with
+// small input tables, one per language, each offering one character for "a".
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/MainModel.h"
+#include "lib/TextFile.h"
+#include "platform/fake/FakePlatform.h"
+
+namespace tess {
+
+// Keeps what the model last showed, as the real controls would.
+class RecordingMainWindowPort : public MainWindowPort {
+public:
+    void SetRomajiPageCaption(const std::u16string& caption) override { romajiCaption = caption; }
+    void SetImePageVisible(bool visible) override { imePageVisible = visible; }
+    void SetImePageCaption(const std::u16string& caption) override { imePageCaption = caption; }
+    void SelectKeyboardPage(KeyboardPage p) override { page = p; }
+    void SetKeyboardPagesWidth(int width) override { pagesWidth = width; }
+    void ShowLanguagePicture(int index) override { picture = index; }
+    void SetDirectionCaptions(const std::u16string& toJp, const std::u16string& fromJp) override {
+        langToJp = toJp;
+        jpToLang = fromJp;
+    }
+    void SetFontBoxItems(const ItemList& items) override { fontItems = items; }
+    void SetFontBoxText(const std::u16string& text) override { fontText = text; }
+    void SetSizeBoxItems(const ItemList& items) override { sizeItems = items; }
+    void SetSizeBoxText(const std::u16string& text) override { sizeText = text; }
+    void SetModeBoxItems(const ItemList& items) override { modeItems = items; }
+    void SelectModeBoxItem(int index) override { modeIndex = index; }
+    void SetUnderStretch(bool set) override { underStretch = set; }
+    void SetLowerPaneHeight(int height) override { lowerHeight = height; }
+    void SetFontPanelWidth(int width) override { fontPanelWidth = width; }
+    void SetAutoPasteCheck(bool checked) override { autoPaste = checked; }
+    void SetActionEnabled(MainAction action, bool enabled) override { actions[action] = enabled; }
+    void SetMemoFont(const FontSpec& font) override { memoFont = font; }
+    void SetEditFont(const FontSpec& font) override { editFont = font; }
+    void SetEditBackground(Color color) override { editBackground = color; }
+    void SetMemoWordWrap(bool wrap) override { wordWrap = wrap; }
+    void SetMemoScrollBars(bool shown) override { scrollBars = shown; }
+    InputArea FocusedArea() override { return focused; }
+    void Focus(InputArea area, bool toEnd) override {
+        focused = area;
+        caretToEnd = toEnd;
+    }
+    std::u16string MemoText() override { return memoText; }
+    void SetMemoText(const std::u16string& text) override { memoText = text; }
+    void SetEditText(const std::u16string& text) override { editText = text; }
+
+    std::u16string romajiCaption, imePageCaption;
+    bool imePageVisible = false;
+    std::optional<KeyboardPage> page;
+    int pagesWidth = -1, picture = -1;
+    std::u16string langToJp, jpToLang;
+    ItemList fontItems, sizeItems, modeItems;
+    std::u16string fontText, sizeText;
+    int modeIndex = -1;
+    bool underStretch = false, autoPaste = false;
+    int lowerHeight = -1, fontPanelWidth = -1;
+    std::map<MainAction, bool> actions;
+    FontSpec memoFont, editFont;
+    Color editBackground = 0;
+    bool wordWrap = false, scrollBars = false;
+    InputArea focused = InputArea::None;
+    bool caretToEnd = false;
+    std::u16string memoText, editText;
+};
+
+// A fresh first start: the shipped tables are copied into the user's table
+// folder, which is then the one in use.
+struct MainWindowWorld {
+    MainWindowWorld() : folders(InitDataFolders(fake)), model(fake, folders) {
+        fake.installedFonts = {u"Tahoma", u"Leelawadee UI", u"Myanmar Text", u"DokChampa",
+                               u"@MS Gothic", u"Segoe UI"};
+        PutTable(folders.SysTblFolder, u"Thai", u'\u0E01');
+        PutTable(folders.SysTblFolder, u"Myanmar", u'\u1000');
+        PutTable(folders.SysTblFolder, u"Lao", u'\u0E81');
+        PutTable(folders.SysTblFolder, u"Khmer", u'\u1780');
+    }
+
+    // Cand<stem>.csv offers `c` for "a"; DB<stem>.csv names it "<stem> name".
+    // Thai's candidate file is CandThai2.csv, as the settings name it.
+    void PutTable(const std::u16string& folder, const std::u16string& stem, char16_t c) {
+        const std::u16string cand = stem == u"Thai" ? u"CandThai2.csv" : u"Cand" + stem + u".csv";
+        const std::u16string code = Hex(c);
+        Put(folder + u"\\" + cand, {u"\"a\"," + code + u",,,,,,,,"});
+        Put(folder + u"\\DB" + stem + u".csv",
+            {u"\"X\",\"Tahoma\"",
+             u"0,\"" + code + u"\",\"EN\",\"" + stem + u" name\",\"0\",\"\""});
+    }
+    // Replaces a language's table in the folder in use, as a user's edit would.
+    void EditTable(const std::u16string& stem, char16_t c) {
+        PutTable(model.folders().TblFolder, stem, c);
+    }
+
+    void WriteSettings(const Lines& lines) { Put(folders.SysFolder + u"\\Morvane_A.rng", lines); }
+
+    // A code page 932 file, its folders made as needed.
+    void Put(const std::u16string& path, const Lines& lines) {
+        fake.PutFile(path, EncodeAnsiLines(fake, lines));
+    }
+
+    void Start() {
+        model.SetPort(&port);
+        model.RunStartupSequence();
+    }
+
+    // The character the foreign table offers for "a" (0: none loaded).
+    char16_t ForeignCandidate() {
+        const CandTable& table = model.tables().GaCandTable;
+        return table.empty() ? 0 : table[0].candidates[0];
+    }
+    std::u16string ForeignName(char16_t c) {
+        return LookupName(model.tables().GaNameTable, c, NameJapanese);
+    }
+
+    static std::u16string Hex(char16_t c) {
+        const char16_t* digits = u"0123456789ABCDEF";
+        std::u16string text;
+        for (int shift = 12; shift >= 0; shift -= 4) text += digits[(c >> shift) & 0xF];
+        return text;
+    }
+
+    FakePlatform fake;
+    DataFolders folders;
+    RecordingMainWindowPort port;
+    MainModel model;
+};
+
+}  // namespace tess
