@@ -12,16 +12,10 @@
 
 #include "app/DataFolders.h"
 #include "app/Settings.h"
+#include "input/InputModes.h"
+#include "input/InputModes.h"
 
 namespace tess {
-
-// Values of the setting InputMode.
-inline constexpr int kModeThaiRomaji = 1;
-inline constexpr int kModeThaiMsIme = 2;
-inline constexpr int kModeAlphanumeric = 3;
-inline constexpr int kModeMyanmarRomaji = 4;
-inline constexpr int kModeLaoRomaji = 5;
-inline constexpr int kModeKhmerRomaji = 6;
 
 // The mode box's items; item i stands for InputMode i + 1.
 std::span<const std::u16string_view> InputModeItems();

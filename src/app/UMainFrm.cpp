@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include "app/AppIdentity.h"
+#include "input/UCandFrm.h"
 
 namespace tess {
 
@@ -99,6 +100,9 @@ void TMainFrm::OnCreate() {
     CreateMainControls(hwnd_, instance_, controls_);
     SetWindowSubclass(controls_.phoneticArea, &PhoneticAreaProc, 1,
                       reinterpret_cast<DWORD_PTR>(hwnd_));
+    memoChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Memo, key); };
+    editChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Edit, key); };
+    HookInputAreas();
     SendMessageW(controls_.phoneticArea, EM_SETCUEBANNER, TRUE,
                  reinterpret_cast<LPARAM>(L"< 発音記号 >"));
 
@@ -139,6 +143,7 @@ void TMainFrm::RecreateMemo() {
     SendMessageW(controls_.foreignArea, EM_SETSEL, start, end);
     SetWindowPos(controls_.foreignArea, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     DestroyWindow(old);
+    HookTypedCharacters(controls_.foreignArea, &memoChars_);
     LayOut();
     if (focused) SetFocus(controls_.foreignArea);
 }
@@ -178,6 +183,51 @@ void TMainFrm::DrawItem(const DRAWITEMSTRUCT& item) {
     RECT text = r;
     text.top = r.bottom - 26;
     DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+}
+
+void TMainFrm::HookInputAreas() {
+    HookTypedCharacters(controls_.foreignArea, &memoChars_);
+    HookTypedCharacters(controls_.phoneticArea, &editChars_);
+}
+
+InputField* TMainFrm::Find(FieldId field) {
+    if (field == FieldId::MainMemo1) return &memoField_;
+    if (field == FieldId::MainEdit1) return &editField_;
+    return nullptr;
+}
+
+bool TMainFrm::OnAreaChar(InputArea area, char16_t key) {
+    // Control characters (Backspace, Enter, Tab...) are never trigger keys.
+    if (key < u' ') return false;
+    const KeySource& source = area == InputArea::Edit ? kMainEdit1Keys : kMainMemo1Keys;
+    TriggerResult result = TriggerStep(model_.tables(), requesters_,
+                                       TriggerSettingsOf(model_.settings()), source, key);
+    switch (result.action) {
+        case TriggerResult::PassKey: return false;
+        case TriggerResult::InsertText:
+            InsertForSide(*this, requesters_, result.side, result.text);
+            return true;
+        case TriggerResult::OpenPopup:
+            OpenCandidatePopup(result.side,
+                               area == InputArea::Edit ? controls_.phoneticArea : controls_.foreignArea);
+            return true;
+    }
+    return false;
+}
+
+void TMainFrm::OpenCandidatePopup(InputSide side, HWND field) {
+    Settings& s = model_.settings();
+    const InputTables& tables = model_.tables();
+    const bool phonetic = side == InputSide::Phonetic;
+    CandPopupModel popup(side, phonetic ? tables.PhCandBuf : tables.GaCandBuf,
+                         phonetic ? tables.PhNameTable : tables.GaNameTable, s.BandDev);
+    PopupLook look{phonetic ? s.UsrSubFont : s.UsrMainFont,
+                   phonetic ? 0 : model_.language().LangCharset,
+                   phonetic ? s.CandBg : s.BandBg};
+    std::optional<std::u16string> chosen =
+        RunCandidatePopup(hwnd_, popup, look, PopupPositionForCaret(field), s.BandDev);
+    if (chosen) InsertForSide(*this, requesters_, side, *chosen);
+    else SetFocus(field);
 }
 
 void TMainFrm::RunAction(MainAction action) {

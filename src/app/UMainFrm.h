@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "app/MainControlsWin32.h"
@@ -11,11 +12,13 @@
 #include "app/MainMenuWin32.h"
 #include "app/MainModel.h"
 #include "app/MainWindowPort.h"
+#include "input/EditFieldWin32.h"
+#include "input/TriggerStep.h"
 #include "platform/platform.h"
 
 namespace tess {
 
-class TMainFrm : public MainWindowPort {
+class TMainFrm : public MainWindowPort, public InputFields {
 public:
     TMainFrm(Platform& platform, DataFolders folders)
         : platform_(platform), model_(platform, std::move(folders)) {}
@@ -59,6 +62,9 @@ public:
     void SetMemoText(const std::u16string& text) override;
     void SetEditText(const std::u16string& text) override;
 
+    // --- InputFields: where candidates are written -------------------------------
+    InputField* Find(FieldId field) override;
+
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -76,6 +82,9 @@ private:
     void OpenTextFileDialog(bool save);
     HFONT MakeAreaFont(const FontSpec& font);
     int KeyboardTabIndex(KeyboardPage page) const;
+    bool OnAreaChar(InputArea area, char16_t key);
+    void OpenCandidatePopup(InputSide side, HWND field);
+    void HookInputAreas();
 
     Platform& platform_;
     MainModel model_;
@@ -96,6 +105,12 @@ private:
     HBRUSH editBrush_ = nullptr;
     COLORREF editColor_ = RGB(255, 255, 255);
     bool memoWordWrap_ = false, memoScrollBars_ = false;
+
+    // The trigger step's requesters of the two sides.
+    Requesters requesters_;
+    EditField memoField_{&controls_.foreignArea};
+    EditField editField_{&controls_.phoneticArea};
+    std::function<bool(char16_t)> memoChars_, editChars_;
 };
 
 }  // namespace tess

@@ -66,3 +66,10 @@ close_and_wait() {
     drv close TMainFrm || fail "could not close the main window"
     wait_pid_gone "$LAST_PID" 20 || fail "the program did not end after its window closed"
 }
+
+# Saves a screenshot of the whole virtual screen as build/.../screenshots/NAME.png.
+screenshot() {
+    local dir=${E2E_SCREENSHOTS:-$WINE_SESSION_STATE/screenshots}
+    mkdir -p "$dir"
+    import -window root "$dir/$1.png" 2>/dev/null || true
+}

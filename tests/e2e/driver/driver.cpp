@@ -15,6 +15,7 @@
 //                                       Shift where needed) into the focused control
 //   driver unicode CLASS TEXT           type TEXT as Unicode key events (Thai, IPA...)
 //   driver key CLASS VK                 press and release virtual key VK (decimal or 0x..)
+//   driver select CLASS ID INDEX        pick item INDEX of the combo box ID, as the user would
 // For the last three CLASS names the window that must be in front; they wait
 // for each stroke to be processed before the next.
 //
@@ -202,6 +203,15 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"key" && argc > 3) {
         PressVirtualKey(hwnd, static_cast<WORD>(wcstol(argv[3], nullptr, 0)), false);
+        return 0;
+    }
+    if (command == L"select" && argc > 4) {
+        int id = _wtoi(argv[3]);
+        HWND combo = ChildById(hwnd, id);
+        if (!combo) return 1;
+        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(_wtoi(argv[4])), 0);
+        SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        Settle(hwnd);
         return 0;
     }
     if (command == L"rect") {

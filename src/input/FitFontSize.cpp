@@ -1,0 +1,16 @@
+#include "input/FitFontSize.h"
+
+namespace tess {
+
+int FitFontSize(TextMeasurer& measurer, int charset, const std::u16string& fontName,
+                int maxHeight, int maxWidth) {
+    int size = kFitFontStartSize;
+    TextExtent extent = measurer.Measure(charset, fontName, size, u"M");
+    while (extent.height < maxHeight && extent.width < maxWidth && size < kFitFontMaxSize) {
+        ++size;
+        extent = measurer.Measure(charset, fontName, size, u"M");
+    }
+    return size;
+}
+
+}  // namespace tess

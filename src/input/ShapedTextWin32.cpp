@@ -1,0 +1,44 @@
+#include "input/ShapedTextWin32.h"
+
+#include <usp10.h>
+
+namespace tess {
+
+HFONT CreatePointFont(const std::u16string& face, int charset, int sizePt, bool bold) {
+    HDC dc = GetDC(nullptr);
+    int height = -MulDiv(sizePt, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, dc);
+    return CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                       static_cast<BYTE>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       reinterpret_cast<const wchar_t*>(face.c_str()));
+}
+
+void DrawShapedText(HDC dc, const std::u16string& text, const RECT& rect, UINT align) {
+    if (text.empty()) return;
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.c_str());
+    const int length = static_cast<int>(text.size());
+    SCRIPT_STRING_ANALYSIS analysis = nullptr;
+    // SSA_FALLBACK picks another font for characters the face lacks;
+    // SSA_GLYPHS shapes clusters (a consonant with its vowel and tone marks).
+    HRESULT hr = ScriptStringAnalyse(dc, wide, length, length * 3 / 2 + 16, -1,
+                                     SSA_GLYPHS | SSA_FALLBACK, 0, nullptr, nullptr, nullptr,
+                                     nullptr, nullptr, &analysis);
+    if (FAILED(hr) || !analysis) {
+        RECT r = rect;
+        DrawTextW(dc, wide, length, &r, align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        return;
+    }
+    const SIZE* size = ScriptString_pSize(analysis);
+    int width = size ? size->cx : 0;
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    int x = rect.left;
+    if (align & DT_CENTER) x = rect.left + (rect.right - rect.left - width) / 2;
+    else if (align & DT_RIGHT) x = rect.right - width;
+    int y = rect.top + (rect.bottom - rect.top - metrics.tmHeight) / 2;
+    ScriptStringOut(analysis, x, y, ETO_CLIPPED, &rect, 0, 0, FALSE);
+    ScriptStringFree(&analysis);
+}
+
+}  // namespace tess
