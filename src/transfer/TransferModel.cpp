@@ -1,0 +1,183 @@
+#include "transfer/TransferModel.h"
+
+#include <algorithm>
+
+#include "lib/TextConv.h"
+#include "lib/TextFile.h"
+
+namespace tess {
+namespace {
+
+constexpr char16_t kPadFormName[] = u"PadFrm";
+
+// A negative interval (a hand-edited settings file) runs as the platform's
+// shortest one instead of wrapping round to a wait of weeks.
+unsigned TimerInterval(std::int32_t ms) { return ms < 0 ? 0u : static_cast<unsigned>(ms); }
+
+}  // namespace
+
+std::u16string TargetCaption(bool held, std::u16string_view title) {
+    if (!held) return u"Tessaline";
+    std::u16string caption = u"Tessaline    転送先：[ ";
+    caption += title;
+    caption += u" ]";
+    return caption;
+}
+
+TransferModel::TransferModel(Platform& platform, Settings& settings, TransferPort& port,
+                             std::u16string sysFolder)
+    : platform_(platform), settings_(settings), port_(port), sysFolder_(std::move(sysFolder)) {}
+
+TransferModel::~TransferModel() {
+    // The callbacks hold this object.
+    platform_.StopTimer(kTransTimerId);
+    platform_.StopTimer(kPasteTimerId);
+}
+
+void TransferModel::ShowTransferMode() {
+    port_.ShowTransferModeText(TransferModeDisplay(settings_.TransMode, port_.LanguageName()));
+}
+
+void TransferModel::TRModeClick(int mode) {
+    settings_.TransMode = mode;
+    ShowTransferMode();
+}
+
+void TransferModel::TransferTxt1Execute() {
+    ShowTransferMode();
+
+    const SourceArea area = SourceAreaOfMode(EffectiveTransferMode(settings_.TransMode));
+    port_.FocusArea(area);
+    // Entering the area may have changed the mode (AutoTransFlg); the
+    // transfer is made in the mode as it is now.
+    const int mode = EffectiveTransferMode(settings_.TransMode);
+
+    const std::u16string whole = port_.AreaText(area);
+    const TextSelection selection = port_.AreaSelection(area);
+    const bool hadSelection = selection.length > 0;
+    const std::u16string text =
+        hadSelection ? whole.substr(std::min(selection.start, whole.size()), selection.length)
+                     : whole;
+
+    if (!FillClipboard(mode, text)) return;
+
+    // Without a selection the whole text was sent, and the area shows so.
+    // With one, the focus never left the area and its selection stands.
+    if (!hadSelection) {
+        port_.FocusArea(area);
+        port_.SelectInArea(area, {0, whole.size()});
+    }
+    if (settings_.AutoPasteFlg) StartPaste();
+    if (settings_.TransClearFlg) {
+        port_.SetAreaText(SourceArea::Memo1, u"");
+        port_.SetAreaText(SourceArea::Edit1, u"");
+    }
+}
+
+bool TransferModel::FillClipboard(int mode, const std::u16string& text) {
+    switch (mode) {
+        case 1:
+            port_.CopyAsRichText(RichBuffer::A, text, settings_.UsrMainFont, port_.LangCharset(),
+                                 settings_.UsrMainFontSize);
+            return true;
+        case 2:
+        case 11: {
+            const bool foreign = mode == 2;
+            const int charset = foreign ? port_.LangCharset() : 0;
+            const int size = foreign ? settings_.UsrMainFontSize : settings_.UsrSubFontSize;
+            const std::u16string& font = foreign ? settings_.UsrMainFont : settings_.UsrSubFont;
+            if (!WriteWorkRtf(platform_, sysFolder_, charset, size, font, text)) {
+                platform_.ShowMessage(
+                    u"ファイル「" + sysFolder_ + u"\\Work.rtf」を保存できませんでした。",
+                    MessageKind::Warning, MessageButtons::Yes);
+                return false;
+            }
+            // A rich edit that loads Work.rtf and copies its text puts this
+            // same document on the clipboard; handing it over directly spares
+            // the hidden buffer a round trip through the file.
+            platform_.SetClipboardRichText(
+                platform_.EncodeCodePage(kAnsiCodePage, BuildRtf(charset, size, font, text)), text);
+            return true;
+        }
+        case 3:
+        case 12:
+            platform_.SetClipboardText(ToHexNcr(text));
+            return true;
+        case 4:
+        case 13:
+            platform_.SetClipboardText(ToDecNcr(text));
+            return true;
+        default:  // 5 and 14
+            platform_.SetClipboardText(text);
+            return true;
+    }
+}
+
+void TransferModel::OnAreaEntered(SourceArea area) {
+    if (!settings_.AutoTransFlg) return;
+    settings_.TransMode = area == SourceArea::Memo1 ? 1 : 11;
+    ShowTransferMode();
+}
+
+void TransferModel::OnApplicationActivate() { platform_.StopTimer(kTransTimerId); }
+
+void TransferModel::OnApplicationDeactivate() {
+    platform_.StartTimer(kTransTimerId, TimerInterval(settings_.TrTimer),
+                         [this] { TransTimerTimer(); });
+}
+
+void TransferModel::TransTimerTimer() {
+    if (!settings_.AutoPasteFlg) return;
+    const WindowId window = platform_.ForegroundWindow();
+    std::u16string title = platform_.WindowTitle(window);
+    if (title.size() > kMaxTargetTitle) title.resize(kMaxTargetTitle);
+
+    TargetSearchContext context;
+    context.mediaPlayerFlg = settings_.MediaPlayerFlg;
+    if (context.mediaPlayerFlg) context.lastPlayedAudio = port_.LastPlayedAudioName();
+    context.currentTarget = targetWindow_;
+    if (ExcludeAsTarget(window, title, context) != TargetExclusion::None) return;
+
+    targetWindow_ = window;
+    targetTitle_ = std::move(title);
+    targetHeld_ = true;
+    ShowTargetState();
+}
+
+void TransferModel::StartPaste() {
+    if (!targetHeld_) return;
+    if (platform_.BringToFront(targetWindow_))
+        platform_.StartTimer(kPasteTimerId, TimerInterval(settings_.PaTimer),
+                             [this] { PasteTimerTimer(); });
+    else
+        ClearTarget();
+}
+
+void TransferModel::PasteTimerTimer() {
+    platform_.SendKey(kVkControl, true);
+    platform_.SendKey(kVkV, true);
+    platform_.SendKey(kVkControl, false);
+    platform_.SendKey(kVkV, false);
+    platform_.StopTimer(kPasteTimerId);
+}
+
+void TransferModel::ClearTarget() {
+    targetHeld_ = false;
+    targetWindow_ = 0;
+    targetTitle_.clear();
+    ShowTargetState();
+}
+
+void TransferModel::CheckBox3Click(bool checked) {
+    settings_.AutoPasteFlg = checked;
+    if (!checked) ClearTarget();
+}
+
+void TransferModel::ShowTargetState() {
+    const std::u16string caption = Caption();
+    port_.ShowTarget(TargetIndicator::Main, targetHeld_, caption);
+    if (port_.IsFormOpen(kPadFormName))
+        port_.ShowTarget(TargetIndicator::Pad, targetHeld_, caption);
+}
+
+}  // namespace tess

@@ -1,0 +1,52 @@
+#include "app/FontLists.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/fake/FakePlatform.h"
+
+namespace tess {
+namespace {
+
+TEST(FillFontBox, ModeOneListsTrueTypeFamiliesOfTheCharsetWithoutAtOrDollarNames) {
+    FakePlatform fake;
+    fake.fontFamilies[222] = {{u"Tahoma", true},         {u"@Tahoma", true},
+                              {u"$Dollar", true},        {u"Raster Thai", false},
+                              {u"Leelawadee UI", true},  {u"Angsana@New", true}};
+    fake.fontFamilies[0] = {{u"Arial", true}};
+    EXPECT_EQ(FillFontBox(fake, 1, 222),
+              (ItemList{u"Tahoma", u"Leelawadee UI", u"Angsana@New"}));
+    EXPECT_EQ(FillFontBox(fake, 1, 0), (ItemList{u"Arial"}));
+}
+
+TEST(FillFontBox, OtherModesListEveryInstalledFontButVerticalOnes) {
+    FakePlatform fake;
+    fake.installedFonts = {u"MS Gothic", u"@MS Gothic", u"$Dollar", u"Tahoma"};
+    fake.fontFamilies[222] = {{u"Leelawadee UI", true}};
+    for (int mode : {0, 2}) {
+        EXPECT_EQ(FillFontBox(fake, mode, 222), (ItemList{u"MS Gothic", u"$Dollar", u"Tahoma"}));
+    }
+}
+
+TEST(SelectItemByText, FindsTheFirstExactItem) {
+    const ItemList items = {u"Tahoma", u"tahoma", u"Tahoma"};
+    EXPECT_EQ(SelectItemByText(items, u"Tahoma"), 0);
+    EXPECT_EQ(SelectItemByText(items, u"tahoma"), 1);
+    EXPECT_EQ(SelectItemByText(items, u"TAHOMA"), -1);
+    EXPECT_EQ(SelectItemByText(items, u"Taho"), -1);
+}
+
+TEST(FontInstalled, MatchesTheWholeNameExactly) {
+    FakePlatform fake;
+    fake.installedFonts = {u"Segoe UI", u"Tahoma"};
+    EXPECT_TRUE(FontInstalled(fake, u"Segoe UI"));
+    EXPECT_FALSE(FontInstalled(fake, u"segoe ui"));
+    EXPECT_FALSE(FontInstalled(fake, u"Segoe"));
+}
+
+TEST(FillNumberItems, DecimalTextsFromFirstToLast) {
+    EXPECT_EQ(FillNumberItems(9, 12), (ItemList{u"9", u"10", u"11", u"12"}));
+    EXPECT_TRUE(FillNumberItems(5, 4).empty());
+}
+
+}  // namespace
+}  // namespace tess

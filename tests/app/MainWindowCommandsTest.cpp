@@ -1,0 +1,320 @@
+#include <gtest/gtest.h>
+
+#include "app/MainWindowFixture.h"
+
+namespace tess {
+namespace {
+
+constexpr std::uint16_t F(int n) { return static_cast<std::uint16_t>(kVkF1 + n - 1); }
+
+// --- Size box ----------------------------------------------------------------------
+
+TEST(SizeBox, TypedTextsAndTheSizesTheyGive) {
+    struct Case {
+        std::u16string typed;
+        bool locked;
+        std::u16string boxAfter;  // what the box shows afterwards
+        int setting;              // UsrMainFontSize
+        int memoSize;
+    };
+    // Memo1 starts at 18 (unlocked) or at DispMainFSize 30 (locked).
+    const Case cases[] = {
+        {u"24", false, u"24", 24, 24},
+        {u"100", false, u"100", 100, 100},  // no upper bound
+        {u"5", false, u"8", 8, 8},
+        {u"-3", false, u"8", 8, 8},
+        {u"abc", false, u"abc", 18, 18},  // not a number: Memo1's size
+        {u"", false, u"", 18, 18},
+        {u"12pt", false, u"12pt", 18, 18},
+        {u"24", true, u"24", 24, 30},  // the locked display size stays
+        {u"abc", true, u"abc", 30, 30},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Utf16ToUtf8(c.typed) + (c.locked ? " locked" : ""));
+        MainWindowWorld w;
+        if (c.locked) w.WriteSettings({u"DispFSizeLockFlg,1", u"DispMainFSize,30"});
+        w.Start();
+        w.port.sizeText = c.typed;  // the user typed it into the box
+        w.model.ComboBox2Change(c.typed);
+        EXPECT_EQ(w.port.sizeText, c.boxAfter);
+        EXPECT_EQ(w.model.settings().UsrMainFontSize, c.setting);
+        EXPECT_EQ(w.port.memoFont.size, c.memoSize);
+    }
+}
+
+// --- Function keys -------------------------------------------------------------------
+
+TEST(FormKeyDown, WhatEachKeyDoes) {
+    struct Case {
+        std::uint16_t key;
+        InputArea focusedBefore;
+        std::optional<MainAction> action;
+        InputArea focusedAfter;
+        bool caretToEnd;
+        bool cleared;
+    };
+    const Case cases[] = {
+        {F(1), InputArea::Memo, std::nullopt, InputArea::Edit, true, false},
+        {F(1), InputArea::Edit, std::nullopt, InputArea::Memo, true, false},
+        {F(1), InputArea::None, std::nullopt, InputArea::Memo, true, false},
+        {F(2), InputArea::Edit, std::nullopt, InputArea::Memo, false, true},
+        {F(3), InputArea::Edit, std::nullopt, InputArea::Edit, false, false},
+        {F(4), InputArea::Edit, MainAction::RegWord, InputArea::Edit, false, false},
+        {F(5), InputArea::Edit, MainAction::ModWord, InputArea::Edit, false, false},
+        {F(6), InputArea::Edit, MainAction::SearchWord, InputArea::Edit, false, false},
+        {F(7), InputArea::Edit, MainAction::PadMode, InputArea::Edit, false, false},
+        {F(8), InputArea::Edit, MainAction::Option, InputArea::Edit, false, false},
+        {F(9), InputArea::Edit, MainAction::TransferTxt1, InputArea::Edit, false, false},
+        {F(10), InputArea::Edit, std::nullopt, InputArea::Edit, false, false},
+        {u'A', InputArea::Edit, std::nullopt, InputArea::Edit, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        MainWindowWorld w;
+        w.Start();
+        w.port.memoText = u"กา";
+        w.port.editText = u"ka";
+        w.port.focused = c.focusedBefore;
+        w.port.caretToEnd = false;
+        EXPECT_EQ(w.model.FormKeyDown(c.key), c.action);
+        EXPECT_EQ(w.port.focused, c.focusedAfter);
+        EXPECT_EQ(w.port.caretToEnd, c.caretToEnd);
+        EXPECT_EQ(w.port.memoText, c.cleared ? u"" : u"กา");
+        EXPECT_EQ(w.port.editText, c.cleared ? u"" : u"ka");
+    }
+}
+
+TEST(FormKeyDown, ADisabledActionsKeyDoesNothing) {
+    const std::pair<std::uint16_t, MainAction> keys[] = {
+        {F(2), MainAction::AreaClear}, {F(4), MainAction::RegWord},
+        {F(5), MainAction::ModWord},   {F(6), MainAction::SearchWord},
+        {F(7), MainAction::PadMode},   {F(8), MainAction::Option},
+        {F(9), MainAction::TransferTxt1},
+    };
+    for (const auto& [key, action] : keys) {
+        SCOPED_TRACE(key);
+        MainWindowWorld w;
+        w.Start();
+        w.port.memoText = u"กา";
+        w.port.focused = InputArea::Edit;
+        w.model.SetActionEnabled(action, false);
+        EXPECT_FALSE(w.port.actions.at(action));  // its button is disabled too
+        EXPECT_EQ(w.model.FormKeyDown(key), std::nullopt);
+        EXPECT_EQ(w.port.memoText, u"กา");
+        EXPECT_EQ(w.port.focused, InputArea::Edit);
+
+        w.model.SetActionEnabled(action, true);
+        EXPECT_TRUE(w.port.actions.at(action));
+    }
+}
+
+TEST(PageControl2Change, ThePhoneticPageFocusesEdit1AndTheOthersMemo1) {
+    MainWindowWorld w;
+    w.Start();
+    w.model.PageControl2Change(KeyboardPage::Phonetic);
+    EXPECT_EQ(w.port.focused, InputArea::Edit);
+    w.model.PageControl2Change(KeyboardPage::MsIme);
+    EXPECT_EQ(w.port.focused, InputArea::Memo);
+}
+
+// --- File menu ---------------------------------------------------------------------------
+
+class TextFileMenu : public ::testing::Test {
+protected:
+    void SetUp() override { w.Start(); }
+    std::u16string Path(const std::u16string& name) { return w.folders.UsrFolder + u"\\" + name; }
+    MainWindowWorld w;
+};
+
+TEST_F(TextFileMenu, SaveAsThenOpenGivesTheSameText) {
+    EXPECT_FALSE(w.model.OverwriteSaveEnabled());
+    w.port.memoText = u"กา\r\n\r\nka";
+    w.fake.CreateDirectories(u"C:\\Texts");
+    w.model.SaveTextFileAs(u"C:\\Texts\\a.txt");
+    // UTF-16 LE with the mark, CR LF after every line.
+    EXPECT_EQ(w.fake.ReadWholeFile(u"C:\\Texts\\a.txt"),
+              std::string("\xFF\xFE\x01\x0E\x32\x0E\r\0\n\0\r\0\n\0k\0a\0\r\0\n\0", 22));
+    EXPECT_EQ(w.model.folders().TextFolder, u"C:\\Texts");
+    EXPECT_EQ(w.model.CurrentTextFile(), u"C:\\Texts\\a.txt");
+    EXPECT_TRUE(w.model.OverwriteSaveEnabled());
+
+    w.port.memoText = u"";
+    w.model.OpenTextFile(u"C:\\Texts\\a.txt");
+    EXPECT_EQ(w.port.memoText, u"กา\r\n\r\nka\r\n");
+    EXPECT_TRUE(w.fake.messages.empty());
+}
+
+TEST_F(TextFileMenu, OpenReadsUtf16LEWhateverTheFileHolds) {
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        std::u16string memo;
+    };
+    const Case cases[] = {
+        {"with mark", std::string("\xFF\xFE\x01\x0E\r\0b\0\n\0c\0", 12), u"\u0E01\r\nb\r\nc"},
+        {"without mark", std::string("a\0\n\0", 4), u"a\r\n"},
+        {"odd last byte", std::string("a\0b", 3), u"a"},
+        // UTF-8 "ab" read as one UTF-16 unit: garbage, as the user sees it.
+        {"UTF-8", "ab", u"\u6261"},
+        {"empty", "", u""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        w.fake.PutFile(Path(u"in.txt"), c.bytes);
+        w.port.memoText = u"before";
+        w.model.OpenTextFile(Path(u"in.txt"));
+        EXPECT_EQ(w.port.memoText, c.memo);
+    }
+}
+
+TEST_F(TextFileMenu, AnUnreadableFileIsReportedAndStillBecomesCurrent) {
+    w.port.memoText = u"kept";
+    w.model.OpenTextFile(u"C:\\Gone\\x.txt");
+    EXPECT_EQ(w.port.memoText, u"kept");
+    ASSERT_EQ(w.fake.messages.size(), 1u);
+    EXPECT_NE(w.fake.messages[0].text.find(u"C:\\Gone\\x.txt"), std::u16string::npos);
+    EXPECT_EQ(w.model.CurrentTextFile(), u"C:\\Gone\\x.txt");
+    EXPECT_EQ(w.model.folders().TextFolder, u"C:\\Gone");
+}
+
+TEST_F(TextFileMenu, OverwriteAsksFirstAndWritesOnlyOnYes) {
+    const Bytes old = EncodeUtf16Lines({u"old"});
+    w.fake.PutFile(Path(u"b.txt"), old);
+    w.model.OpenTextFile(Path(u"b.txt"));
+    w.port.memoText = u"new";
+
+    w.fake.scriptedAnswers = {MessageAnswer::No};
+    w.model.OverwriteTextFile();
+    ASSERT_EQ(w.fake.messages.size(), 1u);
+    EXPECT_EQ(w.fake.messages[0].text,
+              u"すでに\"b.txt\"と名前が同じファイルが存在しますが、上書きしますか？");
+    EXPECT_EQ(w.fake.messages[0].kind, MessageKind::Question);
+    EXPECT_EQ(w.fake.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(*w.fake.ReadWholeFile(Path(u"b.txt")), old);
+
+    w.fake.scriptedAnswers = {MessageAnswer::Yes};
+    w.model.OverwriteTextFile();
+    EXPECT_EQ(*w.fake.ReadWholeFile(Path(u"b.txt")), EncodeUtf16Lines({u"new"}));
+}
+
+TEST_F(TextFileMenu, OverwriteOfAFileThatIsGoneDoesNothing) {
+    w.fake.PutFile(Path(u"b.txt"), EncodeUtf16Lines({u"old"}));
+    w.model.OpenTextFile(Path(u"b.txt"));
+    w.fake.RemoveFile(Path(u"b.txt"));
+    w.fake.scriptedAnswers = {MessageAnswer::Yes};
+    w.model.OverwriteTextFile();
+    EXPECT_TRUE(w.fake.messages.empty());
+    EXPECT_FALSE(w.fake.FileExists(Path(u"b.txt")));
+}
+
+TEST_F(TextFileMenu, AFailedSaveIsReportedAndKeepsTheOldFile) {
+    const Bytes old = EncodeUtf16Lines({u"old"});
+    w.fake.PutFile(Path(u"c.txt"), old);
+    w.fake.FailWritesTo(Path(u"c.txt"));
+    w.port.memoText = u"new";
+    w.model.SaveTextFileAs(Path(u"c.txt"));
+    EXPECT_EQ(*w.fake.ReadWholeFile(Path(u"c.txt")), old);
+    ASSERT_EQ(w.fake.messages.size(), 1u);
+    EXPECT_NE(w.fake.messages[0].text.find(Path(u"c.txt")), std::u16string::npos);
+}
+
+// --- Tools, help and menus ----------------------------------------------------------------
+
+TEST(CodeValueChecker, ListsMemo1sCodesInEdit1AfterSayingSo) {
+    MainWindowWorld w;
+    w.Start();
+    w.port.memoText = u" \tกข\r\n";
+    w.port.editText = u"ipa";
+    w.model.RunCodeValueChecker();
+    ASSERT_EQ(w.fake.messages.size(), 1u);
+    EXPECT_EQ(w.fake.messages[0].text, u"結果は発音記号入力エリアに表示します。");
+    EXPECT_EQ(w.fake.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(w.fake.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(w.port.editText, u"/#$0E01/#$0E02");
+}
+
+TEST(CodeValueChecker, BlanksOnlyDoNothing) {
+    MainWindowWorld w;
+    w.Start();
+    w.port.memoText = u"  \r\n ";
+    w.port.editText = u"ipa";
+    w.model.RunCodeValueChecker();
+    EXPECT_TRUE(w.fake.messages.empty());
+    EXPECT_EQ(w.port.editText, u"ipa");
+}
+
+TEST(Help, OpensTheHelpFileOnlyWhenItExists) {
+    MainWindowWorld w;
+    w.Start();
+    const std::u16string help = w.folders.HelpFolder + u"\\Tessaline.chm";
+    w.model.OpenHelp();
+    EXPECT_TRUE(w.fake.shellOpened.empty());
+    w.fake.PutFile(help, "chm");
+    w.model.OpenHelp();
+    EXPECT_EQ(w.fake.shellOpened, std::vector<std::u16string>{help});
+}
+
+TEST(ImeMenu, ChoosingTheOtherLayoutSwitchesTheFlagAndThePageCaption) {
+    MainWindowWorld w;
+    w.WriteSettings({u"ThaiImeKedFlg,1"});
+    w.Start();
+    EXPECT_EQ(w.port.imePageCaption, u"MS IME (Kedmanee)");
+    w.port.imePageCaption = u"untouched";
+    w.model.ChooseThaiIme(true);  // the current one
+    EXPECT_EQ(w.port.imePageCaption, u"untouched");
+    w.model.ChooseThaiIme(false);
+    EXPECT_FALSE(w.model.settings().ThaiImeKedFlg);
+    EXPECT_EQ(w.port.imePageCaption, u"MS IME (Pattachote)");
+    w.model.ChooseThaiIme(true);
+    EXPECT_TRUE(w.model.settings().ThaiImeKedFlg);
+    EXPECT_EQ(w.port.imePageCaption, u"MS IME (Kedmanee)");
+}
+
+TEST(EditMenu, TheTwoTogglesInvertTheirFlagsAndMemo1Follows) {
+    MainWindowWorld w;
+    w.WriteSettings({u"WordWrapFlg,0", u"ScroBarsFlg,1"});
+    w.Start();
+    w.model.ToggleWordWrap();
+    w.model.ToggleScrollBars();
+    EXPECT_TRUE(w.model.settings().WordWrapFlg);
+    EXPECT_FALSE(w.model.settings().ScroBarsFlg);
+    EXPECT_TRUE(w.port.wordWrap);
+    EXPECT_FALSE(w.port.scrollBars);
+    w.model.ToggleWordWrap();
+    EXPECT_FALSE(w.port.wordWrap);
+}
+
+TEST(PhoneticFont, TheChosenFontAndTheResetReachEdit1) {
+    MainWindowWorld w;
+    w.Start();
+    w.model.ChangePhoneticFont(u"Gentium", 24);
+    EXPECT_EQ(w.model.settings().UsrSubFont, u"Gentium");
+    EXPECT_EQ(w.model.settings().UsrSubFontSize, 24);
+    EXPECT_EQ(w.port.editFont, (FontSpec{u"Gentium", 0, 24}));
+    w.model.ResetPhoneticFont();
+    EXPECT_EQ(w.model.settings().UsrSubFont, u"Segoe UI");
+    EXPECT_EQ(w.model.settings().UsrSubFontSize, 16);
+    EXPECT_EQ(w.port.editFont, (FontSpec{u"Segoe UI", 0, 16}));
+}
+
+TEST(PhoneticFont, LockedDisplaySizesKeepEdit1sSize) {
+    MainWindowWorld w;
+    w.WriteSettings({u"DispFSizeLockFlg,1", u"DispSubFSize,12"});
+    w.Start();
+    w.model.ChangePhoneticFont(u"Gentium", 24);
+    EXPECT_EQ(w.model.settings().UsrSubFontSize, 24);
+    EXPECT_EQ(w.port.editFont, (FontSpec{u"Gentium", 0, 12}));
+}
+
+TEST(UnderStretch, TheCheckBoxSwitchesTheFlagAtOnce) {
+    MainWindowWorld w;
+    w.WriteSettings({u"UnderStretchFlg,1"});
+    w.Start();
+    EXPECT_TRUE(w.port.underStretch);
+    w.model.CheckBox1Click(false);
+    EXPECT_FALSE(w.model.settings().UnderStretchFlg);
+    EXPECT_FALSE(w.port.underStretch);
+}
+
+}  // namespace
+}  // namespace tess

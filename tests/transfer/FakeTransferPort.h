@@ -1,0 +1,73 @@
+// The main window as the transfer sees it, in memory: two input areas with
+// text, selection and focus, and a record of what the transfer asked of the
+// window. Focusing an area that did not have the focus runs the model's
+// focus-entry rule, as the real window's focus handler does.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "transfer/TransferModel.h"
+#include "transfer/TransferPort.h"
+
+namespace tess::testing {
+
+struct FakeTransferPort : TransferPort {
+    TransferModel* model = nullptr;
+
+    std::u16string language = u"タイ語";
+    int charset = 222;
+    std::map<SourceArea, std::u16string> text;
+    std::map<SourceArea, TextSelection> selection;
+    std::optional<SourceArea> focus;
+
+    struct RichCopy {
+        RichBuffer buffer;
+        std::u16string text;
+        std::u16string font;
+        int charset;
+        int sizePt;
+        bool operator==(const RichCopy&) const = default;
+    };
+    std::vector<RichCopy> richCopies;
+    std::u16string modeText;
+    struct Shown {
+        TargetIndicator where;
+        bool held;
+        std::u16string caption;
+        bool operator==(const Shown&) const = default;
+    };
+    std::vector<Shown> shown;
+    std::set<std::u16string> openForms;
+    std::u16string lastAudio;
+
+    std::u16string LanguageName() override { return language; }
+    int LangCharset() override { return charset; }
+    std::u16string AreaText(SourceArea area) override { return text[area]; }
+    TextSelection AreaSelection(SourceArea area) override { return selection[area]; }
+    void SelectInArea(SourceArea area, TextSelection s) override { selection[area] = s; }
+    void SetAreaText(SourceArea area, const std::u16string& t) override {
+        text[area] = t;
+        selection[area] = {t.size(), 0};
+    }
+    void FocusArea(SourceArea area) override {
+        if (focus == area) return;
+        focus = area;
+        if (model) model->OnAreaEntered(area);
+    }
+    void CopyAsRichText(RichBuffer buffer, const std::u16string& t, const std::u16string& font,
+                        int cs, int sizePt) override {
+        richCopies.push_back({buffer, t, font, cs, sizePt});
+    }
+    void ShowTransferModeText(const std::u16string& t) override { modeText = t; }
+    void ShowTarget(TargetIndicator where, bool held, const std::u16string& caption) override {
+        shown.push_back({where, held, caption});
+    }
+    bool IsFormOpen(const std::u16string& name) override { return openForms.count(name) != 0; }
+    std::u16string LastPlayedAudioName() override { return lastAudio; }
+};
+
+}  // namespace tess::testing
