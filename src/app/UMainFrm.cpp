@@ -111,7 +111,13 @@ void TMainFrm::OnCreate() {
     paneSizes_.inputHeight = InitialInputHeight(client.bottom, StatusBarHeight(controls_),
                                                 paneSizes_.lowerHeight);
     model_.SetPort(this);
+    // The layout active at start-up is the one restored at exit.
+    layouts_ = std::make_unique<KeyboardLayouts>(platform_, model_.settings());
+    layouts_->RecordStartupLayout();
     model_.RunStartupSequence();
+    transfer_ = std::make_unique<TransferModel>(platform_, model_.settings(), *this,
+                                                model_.folders().SysFolder);
+    transfer_->ShowTransferMode();
 }
 
 MainLayout TMainFrm::CurrentLayout() const {
@@ -235,6 +241,9 @@ void TMainFrm::RunAction(MainAction action) {
     switch (action) {
         case MainAction::Close: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
         case MainAction::AreaClear: model_.AreaClearExecute(); break;
+        case MainAction::TransferTxt1:
+            if (transfer_) transfer_->TransferTxt1Execute();
+            break;
         // The word book, PAD, settings and transfer windows arrive with their
         // parts; until then their actions are disabled and never get here.
         default: break;
@@ -298,6 +307,8 @@ void TMainFrm::OnInitMenu(HMENU menu) {
     } else if (menu == menus_.edit) {
         CheckMenuItem(menu, kMenuEditWordWrap, s.WordWrapFlg ? MF_CHECKED : MF_UNCHECKED);
         CheckMenuItem(menu, kMenuEditScrollBars, s.ScroBarsFlg ? MF_CHECKED : MF_UNCHECKED);
+    } else if (menu == menus_.transfer) {
+        FillTransferMenu();
     } else if (menu == menus_.ime) {
         CheckMenuItem(menu, kMenuImeKedmanee, s.ThaiImeKedFlg ? MF_CHECKED : MF_UNCHECKED);
         CheckMenuItem(menu, kMenuImePattachote, s.ThaiImeKedFlg ? MF_UNCHECKED : MF_CHECKED);
@@ -311,8 +322,22 @@ void TMainFrm::OnCommand(int id, int code) {
     }
     // The edit commands act on whichever text control has the focus.
     HWND focus = GetFocus();
+    if (id > kMenuTransferMode0 && id <= kMenuTransferMode0 + 14) {
+        if (transfer_) transfer_->TRModeClick(id - kMenuTransferMode0);
+        return;
+    }
     switch (id) {
         case kIdTransferButton: RunAction(MainAction::TransferTxt1); break;
+        case kIdForeignArea:
+            if (code == EN_SETFOCUS) OnAreaFocused(InputArea::Memo);
+            break;
+        case kIdPhoneticArea:
+            if (code == EN_SETFOCUS) OnAreaFocused(InputArea::Edit);
+            break;
+        case kIdAutoPasteCheck:
+            if (code == BN_CLICKED && transfer_)
+                transfer_->CheckBox3Click(SendMessageW(controls_.autoPasteCheck, BM_GETCHECK, 0, 0) == BST_CHECKED);
+            break;
         case kIdFontBox:
             if (quietCombos_) break;
             if (code == CBN_EDITCHANGE) model_.ComboBox1Change(TextOf(controls_.fontBox));
@@ -324,8 +349,11 @@ void TMainFrm::OnCommand(int id, int code) {
             if (code == CBN_SELCHANGE) model_.ComboBox2Change(SelectedComboText(controls_.sizeBox));
             break;
         case kIdModeBox:
-            if (code == CBN_SELCHANGE)
+            if (code == CBN_SELCHANGE) {
                 model_.ComboBox3Change(static_cast<int>(SendMessageW(controls_.modeBox, CB_GETCURSEL, 0, 0)));
+                // The mode display names the language, which may have changed.
+                if (transfer_) transfer_->ShowTransferMode();
+            }
             break;
         case kIdStretchCheck:
             if (code == BN_CLICKED)
@@ -397,6 +425,8 @@ void TMainFrm::OnClose() {
     s.UnderHeight = now.lowerPane.Height();
     s.FontPanelWidth = now.fontPanel.Width();
     s.PC2Width = now.keyboardPages.Width();
+    transfer_.reset();  // its timers stop with it
+    layouts_->RestoreLayoutAtExit();
     if (!model_.RunShutdownSequence()) {
         platform_.ShowMessage(u"設定ファイル「" + model_.folders().SysFolder + u"\\" +
                                   kSettingsFileName + u"」を保存できませんでした。",
@@ -448,6 +478,13 @@ LRESULT TMainFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_ACTIVATEAPP:
+            // The target search runs only while another application is active.
+            if (transfer_) {
+                if (wParam) transfer_->OnApplicationActivate();
+                else transfer_->OnApplicationDeactivate();
+            }
             return 0;
         case WM_CLOSE:
             OnClose();

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/MainControlsWin32.h"
@@ -13,12 +14,15 @@
 #include "app/MainModel.h"
 #include "app/MainWindowPort.h"
 #include "input/EditFieldWin32.h"
+#include "input/KeyboardLayouts.h"
 #include "input/TriggerStep.h"
+#include "transfer/TransferModel.h"
+#include "transfer/TransferPort.h"
 #include "platform/platform.h"
 
 namespace tess {
 
-class TMainFrm : public MainWindowPort, public InputFields {
+class TMainFrm : public MainWindowPort, public InputFields, public TransferPort {
 public:
     TMainFrm(Platform& platform, DataFolders folders)
         : platform_(platform), model_(platform, std::move(folders)) {}
@@ -65,6 +69,21 @@ public:
     // --- InputFields: where candidates are written -------------------------------
     InputField* Find(FieldId field) override;
 
+    // --- TransferPort -------------------------------------------------------------
+    std::u16string LanguageName() override;
+    int LangCharset() override;
+    std::u16string AreaText(SourceArea area) override;
+    TextSelection AreaSelection(SourceArea area) override;
+    void SelectInArea(SourceArea area, TextSelection selection) override;
+    void SetAreaText(SourceArea area, const std::u16string& text) override;
+    void FocusArea(SourceArea area) override;
+    void CopyAsRichText(RichBuffer buffer, const std::u16string& text,
+                        const std::u16string& fontName, int charset, int sizePt) override;
+    void ShowTransferModeText(const std::u16string& text) override;
+    void ShowTarget(TargetIndicator where, bool held, const std::u16string& caption) override;
+    bool IsFormOpen(const std::u16string& name) override;
+    std::u16string LastPlayedAudioName() override;
+
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -85,6 +104,8 @@ private:
     bool OnAreaChar(InputArea area, char16_t key);
     void OpenCandidatePopup(InputSide side, HWND field);
     void HookInputAreas();
+    void FillTransferMenu();
+    void OnAreaFocused(InputArea area);
 
     Platform& platform_;
     MainModel model_;
@@ -105,6 +126,9 @@ private:
     HBRUSH editBrush_ = nullptr;
     COLORREF editColor_ = RGB(255, 255, 255);
     bool memoWordWrap_ = false, memoScrollBars_ = false;
+
+    std::unique_ptr<KeyboardLayouts> layouts_;
+    std::unique_ptr<TransferModel> transfer_;
 
     // The trigger step's requesters of the two sides.
     Requesters requesters_;

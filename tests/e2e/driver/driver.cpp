@@ -16,6 +16,11 @@
 //   driver unicode CLASS TEXT           type TEXT as Unicode key events (Thai, IPA...)
 //   driver key CLASS VK                 press and release virtual key VK (decimal or 0x..)
 //   driver select CLASS ID INDEX        pick item INDEX of the combo box ID, as the user would
+//   driver command CLASS ID             send the menu command ID (WM_COMMAND)
+//   driver activate CLASS               bring the window to the front
+//   driver childtext CLASS CHILDCLASS   print the text of the first descendant of that class
+//   driver richfont CLASS CHILDCLASS    print "face|charset|size-in-twips" of the first character
+//                                       of a rich edit child (read through the target's memory)
 // For the last three CLASS names the window that must be in front; they wait
 // for each stroke to be processed before the next.
 //
@@ -23,6 +28,7 @@
 // 2 on a usage error.
 #include <windows.h>
 #include <shlobj.h>
+#include <richedit.h>
 
 #include <cstdlib>
 #include <string>
@@ -212,6 +218,43 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(_wtoi(argv[4])), 0);
         SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
         Settle(hwnd);
+        return 0;
+    }
+    if (command == L"command" && argc > 3) {
+        SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(_wtoi(argv[3]), 0), 0);
+        Settle(hwnd);
+        return 0;
+    }
+    if (command == L"activate") {
+        SetForegroundWindow(hwnd);
+        Settle(hwnd);
+        return GetForegroundWindow() == hwnd ? 0 : 1;
+    }
+    if (command == L"childtext" && argc > 3) {
+        HWND child = FindWindowExW(hwnd, nullptr, argv[3], nullptr);
+        if (!child) return 1;
+        Print(TextOf(child));
+        return 0;
+    }
+    if (command == L"richfont" && argc > 3) {
+        HWND child = FindWindowExW(hwnd, nullptr, argv[3], nullptr);
+        if (!child) return 1;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(child, &pid);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process) return 1;
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        format.dwMask = CFM_FACE | CFM_CHARSET | CFM_SIZE;
+        void* remote = VirtualAllocEx(process, nullptr, sizeof format, MEM_COMMIT, PAGE_READWRITE);
+        WriteProcessMemory(process, remote, &format, sizeof format, nullptr);
+        SendMessageW(child, EM_SETSEL, 0, 1);
+        SendMessageW(child, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process, remote, &format, sizeof format, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+        Print(std::wstring(format.szFaceName) + L"|" + std::to_wstring(format.bCharSet) + L"|" +
+              std::to_wstring(format.yHeight));
         return 0;
     }
     if (command == L"rect") {

@@ -1,0 +1,64 @@
+# F9 transfers into the application that was in front before the program,
+# real applications nobody here wrote: Wine's Notepad (plain text and
+# numeric references) and WordPad (rich text in the chosen font).
+source "$(dirname "$0")/lib.sh"
+
+MEMO=131 MODE_DISPLAY=112 TRANSFER_MENU=1100
+NOTEPAD_PIDS=()
+
+install_image
+reset_user_data
+
+wine 'C:\windows\system32\notepad.exe' >/dev/null 2>&1 &
+STARTED_PIDS+=($!)
+drv wait Notepad 30000 >/dev/null || fail "Notepad did not start"
+start_and_wait
+
+# While Notepad is in front the program takes it as its target.
+drv activate Notepad || fail "could not bring Notepad to the front"
+for _ in $(seq 50); do [[ $(drv title TMainFrm) == *"転送先"* ]] && break; sleep 0.1; done
+caption=$(drv title TMainFrm)
+[[ $caption == "Tessaline    転送先：[ Untitled - Notepad ]" ]] || fail "caption while Notepad is the target: '$caption'"
+drv click TMainFrm $MEMO
+screenshot target_held
+
+# Mode 5: the text itself.
+drv command TMainFrm $((TRANSFER_MENU + 5))
+[[ $(drv text TMainFrm $MODE_DISPLAY) == "タイ語 ﾃｷｽﾄ" ]] || fail "mode 5 display: '$(drv text TMainFrm $MODE_DISPLAY)'"
+drv type TMainFrm gk
+drv wait TBandFrm 5000 >/dev/null || fail "k opened no popup"
+drv type TBandFrm 1
+drv gone TBandFrm 3000 || fail "the popup stayed open"
+drv key TMainFrm 0x78
+for _ in $(seq 50); do [[ -n $(drv childtext Notepad Edit) ]] && break; sleep 0.1; done
+[[ $(drv childtext Notepad Edit) == "งก" ]] || fail "Notepad received '$(drv childtext Notepad Edit)'"
+
+# Mode 3: hexadecimal references, into the same place after the text.
+drv click TMainFrm $MEMO
+drv command TMainFrm $((TRANSFER_MENU + 3))
+drv key TMainFrm 0x78
+for _ in $(seq 50); do [[ $(drv childtext Notepad Edit) == *";" ]] && break; sleep 0.1; done
+[[ $(drv childtext Notepad Edit) == "งก&#x0E07;&#x0E01;" ]] || fail "mode 3 gave '$(drv childtext Notepad Edit)'"
+
+# Mode 1 into WordPad: rich text in the font of the foreign-language area.
+drv close Notepad
+wine 'C:\Program Files\Windows NT\Accessories\wordpad.exe' >/dev/null 2>&1 &
+STARTED_PIDS+=($!)
+drv wait WORDPADTOP 30000 >/dev/null || fail "WordPad did not start"
+drv activate WORDPADTOP || fail "could not bring WordPad to the front"
+for _ in $(seq 50); do [[ $(drv title TMainFrm) == *"Wordpad"* ]] && break; sleep 0.1; done
+[[ $(drv title TMainFrm) == *"転送先"*"Wordpad"* ]] || fail "WordPad was not taken as the target: '$(drv title TMainFrm)'"
+drv click TMainFrm $MEMO
+drv command TMainFrm $((TRANSFER_MENU + 1))
+drv key TMainFrm 0x78
+for _ in $(seq 50); do [[ -n $(drv childtext WORDPADTOP RichEdit20W) ]] && break; sleep 0.1; done
+text=$(drv childtext WORDPADTOP RichEdit20W | tr -d '\r\n')
+[[ $text == "งก" ]] || fail "WordPad received '$text'"
+font=$(drv richfont WORDPADTOP RichEdit20W)
+[[ $font == "Tahoma|222|360" ]] || fail "WordPad's text is in '$font', expected Tahoma, Thai, 18 pt"
+screenshot wordpad_transfer
+# Without TransClearFlg the areas keep their text.
+[[ $(drv text TMainFrm $MEMO) == "งก" ]] || fail "Memo1 holds '$(drv text TMainFrm $MEMO)' after the transfers"
+
+close_and_wait
+echo "transfer: ok"
