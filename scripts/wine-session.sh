@@ -42,6 +42,9 @@ write_fonts_reg() {
         for face in "ＭＳ ゴシック" "MS Gothic"; do
             printf '"%s"="%s"\r\n' "$face" "$mono"
         done
+        # The Windows faces of the scripts, by the free faces that have their glyphs.
+        printf '"%s"="%s"\r\n' "Khmer UI" "Noto Sans Khmer" "Lao UI" "Noto Sans Lao" \
+            "Myanmar Text" "Noto Sans Myanmar" "Segoe UI" "DejaVu Sans"
         printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n'
         printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1280x900"\r\n'
     } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$1"
@@ -49,9 +52,13 @@ write_fonts_reg() {
 
 make_template() {
     base_env
+    # A template made by another version of this script (other fonts or
+    # registry settings) is made again.
+    local version
+    version=$(md5sum "${BASH_SOURCE[0]}" | cut -d' ' -f1)
     (
         flock 9
-        [[ -f "$template/.booted" ]] && exit 0
+        [[ -f "$template/.booted" && $(cat "$template/.booted") == "$version" ]] && exit 0
         rm -rf "$template"
         mkdir -p "$template"
         WINEPREFIX="$template" DISPLAY= wineboot -i >/dev/null 2>&1
@@ -61,7 +68,7 @@ make_template() {
         WINEPREFIX="$template" DISPLAY= wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
         WINEPREFIX="$template" wineserver -w
         ln -sf /usr/share/wine/fonts/marlett.ttf "$template/drive_c/windows/Fonts/marlett.ttf" 2>/dev/null || true
-        touch "$template/.booted"
+        echo "$version" >"$template/.booted"
     ) 9>"$template.lock"
 }
 
@@ -84,7 +91,7 @@ start() {
     done
     stop_session 2>/dev/null || true
     make_template
-    if [[ ! -f "$prefix/.booted" ]]; then
+    if [[ ! -f "$prefix/.booted" || $(cat "$prefix/.booted") != $(cat "$template/.booted") ]]; then
         rm -rf "$prefix"
         mkdir -p "$(dirname "$prefix")"
         cp -a "$template" "$prefix"

@@ -42,7 +42,23 @@ LRESULT CALLBACK PhoneticAreaProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
                      lParam);
         return 0;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+    // The placeholder "< 発音記号 >" is drawn in the form font: the phonetic
+    // font often has no Japanese glyphs.
+    if (message == WM_PAINT && GetWindowTextLengthW(hwnd) == 0 && GetFocus() != hwnd) {
+        HDC dc = GetDC(hwnd);
+        HGDIOBJ old = SelectObject(dc, static_cast<HFONT>(GetPropW(hwnd, L"TessalineCueFont")));
+        RECT r{};
+        GetClientRect(hwnd, &r);
+        r.left += 4;
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+        DrawTextW(dc, L"< 発音記号 >", -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        SelectObject(dc, old);
+        ReleaseDC(hwnd, dc);
+    }
+    if (message == WM_SETFOCUS || message == WM_KILLFOCUS) InvalidateRect(hwnd, nullptr, TRUE);
+    return result;
 }
 
 }  // namespace
@@ -103,8 +119,7 @@ void TMainFrm::OnCreate() {
     memoChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Memo, key); };
     editChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Edit, key); };
     HookInputAreas();
-    SendMessageW(controls_.phoneticArea, EM_SETCUEBANNER, TRUE,
-                 reinterpret_cast<LPARAM>(L"< 発音記号 >"));
+    SetPropW(controls_.phoneticArea, L"TessalineCueFont", controls_.formFont);
 
     RECT client{};
     GetClientRect(hwnd_, &client);
