@@ -3,6 +3,8 @@
 #   scripts/build.sh [native|win32|all] [target...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Compiler cache hits across clones in other folders (CI builds a fresh clone).
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 which=${1:-all}; shift || true
 
 configure() {  # configure DIR [cmake args...]
