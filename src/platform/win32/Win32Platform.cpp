@@ -553,7 +553,8 @@ int CALLBACK CollectFontFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, 
 }  // namespace
 
 std::vector<std::u16string> Win32Platform::InstalledFontNames() {
-    std::vector<std::u16string> names;
+    if (!installedFonts_.empty()) return installedFonts_;
+    std::vector<std::u16string>& names = installedFonts_;
     HDC dc = GetDC(nullptr);
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;  // every family, once per character set
@@ -597,12 +598,15 @@ void CALLBACK OnThreadTimer(HWND, UINT, UINT_PTR systemId, DWORD) {
 }  // namespace
 
 std::vector<Platform::FontFamily> Win32Platform::FontFamiliesForCharset(int charset) {
+    if (auto known = familiesByCharset_.find(charset); known != familiesByCharset_.end())
+        return known->second;
     FamilyQuery query;
     HDC dc = GetDC(nullptr);
     LOGFONTW filter{};
     filter.lfCharSet = static_cast<BYTE>(charset);
     EnumFontFamiliesExW(dc, &filter, &CollectCharsetFamily, reinterpret_cast<LPARAM>(&query), 0);
     ReleaseDC(nullptr, dc);
+    familiesByCharset_[charset] = query.families;
     return query.families;
 }
 

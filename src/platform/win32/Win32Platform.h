@@ -73,6 +73,10 @@ private:
     void* ClipboardOwner();
 
     void* clipboardOwner_ = nullptr;
+    // The installed fonts do not change while the program runs; enumerating
+    // them is slow, so each list is taken once.
+    std::vector<std::u16string> installedFonts_;
+    std::map<int, std::vector<FontFamily>> familiesByCharset_;
     // Our timer ids -> the system's (thread timers, dispatched by the event loop).
     std::map<int, std::uintptr_t> systemTimers_;
 };
