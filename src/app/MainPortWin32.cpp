@@ -82,6 +82,7 @@ void TMainFrm::SetImePageVisible(bool visible) {
     } else {
         SendMessageW(controls_.keyboardPages, TCM_DELETEITEM, 1, 0);
     }
+    ShowSelectedKeyboard();
 }
 
 void TMainFrm::SetImePageCaption(const std::u16string& caption) {
@@ -92,6 +93,7 @@ void TMainFrm::SetImePageCaption(const std::u16string& caption) {
 void TMainFrm::SelectKeyboardPage(KeyboardPage page) {
     if (page == KeyboardPage::MsIme && !imePageVisible_) return;
     SendMessageW(controls_.keyboardPages, TCM_SETCURSEL, KeyboardTabIndex(page), 0);
+    ShowSelectedKeyboard();
 }
 
 void TMainFrm::SetKeyboardPagesWidth(int width) {
@@ -99,7 +101,13 @@ void TMainFrm::SetKeyboardPagesWidth(int width) {
     LayOut();
 }
 
-void TMainFrm::ShowLanguagePicture(int index) { languagePicture_ = index; }
+void TMainFrm::ShowLanguagePicture(int index) {
+    languagePicture_ = index;
+    if (romajiKeyboard_)
+        keyboardControls_[0].Show(romajiKeyboard_.get(), romajiKeyboard_->Background(),
+                                  controls_.languagePictures, index,
+                                  romajiKeyboard_->PictureRect(keyboardSheetSize_.cx, keyboardSheetSize_.cy));
+}
 
 void TMainFrm::SetDirectionCaptions(const std::u16string& langToJp, const std::u16string& jpToLang) {
     directionCaptions_[0] = langToJp;

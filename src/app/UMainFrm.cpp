@@ -114,6 +114,7 @@ void TMainFrm::OnCreate() {
     menus_ = CreateMainMenus();
     SetMenu(hwnd_, menus_.bar);
     CreateMainControls(hwnd_, instance_, controls_);
+    CreateKeyboards();
     SetWindowSubclass(controls_.phoneticArea, &PhoneticAreaProc, 1,
                       reinterpret_cast<DWORD_PTR>(hwnd_));
     memoChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Memo, key); };
@@ -133,6 +134,7 @@ void TMainFrm::OnCreate() {
     transfer_ = std::make_unique<TransferModel>(platform_, model_.settings(), *this,
                                                 model_.folders().SysFolder);
     transfer_->ShowTransferMode();
+    RebuildKeyboards();
 }
 
 MainLayout TMainFrm::CurrentLayout() const {
@@ -144,6 +146,7 @@ MainLayout TMainFrm::CurrentLayout() const {
 void TMainFrm::LayOut() {
     if (!controls_.statusBar) return;
     PlaceMainControls(controls_, CurrentLayout());
+    PlaceKeyboards();
 }
 
 void TMainFrm::RecreateMemo() {
@@ -366,8 +369,10 @@ void TMainFrm::OnCommand(int id, int code) {
         case kIdModeBox:
             if (code == CBN_SELCHANGE) {
                 model_.ComboBox3Change(static_cast<int>(SendMessageW(controls_.modeBox, CB_GETCURSEL, 0, 0)));
-                // The mode display names the language, which may have changed.
+                // The mode display names the language, and the romaji keyboard
+                // shows the language's table: both may have changed.
                 if (transfer_) transfer_->ShowTransferMode();
+                RebuildKeyboards();
             }
             break;
         case kIdStretchCheck:
@@ -386,8 +391,14 @@ void TMainFrm::OnCommand(int id, int code) {
         case kMenuEditSelectAll: SendMessageW(focus, EM_SETSEL, 0, -1); break;
         case kMenuEditWordWrap: model_.ToggleWordWrap(); break;
         case kMenuEditScrollBars: model_.ToggleScrollBars(); break;
-        case kMenuImeKedmanee: model_.ChooseThaiIme(true); break;
-        case kMenuImePattachote: model_.ChooseThaiIme(false); break;
+        case kMenuImeKedmanee:
+            model_.ChooseThaiIme(true);
+            RebuildKeyboards();
+            break;
+        case kMenuImePattachote:
+            model_.ChooseThaiIme(false);
+            RebuildKeyboards();
+            break;
         case kMenuToolCodeChecker: model_.RunCodeValueChecker(); break;
         case kMenuHelp: model_.OpenHelp(); break;
         case kEditMenuResetFont: model_.ResetPhoneticFont(); break;
@@ -487,6 +498,7 @@ LRESULT TMainFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (header->idFrom == kIdKeyboardPages && header->code == TCN_SELCHANGE) {
                 int index = static_cast<int>(SendMessageW(controls_.keyboardPages, TCM_GETCURSEL, 0, 0));
                 if (!imePageVisible_ && index >= 1) ++index;
+                ShowSelectedKeyboard();
                 model_.PageControl2Change(static_cast<KeyboardPage>(index));
             }
             return 0;

@@ -15,6 +15,8 @@
 #include "app/MainWindowPort.h"
 #include "input/EditFieldWin32.h"
 #include "input/KeyboardLayouts.h"
+#include "input/Keyboards.h"
+#include "input/UKeyboardWin32.h"
 #include "input/TriggerStep.h"
 #include "transfer/TransferModel.h"
 #include "transfer/TransferPort.h"
@@ -105,6 +107,12 @@ private:
     void OpenCandidatePopup(InputSide side, HWND field);
     void HookInputAreas();
     void FillTransferMenu();
+    void CreateKeyboards();
+    RECT KeyboardSheetRect() const;
+    void RebuildKeyboards();
+    void PlaceKeyboards();
+    void ShowSelectedKeyboard();
+    void OnKeyboardClick(KeyboardPage page, std::size_t cell);
     void OnAreaFocused(InputArea area);
 
     Platform& platform_;
@@ -128,6 +136,11 @@ private:
     bool memoWordWrap_ = false, memoScrollBars_ = false;
 
     std::unique_ptr<KeyboardLayouts> layouts_;
+    // The keyboard pages: romaji, MS IME, phonetic.
+    KeyboardControl keyboardControls_[3];
+    std::unique_ptr<TriggerKeyboard> romajiKeyboard_, phoneticKeyboard_;
+    std::unique_ptr<MsImeKeyboard> imeKeyboard_;
+    SIZE keyboardSheetSize_{0, 0};
     std::unique_ptr<TransferModel> transfer_;
 
     // The trigger step's requesters of the two sides.
