@@ -9,7 +9,11 @@ IMAGE_DIR=$3
 INSTALL_DIR="$WINEPREFIX/drive_c/Program Files/Quillory/Tessaline"
 STARTED_PIDS=()
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    screenshot "failure-$(basename "$0" .sh)"
+    exit 1
+}
 
 # The driver, run in the same prefix; its UTF-8 output with CR LF trimmed.
 drv() { wine "$DRIVER_EXE" "$@" | tr -d '\r'; }

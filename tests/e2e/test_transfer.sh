@@ -19,13 +19,16 @@ drv activate Notepad || fail "could not bring Notepad to the front"
 for _ in $(seq 50); do [[ $(drv title TMainFrm) == *"転送先"* ]] && break; sleep 0.1; done
 caption=$(drv title TMainFrm)
 [[ $caption == "Tessaline    転送先：[ Untitled - Notepad ]" ]] || fail "caption while Notepad is the target: '$caption'"
+drv activate TMainFrm
 drv click TMainFrm $MEMO
 screenshot target_held
 
 # Mode 5: the text itself.
 drv command TMainFrm $((TRANSFER_MENU + 5))
 [[ $(drv text TMainFrm $MODE_DISPLAY) == "タイ語 ﾃｷｽﾄ" ]] || fail "mode 5 display: '$(drv text TMainFrm $MODE_DISPLAY)'"
-drv type TMainFrm gk
+drv type TMainFrm g
+[[ $(drv text TMainFrm $MEMO) == "ง" ]] || fail "g gave '$(drv text TMainFrm $MEMO)'"
+drv type TMainFrm k
 drv wait TBandFrm 5000 >/dev/null || fail "k opened no popup"
 drv type TBandFrm 1
 drv gone TBandFrm 3000 || fail "the popup stayed open"

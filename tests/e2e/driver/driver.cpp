@@ -19,6 +19,7 @@
 //   driver command CLASS ID             send the menu command ID (WM_COMMAND)
 //   driver activate CLASS               bring the window to the front
 //   driver childtext CLASS CHILDCLASS   print the text of the first descendant of that class
+//   driver clickin CLASS ID X Y         click at (X, Y) inside the descendant control ID
 //   driver richfont CLASS CHILDCLASS    print "face|charset|size-in-twips" of the first character
 //                                       of a rich edit child (read through the target's memory)
 // For the last three CLASS names the window that must be in front; they wait
@@ -87,7 +88,27 @@ bool WaitUntil(DWORD timeoutMs, Condition condition) {
     }
 }
 
-HWND ChildById(HWND parent, int id) { return GetDlgItem(parent, id); }
+struct IdSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<IdSearch*>(param);
+    if (GetDlgCtrlID(hwnd) == search->id) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A child or deeper descendant with the control id.
+HWND ChildById(HWND parent, int id) {
+    if (HWND direct = GetDlgItem(parent, id)) return direct;
+    IdSearch search{id, nullptr};
+    EnumChildWindows(parent, &MatchId, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 void SendKeyInput(WORD vk, WORD scan, DWORD flags) {
     INPUT input{};
@@ -217,6 +238,17 @@ int wmain(int argc, wchar_t** argv) {
         if (!combo) return 1;
         SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(_wtoi(argv[4])), 0);
         SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        Settle(hwnd);
+        return 0;
+    }
+    if (command == L"clickin" && argc > 5) {
+        HWND child = ChildById(hwnd, _wtoi(argv[3]));
+        if (!child) return 1;
+        SetForegroundWindow(hwnd);
+        Settle(hwnd);
+        POINT p{_wtoi(argv[4]), _wtoi(argv[5])};
+        ClientToScreen(child, &p);
+        ClickAt(p.x, p.y);
         Settle(hwnd);
         return 0;
     }
