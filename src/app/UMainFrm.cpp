@@ -1,6 +1,7 @@
 #include "app/UMainFrm.h"
 
 #include <commctrl.h>
+#include <algorithm>
 #include <commdlg.h>
 
 #include "app/AppIdentity.h"
@@ -115,10 +116,18 @@ void TMainFrm::OnCreate() {
     SetMenu(hwnd_, menus_.bar);
     CreateMainControls(hwnd_, instance_, controls_);
     CreateKeyboards();
+    AddButtonHints();
     SetWindowSubclass(controls_.phoneticArea, &PhoneticAreaProc, 1,
                       reinterpret_cast<DWORD_PTR>(hwnd_));
     memoChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Memo, key); };
     editChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Edit, key); };
+    // Shift and Caps Lock in Memo1 switch the MS IME keyboard's table while it shows.
+    memoKeys_ = [this](unsigned vk, bool down) {
+        if (!imeKeyboard_ || !IsWindowVisible(keyboardControls_[1].Handle())) return;
+        if (down) imeKeyboard_->KeyDown(static_cast<std::uint16_t>(vk));
+        else imeKeyboard_->KeyUp(static_cast<std::uint16_t>(vk));
+        keyboardControls_[1].Repaint();
+    };
     HookInputAreas();
     SetPropW(controls_.phoneticArea, L"TessalineCueFont", controls_.formFont);
 
@@ -168,6 +177,7 @@ void TMainFrm::RecreateMemo() {
     SetWindowPos(controls_.foreignArea, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     DestroyWindow(old);
     HookTypedCharacters(controls_.foreignArea, &memoChars_);
+    HookKeyStrokes(controls_.foreignArea, &memoKeys_);
     LayOut();
     if (focused) SetFocus(controls_.foreignArea);
 }
@@ -209,8 +219,53 @@ void TMainFrm::DrawItem(const DRAWITEMSTRUCT& item) {
     DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
 }
 
+void TMainFrm::AddButtonHints() {
+    HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
+    auto add = [&](HWND button, std::u16string_view hint) {
+        if (hint.empty()) return;
+        std::u16string text(hint);
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd_;
+        tool.uId = reinterpret_cast<UINT_PTR>(button);
+        tool.lpszText = const_cast<wchar_t*>(W(text));
+        SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    };
+    auto buttons = FunctionButtons();
+    for (std::size_t i = 0; i < buttons.size() && i < 7; ++i) add(controls_.functionButtons[i], buttons[i].hint);
+    add(controls_.transferButton, kTransferButton.hint);
+}
+
+TMainFrm::Splitter TMainFrm::SplitterAt(int x, int y) const {
+    MainLayout m = CurrentLayout();
+    auto inside = [x, y](const Rect& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; };
+    if (inside(m.keyboardSplitter)) return Splitter::Keyboard;
+    if (inside(m.paneSplitter)) return Splitter::Panes;
+    return Splitter::None;
+}
+
+void TMainFrm::DragSplitter(int x, int y) {
+    MainLayout m = CurrentLayout();
+    if (dragging_ == Splitter::Keyboard) {
+        paneSizes_.keyboardWidth = std::clamp(m.keyboardPages.right - x - kSplitterSize / 2,
+                                              kMinKeyboardWidth, kMaxKeyboardWidth);
+    } else if (dragging_ == Splitter::Panes) {
+        const int middle = m.inputPane.Height() + m.lowerPane.Height();
+        // The keyboard pages keep their minimum height, the lower pane its own.
+        const int most = std::max(0, middle - kMinLowerHeight);
+        int input = std::clamp(y - m.inputPane.top - kSplitterSize / 2,
+                               std::min(kMinKeyboardHeight, most), most);
+        paneSizes_.inputHeight = input;
+        paneSizes_.lowerHeight = middle - input;
+    }
+    LayOut();
+}
+
 void TMainFrm::HookInputAreas() {
     HookTypedCharacters(controls_.foreignArea, &memoChars_);
+    HookKeyStrokes(controls_.foreignArea, &memoKeys_);
     HookTypedCharacters(controls_.phoneticArea, &editChars_);
 }
 
@@ -505,6 +560,34 @@ LRESULT TMainFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_SETCURSOR:
+            if (reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT) {
+                POINT p{};
+                GetCursorPos(&p);
+                ScreenToClient(hwnd_, &p);
+                Splitter at = dragging_ != Splitter::None ? dragging_ : SplitterAt(p.x, p.y);
+                if (at != Splitter::None) {
+                    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(
+                                                       at == Splitter::Keyboard ? IDC_SIZEWE : IDC_SIZENS)));
+                    return TRUE;
+                }
+            }
+            break;
+        case WM_LBUTTONDOWN:
+            dragging_ = SplitterAt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+            if (dragging_ != Splitter::None) SetCapture(hwnd_);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (dragging_ != Splitter::None)
+                DragSplitter(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_CAPTURECHANGED:
+            if (dragging_ != Splitter::None) {
+                dragging_ = Splitter::None;
+                if (message == WM_LBUTTONUP) ReleaseCapture();
+            }
             return 0;
         case WM_ACTIVATEAPP:
             // The target search runs only while another application is active.

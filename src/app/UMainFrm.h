@@ -113,6 +113,11 @@ private:
     void PlaceKeyboards();
     void ShowSelectedKeyboard();
     void OnKeyboardClick(KeyboardPage page, std::size_t cell);
+    void AddButtonHints();
+    // Splitters: which one the mouse is over, and dragging it.
+    enum class Splitter { None, Keyboard, Panes };
+    Splitter SplitterAt(int x, int y) const;
+    void DragSplitter(int x, int y);
     void OnAreaFocused(InputArea area);
 
     Platform& platform_;
@@ -123,6 +128,7 @@ private:
     MainMenus menus_;
     PaneSizes paneSizes_;
     bool targetHeld_ = false;
+    Splitter dragging_ = Splitter::None;
 
     bool imePageVisible_ = true;
     std::u16string imePageCaption_ = u"MS IME (Kedmanee)";
@@ -148,6 +154,7 @@ private:
     EditField memoField_{&controls_.foreignArea};
     EditField editField_{&controls_.phoneticArea};
     std::function<bool(char16_t)> memoChars_, editChars_;
+    std::function<void(unsigned, bool)> memoKeys_;
 };
 
 }  // namespace tess

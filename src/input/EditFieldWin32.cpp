@@ -15,6 +15,15 @@ LRESULT CALLBACK TypedCharacterProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
+LRESULT CALLBACK KeyStrokeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                               DWORD_PTR data) {
+    if (message == WM_KEYDOWN || message == WM_KEYUP) {
+        auto* onKey = reinterpret_cast<std::function<void(unsigned, bool)>*>(data);
+        if (*onKey) (*onKey)(static_cast<unsigned>(wParam), message == WM_KEYDOWN);
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
 }  // namespace
 
 FieldText EditField::Read() const {
@@ -45,6 +54,10 @@ void EditField::Apply(const InsertOutcome& outcome) {
 
 void HookTypedCharacters(HWND control, std::function<bool(char16_t)>* onChar) {
     SetWindowSubclass(control, &TypedCharacterProc, 2, reinterpret_cast<DWORD_PTR>(onChar));
+}
+
+void HookKeyStrokes(HWND control, std::function<void(unsigned, bool)>* onKey) {
+    SetWindowSubclass(control, &KeyStrokeProc, 3, reinterpret_cast<DWORD_PTR>(onKey));
 }
 
 }  // namespace tess

@@ -26,4 +26,8 @@ private:
 // key never reaches the field).
 void HookTypedCharacters(HWND control, std::function<bool(char16_t)>* onChar);
 
+// Runs `onKey(virtualKey, down)` for every key press and release in the
+// control (the control still gets them).
+void HookKeyStrokes(HWND control, std::function<void(unsigned, bool)>* onKey);
+
 }  // namespace tess
