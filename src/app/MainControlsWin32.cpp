@@ -123,8 +123,8 @@ void PlaceMainControls(const MainControls& c, const MainLayout& m) {
     // with the automatic-paste check box under it, and the transfer mode.
     for (int i = 0; i < 7; ++i) Move(c.functionButtons[i], 6 + 48 * i, 1, 47, 62);
     Move(c.transferButton, 386, 1, 47, 62);
-    Move(c.targetShape, 446, 6, 26, 26);
-    Move(c.autoPasteCheck, 452, 40, 16, 16);
+    Move(c.targetShape, 440, 6, 26, 26);
+    Move(c.autoPasteCheck, 445, 40, 16, 16);
     Move(c.transferModeLabel, 469, 6, 91, 18);
     Move(c.transferModeBox, 476, 28, 80, 26);
 
