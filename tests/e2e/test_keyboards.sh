@@ -22,5 +22,18 @@ screenshot keyboard_phonetic
 drv type TMainFrm e
 [[ $(drv text TMainFrm $EDIT) == "e" ]] || fail "the phonetic page did not focus Edit1"
 
+# Each language's romaji page, with a candidate band open over Memo1.
+MODE_BOX=122
+for item in 3 4 5; do
+    drv select TMainFrm $MODE_BOX $item
+    drv clickin TMainFrm $PAGES 50 10
+    drv click TMainFrm $MEMO
+    drv type TMainFrm k
+    drv wait TBandFrm 5000 >/dev/null || fail "k opened no popup in mode item $item"
+    screenshot "language_$item"
+    drv key TBandFrm 0x1B
+    drv gone TBandFrm 3000 || fail "the popup stayed open in mode item $item"
+done
+
 close_and_wait
 echo "keyboards: ok"
