@@ -3,19 +3,11 @@
 
 #include <commctrl.h>
 
+#include "app/WindowTextWin32.h"
+
 namespace tess {
 
 namespace {
-
-const wchar_t* W(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
-
-std::u16string TextOf(HWND hwnd) {
-    int length = GetWindowTextLengthW(hwnd);
-    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
-    GetWindowTextW(hwnd, reinterpret_cast<wchar_t*>(text.data()), length + 1);
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
 
 void SetTabCaption(HWND tabs, int index, const std::u16string& caption) {
     TCITEMW item{};
@@ -215,7 +207,7 @@ void TMainFrm::Focus(InputArea area, bool caretToEnd) {
     }
 }
 
-std::u16string TMainFrm::MemoText() { return TextOf(controls_.foreignArea); }
+std::u16string TMainFrm::MemoText() { return WindowText(controls_.foreignArea); }
 
 void TMainFrm::SetMemoText(const std::u16string& text) {
     SetWindowTextW(controls_.foreignArea, W(text));

@@ -6,6 +6,7 @@
 #include <richedit.h>
 
 #include "app/AppIdentity.h"
+#include "app/WindowTextWin32.h"
 
 namespace tess {
 
@@ -15,21 +16,13 @@ HWND AreaControl(const MainControls& c, SourceArea area) {
     return area == SourceArea::Edit1 ? c.phoneticArea : c.foreignArea;
 }
 
-std::u16string ControlText(HWND hwnd) {
-    int length = GetWindowTextLengthW(hwnd);
-    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
-    GetWindowTextW(hwnd, reinterpret_cast<wchar_t*>(text.data()), length + 1);
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
 }  // namespace
 
 std::u16string TMainFrm::LanguageName() { return model_.language().LanguageName; }
 
 int TMainFrm::LangCharset() { return model_.language().LangCharset; }
 
-std::u16string TMainFrm::AreaText(SourceArea area) { return ControlText(AreaControl(controls_, area)); }
+std::u16string TMainFrm::AreaText(SourceArea area) { return WindowText(AreaControl(controls_, area)); }
 
 TextSelection TMainFrm::AreaSelection(SourceArea area) {
     DWORD start = 0, end = 0;

@@ -5,27 +5,17 @@
 #include <commdlg.h>
 
 #include "app/AppIdentity.h"
+#include "app/WindowTextWin32.h"
 #include "input/UCandFrm.h"
 
 namespace tess {
 
 namespace {
 
-const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-const wchar_t* W(const std::u16string& text) { return W(text.c_str()); }
-
-std::u16string TextOf(HWND hwnd) {
-    int length = GetWindowTextLengthW(hwnd);
-    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
-    GetWindowTextW(hwnd, reinterpret_cast<wchar_t*>(text.data()), length + 1);
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
 // The selected item's text of a combo box (its edit field may lag behind).
 std::u16string SelectedComboText(HWND combo) {
     LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return TextOf(combo);
+    if (index == CB_ERR) return WindowText(combo);
     LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     std::u16string text(static_cast<size_t>(length) + 1, u'\0');
     SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
@@ -161,7 +151,7 @@ void TMainFrm::LayOut() {
 void TMainFrm::RecreateMemo() {
     // An edit control takes its wrapping and scroll bars only when created.
     HWND old = controls_.foreignArea;
-    std::u16string text = TextOf(old);
+    std::u16string text = WindowText(old);
     DWORD start = 0, end = 0;
     SendMessageW(old, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     bool focused = GetFocus() == old;
@@ -413,12 +403,12 @@ void TMainFrm::OnCommand(int id, int code) {
             break;
         case kIdFontBox:
             if (quietCombos_) break;
-            if (code == CBN_EDITCHANGE) model_.ComboBox1Change(TextOf(controls_.fontBox));
+            if (code == CBN_EDITCHANGE) model_.ComboBox1Change(WindowText(controls_.fontBox));
             if (code == CBN_SELCHANGE) model_.ComboBox1Change(SelectedComboText(controls_.fontBox));
             break;
         case kIdSizeBox:
             if (quietCombos_) break;
-            if (code == CBN_EDITCHANGE) model_.ComboBox2Change(TextOf(controls_.sizeBox));
+            if (code == CBN_EDITCHANGE) model_.ComboBox2Change(WindowText(controls_.sizeBox));
             if (code == CBN_SELCHANGE) model_.ComboBox2Change(SelectedComboText(controls_.sizeBox));
             break;
         case kIdModeBox:
