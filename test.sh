@@ -13,7 +13,9 @@ scripts/build.sh all || exit 1
 
 status=0
 ctest --test-dir build/native --output-on-failure -j2 || status=1
-ctest --test-dir build/win32 --output-on-failure || status=1
+# Tests that drive real windows under Wine can lose a race with a loaded
+# machine; each gets one more try, so only a failure that repeats counts.
+ctest --test-dir build/win32 --output-on-failure --repeat until-pass:2 || status=1
 
 if ((status)); then echo "test.sh: FAILED"; else echo "test.sh: all layers passed"; fi
 exit $status
