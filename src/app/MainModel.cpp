@@ -65,6 +65,9 @@ void MainModel::RunStartupSequence() {
     saveSettingsAtExit_ = true;
     language_ = ThaiLanguageState();
     currentTextFile_.clear();
+    // No word book is open yet: registering and editing a word need one.
+    SetActionEnabled(MainAction::RegWord, false);
+    SetActionEnabled(MainAction::ModWord, false);
 
     // 2. The settings file over the defaults; the table folder follows SysTblFlg.
     LoadSettings(settings_, platform_, folders_.SysFolder);

@@ -82,3 +82,26 @@ TEST_F(MainModelTest, AFailedSettingsWriteIsReportedAndKeepsTheOldFile) {
 
 }  // namespace
 }  // namespace tess
+
+namespace tess {
+namespace {
+
+TEST(MainModelActions, WithNoWordBookOpenRegisteringAndEditingAreDisabled) {
+    FakePlatform fake;
+    RecordingMainWindowPort port;
+    MainModel model(fake, InitDataFolders(fake));
+    model.SetPort(&port);
+    model.RunStartupSequence();
+    for (MainAction action : {MainAction::RegWord, MainAction::ModWord}) {
+        EXPECT_FALSE(model.ActionEnabled(action));
+        EXPECT_FALSE(port.actions[action]);
+    }
+    EXPECT_TRUE(model.ActionEnabled(MainAction::TransferTxt1));
+    // F4 and F5 do nothing then.
+    EXPECT_EQ(model.FormKeyDown(0x73), std::nullopt);
+    EXPECT_EQ(model.FormKeyDown(0x74), std::nullopt);
+    EXPECT_EQ(model.FormKeyDown(0x78), MainAction::TransferTxt1);
+}
+
+}  // namespace
+}  // namespace tess

@@ -72,6 +72,9 @@ TEST(FormKeyDown, WhatEachKeyDoes) {
         SCOPED_TRACE(c.key);
         MainWindowWorld w;
         w.Start();
+        // As once a word book is open: every action enabled.
+        w.model.SetActionEnabled(MainAction::RegWord, true);
+        w.model.SetActionEnabled(MainAction::ModWord, true);
         w.port.memoText = u"กา";
         w.port.editText = u"ka";
         w.port.focused = c.focusedBefore;
