@@ -60,6 +60,15 @@ text=$(drv childtext WORDPADTOP RichEdit20W | tr -d '\r\n')
 font=$(drv richfont WORDPADTOP RichEdit20W)
 [[ $font == "Tahoma|222|360" ]] || fail "WordPad's text is in '$font', expected Tahoma, Thai, 18 pt"
 screenshot wordpad_transfer
+
+# Mode 2: the program's own RTF document (Work.rtf), in the same font.
+drv click TMainFrm $MEMO
+drv command TMainFrm $((TRANSFER_MENU + 2))
+drv key TMainFrm 0x78
+for _ in $(seq 50); do [[ $(drv childtext WORDPADTOP RichEdit20W | tr -d '\r\n') == "งกงก" ]] && break; sleep 0.1; done
+text=$(drv childtext WORDPADTOP RichEdit20W | tr -d '\r\n')
+[[ $text == "งกงก" ]] || fail "after mode 2 WordPad holds '$text'"
+[[ -f $SYS_DIR/Work.rtf ]] || fail "mode 2 wrote no Work.rtf"
 # Without TransClearFlg the areas keep their text.
 [[ $(drv text TMainFrm $MEMO) == "งก" ]] || fail "Memo1 holds '$(drv text TMainFrm $MEMO)' after the transfers"
 

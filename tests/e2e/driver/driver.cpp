@@ -280,8 +280,12 @@ int wmain(int argc, wchar_t** argv) {
         format.dwMask = CFM_FACE | CFM_CHARSET | CFM_SIZE;
         void* remote = VirtualAllocEx(process, nullptr, sizeof format, MEM_COMMIT, PAGE_READWRITE);
         WriteProcessMemory(process, remote, &format, sizeof format, nullptr);
+        // Looking must not disturb: the target's selection is put back afterwards.
+        DWORD selStart = 0, selEnd = 0;
+        SendMessageW(child, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
         SendMessageW(child, EM_SETSEL, 0, 1);
         SendMessageW(child, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(remote));
+        SendMessageW(child, EM_SETSEL, selStart, selEnd);
         ReadProcessMemory(process, remote, &format, sizeof format, nullptr);
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
         CloseHandle(process);
