@@ -4,20 +4,6 @@
 
 namespace tess {
 
-std::u16string DecodeUtf16LE(const Bytes& bytes) {
-    std::size_t start = 0;
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-        static_cast<unsigned char>(bytes[1]) == 0xFE)
-        start = 2;
-    std::u16string text;
-    text.reserve((bytes.size() - start) / 2);
-    for (std::size_t i = start; i + 1 < bytes.size(); i += 2) {
-        text.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                             (static_cast<unsigned char>(bytes[i + 1]) << 8)));
-    }
-    return text;
-}
-
 std::u16string WithCrLfLineEnds(std::u16string_view text) {
     std::u16string result;
     result.reserve(text.size());

@@ -10,13 +10,11 @@
 #include <string>
 #include <string_view>
 
+#include "lib/TextFile.h"
 #include "platform/platform.h"
 
 namespace tess {
 
-// The bytes as UTF-16 LE code units; a leading FF FE is skipped and a last
-// odd byte dropped.
-std::u16string DecodeUtf16LE(const Bytes& bytes);
 
 // The text as an edit area holds it: CR LF, a lone CR and a lone LF each
 // become CR LF; whether the text ends with a line end is kept.

@@ -4,21 +4,16 @@ namespace tess {
 
 Lines SplitLines(std::u16string_view text) {
     Lines lines;
-    std::u16string current;
-    bool pending = false;  // characters (or an empty line) seen since the last terminator
+    std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char16_t c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines.push_back(std::move(current));
-            current.clear();
-            pending = false;
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-        } else {
-            current.push_back(c);
-            pending = true;
-        }
+        const char16_t c = text[i];
+        if (c != u'\r' && c != u'\n') continue;
+        lines.emplace_back(text.substr(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        start = i + 1;
     }
-    if (pending) lines.push_back(std::move(current));
+    // A last line without terminator is still a line.
+    if (start < text.size()) lines.emplace_back(text.substr(start));
     return lines;
 }
 
@@ -126,6 +121,10 @@ bool StartsWith(const Bytes& bytes, std::string_view prefix) {
 
 }  // namespace
 
+std::u16string DecodeUtf16LE(const Bytes& bytes) {
+    return DecodeUtf16(bytes, StartsWith(bytes, "\xFF\xFE") ? 2 : 0, false);
+}
+
 std::u16string DecodeTextBytes(Platform& platform, const Bytes& bytes, TextEncoding* detected) {
     TextEncoding encoding = TextEncoding::Ansi;
     std::u16string text;
@@ -161,11 +160,15 @@ Bytes EncodeAnsiLines(Platform& platform, const Lines& lines) {
 }
 
 Bytes EncodeUtf16Lines(const Lines& lines) {
-    Bytes out = "\xFF\xFE";
-    auto put = [&out](char16_t c) {
-        out.push_back(static_cast<char>(c & 0xFF));
-        out.push_back(static_cast<char>(c >> 8));
+    std::size_t units = 1;  // the mark
+    for (const auto& line : lines) units += line.size() + 2;
+    Bytes out(units * 2, '\0');
+    std::size_t at = 0;
+    auto put = [&out, &at](char16_t c) {
+        out[at++] = static_cast<char>(c & 0xFF);
+        out[at++] = static_cast<char>(c >> 8);
     };
+    put(u'\uFEFF');
     for (const auto& line : lines) {
         for (char16_t c : line) put(c);
         put(u'\r');

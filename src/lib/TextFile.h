@@ -31,6 +31,10 @@ Lines SplitLines(std::u16string_view text);
 std::u16string DecodeTextBytes(Platform& platform, const Bytes& bytes,
                                TextEncoding* detected = nullptr);
 
+// Bytes read as UTF-16 LE whatever they hold: a leading FF FE is skipped, a
+// last odd byte dropped. Word books and the user's text files are read so.
+std::u16string DecodeUtf16LE(const Bytes& bytes);
+
 // UTF-8 <-> UTF-16 without the platform (malformed UTF-8 bytes become U+FFFD).
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view text);
