@@ -41,9 +41,9 @@ void TMainFrm::RebuildKeyboards() {
     const int w = std::max(0L, r.right - r.left), h = std::max(0L, r.bottom - r.top);
     Settings& s = model_.settings();
     InputTables& tables = model_.tables();
-    romajiKeyboard_ = std::make_unique<TriggerKeyboard>(TriggerSide::Foreign, w, h, tables.GaCandTable, s);
+    romajiKeyboard_ = std::make_unique<TriggerKeyboard>(InputSide::Foreign, w, h, tables.GaCandTable, s);
     imeKeyboard_ = std::make_unique<MsImeKeyboard>(w, h, model_.language().LangCharset, s, platform_);
-    phoneticKeyboard_ = std::make_unique<TriggerKeyboard>(TriggerSide::Phonetic, w, h, tables.PhCandTable, s);
+    phoneticKeyboard_ = std::make_unique<TriggerKeyboard>(InputSide::Phonetic, w, h, tables.PhCandTable, s);
     romajiKeyboard_->ShowTriggerKeys();
     phoneticKeyboard_->ShowTriggerKeys();
     imeKeyboard_->ShowThaiKeys(ChosenThaiLayout(s), false);
@@ -60,7 +60,9 @@ void TMainFrm::RebuildKeyboards() {
 }
 
 void TMainFrm::PlaceKeyboards() {
-    if (!keyboardControls_[0].Handle()) return;
+    // Before the start-up sequence has loaded the tables there is nothing to
+    // lay out; the first build follows it.
+    if (!romajiKeyboard_) return;
     RECT r = KeyboardSheetRect();
     SIZE size{r.right - r.left, r.bottom - r.top};
     if (size.cx != keyboardSheetSize_.cx || size.cy != keyboardSheetSize_.cy) RebuildKeyboards();
@@ -78,7 +80,7 @@ void TMainFrm::OnKeyboardClick(KeyboardPage page, std::size_t cell) {
     if (page == KeyboardPage::Romaji && romajiKeyboard_) click = romajiKeyboard_->Click(cell);
     else if (page == KeyboardPage::Phonetic && phoneticKeyboard_) click = phoneticKeyboard_->Click(cell);
     else if (page == KeyboardPage::MsIme && imeKeyboard_) click = imeKeyboard_->Click(cell);
-    const bool phonetic = click.side == TriggerSide::Phonetic;
+    const bool phonetic = click.side == InputSide::Phonetic;
     HWND field = phonetic ? controls_.phoneticArea : controls_.foreignArea;
     switch (click.action) {
         case KeyboardClick::Action::TriggerKey: {

@@ -153,13 +153,13 @@ void KeyboardCells::LayOutKeys(const KeyGeometry& g, bool phoneticRowOne, bool l
 
 // --- Romaji and phonetic keyboards ----------------------------------------------------
 
-TriggerKeyboard::TriggerKeyboard(TriggerSide side, int sheetWidth, int sheetHeight,
+TriggerKeyboard::TriggerKeyboard(InputSide side, int sheetWidth, int sheetHeight,
                                  const CandTable& table, Settings& settings)
     : side_(side),
       table_(table),
       settings_(settings),
       geometry_(TriggerKeyboardGeometry(sheetWidth, sheetHeight)) {
-    const bool phonetic = side == TriggerSide::Phonetic;
+    const bool phonetic = side == InputSide::Phonetic;
     const std::u16string captions(phonetic ? kPhoneticKeys : kRomajiKeys);
     LayOutKeys(geometry_, phonetic, true, captions);
     const CellFont plain{kTahoma, kPlainKeySize, false, kAnsiCharset};
@@ -194,7 +194,7 @@ void TriggerKeyboard::ShowTriggerKeys() {
         KeyCell& label = MutableLabel(i);
         label.enabled = !label.text.empty() && IsTriggerKey(table_, label.text[0]);
     }
-    const bool romaji = side_ == TriggerSide::Foreign;
+    const bool romaji = side_ == InputSide::Foreign;
     for (int i = 0; i < kKeyButtonCount; ++i) {
         KeyCell& key = MutableKey(i);
         key.enabled = IsTriggerKey(table_, key.text[0]);
@@ -208,11 +208,11 @@ void TriggerKeyboard::ShowTriggerKeys() {
 }
 
 bool& TriggerKeyboard::OneInputFlag() {
-    return side_ == TriggerSide::Foreign ? settings_.GaOneInpFlg : settings_.PhOneInpFlg;
+    return side_ == InputSide::Foreign ? settings_.GaOneInpFlg : settings_.PhOneInpFlg;
 }
 
 bool& TriggerKeyboard::ReversalFlag() {
-    return side_ == TriggerSide::Foreign ? settings_.GaTriRevFlg : settings_.PhTriRevFlg;
+    return side_ == InputSide::Foreign ? settings_.GaTriRevFlg : settings_.PhTriRevFlg;
 }
 
 void TriggerKeyboard::ShowFlags() {
@@ -242,11 +242,11 @@ KeyboardClick TriggerKeyboard::Click(std::size_t cell) {
 }
 
 KeyboardBackground TriggerKeyboard::Background() const {
-    return {side_ == TriggerSide::Foreign ? settings_.RomanBg : settings_.IpaBg};
+    return {side_ == InputSide::Foreign ? settings_.RomanBg : settings_.IpaBg};
 }
 
 std::optional<CellRect> TriggerKeyboard::PictureRect(int sheetWidth, int sheetHeight) const {
-    if (side_ != TriggerSide::Foreign || sheetHeight < kFlagPictureMinSheetHeight)
+    if (side_ != InputSide::Foreign || sheetHeight < kFlagPictureMinSheetHeight)
         return std::nullopt;
     return CellRect{(sheetWidth - kFlagPictureWidth) / 2,
                     kKeyboardBandHeight +
@@ -308,13 +308,13 @@ KeyboardClick MsImeKeyboard::Click(std::size_t cell) {
     const KeyCell& c = cells_[cell];
     if (c.kind == CellKind::CapsButton) {
         SetCaps(!capsDown_);
-        return {KeyboardClick::Action::CapsChanged, TriggerSide::Foreign, 0, {}};
+        return {KeyboardClick::Action::CapsChanged, InputSide::Foreign, 0, {}};
     }
     if (c.kind != CellKind::KeyButton) return {};
     std::size_t first = 0;
     while (first < c.text.size() && IsBlankOrControl(c.text[first])) ++first;
     if (first == c.text.size()) return {};
-    return {KeyboardClick::Action::InsertText, TriggerSide::Foreign, 0, c.text};
+    return {KeyboardClick::Action::InsertText, InputSide::Foreign, 0, c.text};
 }
 
 bool MsImeKeyboard::Hover(std::optional<std::size_t> cell) {
@@ -381,8 +381,8 @@ bool OpenCandList(Platform& platform, const std::u16string& tblFolder,
     return true;
 }
 
-const std::u16string& CandFileOfSide(const Settings& settings, TriggerSide side) {
-    return side == TriggerSide::Foreign ? settings.GaCandFile : settings.PhCandFile;
+const std::u16string& CandFileOfSide(const Settings& settings, InputSide side) {
+    return side == InputSide::Foreign ? settings.GaCandFile : settings.PhCandFile;
 }
 
 }  // namespace tess

@@ -23,6 +23,7 @@
 #include "app/Settings.h"
 #include "input/InputTables.h"
 #include "input/ThaiKeyTables.h"
+#include "input/TriggerStep.h"
 #include "lib/ColorText.h"
 #include "platform/platform.h"
 
@@ -108,10 +109,6 @@ struct KeyGeometry {
 KeyGeometry TriggerKeyboardGeometry(int sheetWidth, int sheetHeight);
 KeyGeometry MsImeKeyboardGeometry(int sheetWidth, int sheetHeight);
 
-// Which input side a trigger keyboard serves: the romaji keyboard the
-// foreign side, the phonetic keyboard the phonetic side.
-enum class TriggerSide { Phonetic, Foreign };
-
 // What a click asks of the main window.
 struct KeyboardClick {
     enum class Action {
@@ -123,7 +120,7 @@ struct KeyboardClick {
         CapsChanged,   // "CAPS" changed and the MS IME table with it
     };
     Action action = Action::None;
-    TriggerSide side = TriggerSide::Foreign;
+    InputSide side = InputSide::Foreign;
     char16_t key = 0;
     std::u16string text;
     bool operator==(const KeyboardClick&) const = default;
@@ -151,18 +148,18 @@ protected:
     std::optional<std::size_t> hovered_;
 };
 
-// The romaji keyboard (TriggerSide::Foreign) or the phonetic keyboard
-// (TriggerSide::Phonetic).
+// The romaji keyboard (InputSide::Foreign) or the phonetic keyboard
+// (InputSide::Phonetic).
 class TriggerKeyboard : public KeyboardCells {
 public:
     // `table` is the side's candidate table, read again at every
     // ShowTriggerKeys and click, so a rebuilt table is seen through the same
     // reference. The "直" and "復" boxes read and write the side's flags in
     // `settings`; the background follows its colour setting.
-    TriggerKeyboard(TriggerSide side, int sheetWidth, int sheetHeight, const CandTable& table,
+    TriggerKeyboard(InputSide side, int sheetWidth, int sheetHeight, const CandTable& table,
                     Settings& settings);
 
-    TriggerSide Side() const { return side_; }
+    InputSide Side() const { return side_; }
     const KeyGeometry& Geometry() const { return geometry_; }
 
     // ShowRomajiKeys / ShowPhoneticKeys: labels and keys enabled exactly for
@@ -186,7 +183,7 @@ private:
     bool& OneInputFlag();
     bool& ReversalFlag();
 
-    TriggerSide side_;
+    InputSide side_;
     const CandTable& table_;
     Settings& settings_;
     KeyGeometry geometry_;
@@ -261,6 +258,6 @@ bool OpenCandList(Platform& platform, const std::u16string& tblFolder,
                   const std::u16string& candFile);
 
 // The candidate file a trigger keyboard's "一覧" opens.
-const std::u16string& CandFileOfSide(const Settings& settings, TriggerSide side);
+const std::u16string& CandFileOfSide(const Settings& settings, InputSide side);
 
 }  // namespace tess

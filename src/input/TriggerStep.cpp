@@ -108,27 +108,4 @@ bool InsertForeign(InputFields& fields, const Requesters& requesters, const std:
     return InsertForSide(fields, requesters, InputSide::Foreign, text);
 }
 
-FocusEntry Edit1FocusEntry(int inputMode, bool autoTransFlg) {
-    FocusEntry entry;
-    if (inputMode == kModeThaiMsIme) entry.layout = LayoutSwitch::RestoreStartup;
-    if (autoTransFlg) entry.transMode = kTransModePhoneticRich;
-    return entry;
-}
-
-FocusEntry Memo1FocusEntry(int inputMode, bool autoTransFlg) {
-    FocusEntry entry;
-    if (IsRomajiMode(inputMode)) entry.layout = LayoutSwitch::RestoreStartup;
-    if (inputMode == kModeThaiMsIme) entry.layout = LayoutSwitch::ActivateThai;
-    if (autoTransFlg) entry.transMode = kTransModeForeignRich;
-    return entry;
-}
-
-LayoutSwitch PopupMemoFocusEntry(int inputMode) {
-    return inputMode == kModeThaiMsIme ? LayoutSwitch::RestoreStartup : LayoutSwitch::None;
-}
-
-FieldId PageControl2Focus(int pageIndex) {
-    return pageIndex == 2 ? FieldId::MainEdit1 : FieldId::MainMemo1;
-}
-
 }  // namespace tess

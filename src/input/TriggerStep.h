@@ -194,30 +194,4 @@ bool InsertForeign(InputFields& fields, const Requesters& requesters, const std:
 bool InsertForSide(InputFields& fields, const Requesters& requesters, InputSide side,
                    const std::u16string& text);
 
-// --- Focus entry of the main window's input areas ---------------------------------
-
-// The keyboard layout operations (KeyboardLayouts::RestoreStartupLayout and
-// ActivateThaiLayout) that a focus entry asks for.
-enum class LayoutSwitch { None, RestoreStartup, ActivateThai };
-
-// What entering an area does, in this order: switch the keyboard layout,
-// then (with AutoTransFlg) select the area's transfer mode.
-struct FocusEntry {
-    LayoutSwitch layout = LayoutSwitch::None;
-    std::optional<int> transMode;
-    bool operator==(const FocusEntry&) const = default;
-};
-
-inline constexpr int kTransModeForeignRich = 1;
-inline constexpr int kTransModePhoneticRich = 11;
-
-FocusEntry Edit1FocusEntry(int inputMode, bool autoTransFlg);
-FocusEntry Memo1FocusEntry(int inputMode, bool autoTransFlg);
-// A popup's hidden memo getting the focus: in mode 2 the popup's own keys
-// (digits, arrows) must arrive as Latin keys, not through the Thai layout.
-LayoutSwitch PopupMemoFocusEntry(int inputMode);
-// PageControl2's page change: the phonetic keyboard page (index 2) focuses
-// Edit1, every other page Memo1.
-FieldId PageControl2Focus(int pageIndex);
-
 }  // namespace tess

@@ -99,7 +99,7 @@ TEST(KeyboardGeometry, CellsStandWhereTheSheetSizePutsThem) {
         if (c.keyboard == 2) {
             cells = MsImeKeyboard(c.width, c.height, 222, f.settings, f.fake).Cells();
         } else {
-            const TriggerSide side = c.keyboard == 0 ? TriggerSide::Foreign : TriggerSide::Phonetic;
+            const InputSide side = c.keyboard == 0 ? InputSide::Foreign : InputSide::Phonetic;
             cells = TriggerKeyboard(side, c.width, c.height, f.tables.GaCandTable, f.settings)
                         .Cells();
         }
@@ -113,7 +113,7 @@ TEST(KeyboardGeometry, CellsStandWhereTheSheetSizePutsThem) {
 
 TEST(KeyboardGeometry, EveryKeyboardHas47KeysAnd48Labels) {
     Fixture f;
-    TriggerKeyboard romaji(TriggerSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
+    TriggerKeyboard romaji(InputSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
     MsImeKeyboard ime(390, 254, 222, f.settings, f.fake);
     for (const KeyboardCells* kb : {static_cast<const KeyboardCells*>(&romaji),
                                     static_cast<const KeyboardCells*>(&ime)}) {
@@ -129,8 +129,8 @@ TEST(KeyboardGeometry, EveryKeyboardHas47KeysAnd48Labels) {
 
 TEST(KeyboardGeometry, TheFlagPictureShowsOnlyOnASheetAtLeast300High) {
     Fixture f;
-    TriggerKeyboard romaji(TriggerSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
-    TriggerKeyboard phonetic(TriggerSide::Phonetic, 390, 254, f.tables.PhCandTable, f.settings);
+    TriggerKeyboard romaji(InputSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
+    TriggerKeyboard phonetic(InputSide::Phonetic, 390, 254, f.tables.PhCandTable, f.settings);
     // Centred across, and in the dark area below the 230-pixel band.
     EXPECT_EQ(romaji.PictureRect(390, 400), (CellRect{151, 284, 88, 61}));
     EXPECT_EQ(romaji.PictureRect(390, 300), (CellRect{151, 234, 88, 61}));
@@ -140,8 +140,8 @@ TEST(KeyboardGeometry, TheFlagPictureShowsOnlyOnASheetAtLeast300High) {
 
 TEST(KeyboardColours, ABandInTheKeyboardColourOverDarkGrey) {
     Fixture f;
-    TriggerKeyboard romaji(TriggerSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
-    TriggerKeyboard phonetic(TriggerSide::Phonetic, 390, 254, f.tables.PhCandTable, f.settings);
+    TriggerKeyboard romaji(InputSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
+    TriggerKeyboard phonetic(InputSide::Phonetic, 390, 254, f.tables.PhCandTable, f.settings);
     MsImeKeyboard ime(390, 254, 222, f.settings, f.fake);
     EXPECT_EQ(romaji.Background().band, MakeColor(0xFF, 0xA9, 0x53));  // RomanBg #FFA953
     EXPECT_EQ(ime.Background().band, MakeColor(0x8F, 0xBC, 0x8F));     // MsImeBg #8FBC8F
@@ -165,7 +165,7 @@ const std::u16string kThaiCand =
 TEST(ShowRomajiKeys, TriggerKeysAreEnabledAndBold14OthersDisabledPlain12) {
     Fixture f;
     f.LoadForeign(kThaiCand);
-    TriggerKeyboard kb(TriggerSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
+    TriggerKeyboard kb(InputSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
     const KeyCell& k = kb.Cells()[KeyOf(kb, u"k")];
     EXPECT_TRUE(k.enabled);
     EXPECT_EQ(k.font, (CellFont{u"Tahoma", 14, true, 0}));
@@ -185,7 +185,7 @@ TEST(ShowRomajiKeys, TriggerKeysAreEnabledAndBold14OthersDisabledPlain12) {
 TEST(ShowRomajiKeys, ARebuiltTableIsShownThroughTheSameKeyboard) {
     Fixture f;
     f.LoadForeign(kThaiCand);
-    TriggerKeyboard kb(TriggerSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
+    TriggerKeyboard kb(InputSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
     f.LoadForeign(u"\"DBT.csv\",Alphabet_Lower\r\n\"q\",1000,,,,,,,,\r\n");
     kb.ShowTriggerKeys();
     const KeyCell& k = kb.Cells()[KeyOf(kb, u"k")];
@@ -198,7 +198,7 @@ TEST(ShowRomajiKeys, ARebuiltTableIsShownThroughTheSameKeyboard) {
 TEST(ShowPhoneticKeys, TriggerKeysGrowOnePointAndStayRegular) {
     Fixture f;
     f.LoadPhonetic(u"\"DBP.csv\",Alphabet_Upper\r\n\"A\",0251,0250,,,,,,,\r\n");
-    TriggerKeyboard kb(TriggerSide::Phonetic, 390, 254, f.tables.PhCandTable, f.settings);
+    TriggerKeyboard kb(InputSide::Phonetic, 390, 254, f.tables.PhCandTable, f.settings);
     const KeyCell& a = kb.Cells()[KeyOf(kb, u"A")];
     EXPECT_TRUE(a.enabled);
     EXPECT_EQ(a.font, (CellFont{u"Tahoma", 13, false, 0}));
@@ -209,16 +209,16 @@ TEST(TriggerKeyClick, KeysAndLabelsOfTriggerKeysAskForTheTriggerStep) {
     Fixture f;
     f.LoadForeign(kThaiCand);
     f.LoadPhonetic(u"\"DBP.csv\",Alphabet_Upper\r\n\"A\",0251,,,,,,,,\r\n");
-    TriggerKeyboard romaji(TriggerSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
-    TriggerKeyboard phonetic(TriggerSide::Phonetic, 390, 254, f.tables.PhCandTable, f.settings);
+    TriggerKeyboard romaji(InputSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
+    TriggerKeyboard phonetic(InputSide::Phonetic, 390, 254, f.tables.PhCandTable, f.settings);
     EXPECT_EQ(romaji.Click(KeyOf(romaji, u"k")),
-              (KeyboardClick{Action::TriggerKey, TriggerSide::Foreign, u'k', {}}));
+              (KeyboardClick{Action::TriggerKey, InputSide::Foreign, u'k', {}}));
     EXPECT_EQ(romaji.Click(CellOf(romaji, CellKind::KeyLabel, u"!")),
-              (KeyboardClick{Action::TriggerKey, TriggerSide::Foreign, u'!', {}}));
+              (KeyboardClick{Action::TriggerKey, InputSide::Foreign, u'!', {}}));
     EXPECT_EQ(romaji.Click(CellOf(romaji, CellKind::KeyLabel, u"&")).key, u'&');
     EXPECT_EQ(romaji.Click(KeyOf(romaji, u"q")).action, Action::None);
     EXPECT_EQ(phonetic.Click(KeyOf(phonetic, u"A")),
-              (KeyboardClick{Action::TriggerKey, TriggerSide::Phonetic, u'A', {}}));
+              (KeyboardClick{Action::TriggerKey, InputSide::Phonetic, u'A', {}}));
     EXPECT_EQ(romaji.Click(romaji.Cells().size()).action, Action::None);
 }
 
@@ -226,8 +226,8 @@ TEST(TriggerKeyClick, TheFlagBoxesShowAndSetTheirSidesFlags) {
     Fixture f;
     f.settings.GaOneInpFlg = true;
     f.settings.PhTriRevFlg = false;
-    TriggerKeyboard romaji(TriggerSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
-    TriggerKeyboard phonetic(TriggerSide::Phonetic, 390, 254, f.tables.PhCandTable, f.settings);
+    TriggerKeyboard romaji(InputSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
+    TriggerKeyboard phonetic(InputSide::Phonetic, 390, 254, f.tables.PhCandTable, f.settings);
     const std::size_t one = ExtraOf(romaji, CellKind::OneInputBox);
     EXPECT_TRUE(romaji.Cells()[one].down);
     EXPECT_EQ(romaji.Click(one).action, Action::FlagChanged);
@@ -248,7 +248,7 @@ TEST(TriggerKeyClick, TheFlagBoxesShowAndSetTheirSidesFlags) {
 TEST(OpenCandList, OpensTheHtmlPageOfTheSidesFileOnlyWhenItExists) {
     Fixture f;
     f.settings.GaCandFile = u"CandThai.csv";
-    TriggerKeyboard romaji(TriggerSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
+    TriggerKeyboard romaji(InputSide::Foreign, 390, 254, f.tables.GaCandTable, f.settings);
     const KeyboardClick click = romaji.Click(ExtraOf(romaji, CellKind::ListButton));
     EXPECT_EQ(click.action, Action::OpenCandList);
     const std::u16string& file = CandFileOfSide(f.settings, click.side);
@@ -310,7 +310,7 @@ TEST(ThaiKeyClick, AThaiKeyInsertsItsCharacter) {
     Fixture f;
     MsImeKeyboard kb(390, 254, 222, f.settings, f.fake);
     EXPECT_EQ(kb.Click(KeyOf(kb, u"ก")),
-              (KeyboardClick{Action::InsertText, TriggerSide::Foreign, 0, u"ก"}));
+              (KeyboardClick{Action::InsertText, InputSide::Foreign, 0, u"ก"}));
     EXPECT_EQ(kb.Click(KeyOf(kb, u"\u0E34")).text, u"\u0E34");
     EXPECT_EQ(kb.Click(CellOf(kb, CellKind::KeyLabel, u"d")).action, Action::None);
 }

@@ -475,39 +475,5 @@ TEST(TypingThroughTriggerStep, ClosedFieldReceivesNothing) {
     EXPECT_EQ(typist.fields.open[FieldId::MainMemo1].state.text, u"x");
 }
 
-// --- Focus entry ------------------------------------------------------------------------
-
-TEST(TriggerFocusEntry, LayoutThenTransferModePerInputMode) {
-    struct Case {
-        int inputMode;
-        LayoutSwitch edit1;
-        LayoutSwitch memo1;
-    };
-    const Case cases[] = {
-        {1, LayoutSwitch::None, LayoutSwitch::RestoreStartup},
-        {2, LayoutSwitch::RestoreStartup, LayoutSwitch::ActivateThai},
-        {3, LayoutSwitch::None, LayoutSwitch::None},
-        {4, LayoutSwitch::None, LayoutSwitch::RestoreStartup},
-        {5, LayoutSwitch::None, LayoutSwitch::RestoreStartup},
-        {6, LayoutSwitch::None, LayoutSwitch::RestoreStartup},
-        {9, LayoutSwitch::None, LayoutSwitch::None},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.inputMode);
-        EXPECT_EQ(Edit1FocusEntry(c.inputMode, false), (FocusEntry{c.edit1, std::nullopt}));
-        EXPECT_EQ(Edit1FocusEntry(c.inputMode, true), (FocusEntry{c.edit1, 11}));
-        EXPECT_EQ(Memo1FocusEntry(c.inputMode, false), (FocusEntry{c.memo1, std::nullopt}));
-        EXPECT_EQ(Memo1FocusEntry(c.inputMode, true), (FocusEntry{c.memo1, 1}));
-        EXPECT_EQ(PopupMemoFocusEntry(c.inputMode),
-                  c.inputMode == 2 ? LayoutSwitch::RestoreStartup : LayoutSwitch::None);
-    }
-}
-
-TEST(TriggerFocusEntry, KeyboardPagesFocusTheirArea) {
-    EXPECT_EQ(PageControl2Focus(0), FieldId::MainMemo1);
-    EXPECT_EQ(PageControl2Focus(1), FieldId::MainMemo1);
-    EXPECT_EQ(PageControl2Focus(2), FieldId::MainEdit1);
-}
-
 }  // namespace
 }  // namespace tess
