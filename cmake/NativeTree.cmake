@@ -13,21 +13,14 @@ set(SANITIZE_FLAGS -O1 -fsanitize=address,undefined -fno-sanitize-recover=all -f
 # One core library and one test program per flavour; the sanitized flavour
 # compiles the same sources again with the sanitizer flags.
 function(tessaline_native_flavour suffix label)
-  set(core tessaline_core${suffix})
-  add_library(${core} STATIC ${CORE_SOURCES} ${FAKE_SOURCES})
-  target_include_directories(${core} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-  target_compile_options(${core} PRIVATE ${WARNINGS})
+  tess_area_libraries(SUFFIX "${suffix}" PLATFORM_SOURCES ${FAKE_SOURCES} OPTIONS ${ARGN})
   set(tests tessaline_tests${suffix})
   add_executable(${tests} ${NATIVE_TEST_SOURCES})
-  target_include_directories(${tests} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_include_directories(${tests} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   target_compile_options(${tests} PRIVATE ${WARNINGS})
-  target_link_libraries(${tests} PRIVATE ${core} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_link_libraries(${tests} PRIVATE tess_app${suffix} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${tests} PRIVATE
     TESS_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-  if(ARGN)
-    target_compile_options(${core} PUBLIC ${ARGN})
-    target_link_options(${core} PUBLIC ${ARGN})
-  endif()
   gtest_discover_tests(${tests}
     TEST_PREFIX "${label}."
     PROPERTIES LABELS ${label}
@@ -43,5 +36,6 @@ file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
 if(benchmark_FOUND AND BENCH_SOURCES)
   add_executable(tessaline_bench ${BENCH_SOURCES})
   target_compile_options(tessaline_bench PRIVATE ${WARNINGS})
-  target_link_libraries(tessaline_bench PRIVATE tessaline_core benchmark::benchmark)
+  target_include_directories(tessaline_bench PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(tessaline_bench PRIVATE tess_app benchmark::benchmark)
 endif()

@@ -6,23 +6,38 @@ set(WIN_LINK -static -static-libgcc -static-libstdc++ -municode)
 
 file(GLOB WIN32_PLATFORM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp)
 
-add_library(tessaline_core STATIC ${CORE_SOURCES} ${WIN32_PLATFORM_SOURCES})
-target_include_directories(tessaline_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_compile_options(tessaline_core PRIVATE ${WARNINGS} ${WIN_FLAGS})
-target_compile_definitions(tessaline_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
-  _WIN32_WINNT=0x0601)
-target_link_libraries(tessaline_core PUBLIC ole32 uuid shell32 user32 gdi32 comctl32 comdlg32 shlwapi usp10 msimg32)
+tess_area_libraries(SUFFIX "" PLATFORM_SOURCES ${WIN32_PLATFORM_SOURCES}
+  OPTIONS ${WIN_FLAGS}
+  DEFINITIONS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
+  LINK ole32 uuid shell32 user32 gdi32 comctl32 comdlg32 shlwapi usp10 msimg32 imm32)
 
-file(GLOB RC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/*.rc)
+# The views: src/<area>/win32, one library per area that has them, each
+# seeing its own area, the areas below and the views below (lib's views are
+# the shared Win32 helpers). WinMain and the resources make the program.
+set(TESS_VIEW_AREAS lib input app)
+set(below_views)
+foreach(area ${TESS_VIEW_AREAS})
+  file(GLOB views CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${area}/win32/*.cpp)
+  list(FILTER views EXCLUDE REGEX "/src/app/win32/WinMain\\.cpp$")
+  set(target tess_${area}_views)
+  add_library(${target} STATIC ${views})
+  tess_include_root(root ${area}-views ${area} ${TESS_DEPS_${area}})
+  target_include_directories(${target} PUBLIC ${root})
+  target_compile_options(${target} PRIVATE ${WARNINGS} ${WIN_FLAGS})
+  target_link_libraries(${target} PUBLIC tess_${area} ${below_views})
+  list(APPEND below_views ${target})
+endforeach()
+
+file(GLOB RC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/win32/*.rc)
 enable_language(RC)
 # windres writes no dependency file: rebuild the resources when what they pull in changes.
-file(GLOB APP_RES_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/res/*)
+file(GLOB APP_RES_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/win32/res/*)
 set_source_files_properties(${RC_SOURCES} PROPERTIES
-  OBJECT_DEPENDS "${APP_RES_FILES};${CMAKE_SOURCE_DIR}/src/app/ResourceIds.h")
-add_executable(tessaline WIN32 ${VIEW_SOURCES} ${RC_SOURCES})
+  OBJECT_DEPENDS "${APP_RES_FILES};${CMAKE_SOURCE_DIR}/src/app/win32/ResourceIds.h")
+add_executable(tessaline WIN32 ${CMAKE_SOURCE_DIR}/src/app/win32/WinMain.cpp ${RC_SOURCES})
 target_compile_options(tessaline PRIVATE ${WARNINGS} ${WIN_FLAGS})
 target_link_options(tessaline PRIVATE ${WIN_LINK} -mwindows)
-target_link_libraries(tessaline PRIVATE tessaline_core)
+target_link_libraries(tessaline PRIVATE tess_app_views)
 
 # GoogleTest from Debian's sources, cross-built.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
@@ -43,8 +58,8 @@ file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*
 add_executable(tessaline_win32_tests ${WIN32_TEST_SOURCES})
 target_compile_options(tessaline_win32_tests PRIVATE ${WARNINGS} ${WIN_FLAGS})
 target_link_options(tessaline_win32_tests PRIVATE ${WIN_LINK})
-target_include_directories(tessaline_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(tessaline_win32_tests PRIVATE tessaline_core gtest gmock)
+target_include_directories(tessaline_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(tessaline_win32_tests PRIVATE tess_app_views gtest gmock)
 add_test(NAME wine.platform
   COMMAND ${WINE_SESSION} run ${WINE_STATE} $<TARGET_FILE:tessaline_win32_tests>)
 # The Windows tests read the shipped tables of this checkout (Wine passes the

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "app/DataFolders.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "input/InputModes.h"
 #include "input/InputModes.h"
 

@@ -14,10 +14,10 @@
 #include <string_view>
 
 #include "app/DataFolders.h"
-#include "app/FontLists.h"
+#include "settings/FontLists.h"
 #include "app/Languages.h"
 #include "app/MainWindowPort.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "input/InputTables.h"
 #include "platform/platform.h"
 

@@ -1,7 +1,7 @@
 // What the main window's model asks of its view.
 //
 // The model (MainModel) holds every rule of the main window; the view
-// (TMainFrm) implements this interface by setting its controls and reporting
+// (MainWindow) implements this interface by setting its controls and reporting
 // the few things only it knows (which area has the focus, what Memo1 holds).
 // Every call is a plain "show this": the view decides nothing. The view
 // attaches itself with MainModel::SetPort before the start-up sequence.
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FontLists.h"
+#include "settings/FontLists.h"
 #include "lib/ColorText.h"
 
 namespace tess {

@@ -1,7 +1,7 @@
 #include "app/VersionUp.h"
 
 #include "lib/TextFile.h"
-#include "lib/Wildcard.h"
+#include "platform/Wildcard.h"
 
 namespace tess {
 

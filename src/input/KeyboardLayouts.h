@@ -12,7 +12,7 @@
 
 #include <string>
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "input/ThaiKeyTables.h"
 #include "platform/platform.h"
 

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "input/InputTables.h"
 #include "input/ThaiKeyTables.h"
 #include "input/TriggerStep.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 namespace tess {
 

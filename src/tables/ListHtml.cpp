@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/FontLists.h"
+#include "settings/FontLists.h"
 #include "tables/CandFile.h"
 
 namespace tess {
@@ -334,10 +334,5 @@ void ListHtmlModel::Show() {
                           MessageKind::Warning, MessageButtons::Yes);
 }
 
-void ListHtmlModel::Shown(KeyboardLayouts& layouts) const { layouts.DialogShown(settings_.InputMode); }
-
-void ListHtmlModel::Closed(KeyboardLayouts& layouts) const {
-    layouts.DialogClosed(settings_.InputMode);
-}
 
 }  // namespace tess

@@ -30,8 +30,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Settings.h"
-#include "input/KeyboardLayouts.h"
+#include "settings/Settings.h"
 #include "lib/ColorText.h"
 #include "lib/TextFile.h"
 #include "platform/platform.h"
@@ -160,11 +159,6 @@ public:
     // plain file name is not a file of that folder: it gets the same warning,
     // so the box can never open something elsewhere.
     void Show();
-
-    // Showing and closing the tool: in input mode 2 the dialog types with the
-    // start-up layout, and the Thai one returns when it closes.
-    void Shown(KeyboardLayouts& layouts) const;
-    void Closed(KeyboardLayouts& layouts) const;
 
 private:
     Platform& platform_;

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "platform/platform.h"
 #include "transfer/TargetSearch.h"
 #include "transfer/TransferModes.h"

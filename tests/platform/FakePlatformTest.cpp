@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "lib/Wildcard.h"
+#include "platform/Wildcard.h"
 #include "shared/CodePageCases.h"
 
 namespace tess {

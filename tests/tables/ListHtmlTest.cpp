@@ -495,27 +495,5 @@ TEST(NoticeBeforeListHtml, OnlyWhileSystemTablesAreUsed) {
     EXPECT_EQ(fake.messages[0].buttons, MessageButtons::Yes);
 }
 
-TEST_F(ListHtmlTool, LayoutsFollowTheDialogInInputMode2) {
-    KeyboardLayouts layouts(fake, settings);
-    fake.activeLayout = u"00000411";
-    layouts.RecordStartupLayout();
-    for (int mode : {0, 2}) {
-        SCOPED_TRACE(mode);
-        settings.InputMode = mode;
-        fake.activeLayout = kThaiKedmaneeLayout;
-        fake.activatedLayouts.clear();
-        ListHtmlModel tool = Tool();
-        tool.Shown(layouts);
-        const std::vector<std::u16string> onShow = fake.activatedLayouts;
-        tool.Closed(layouts);
-        if (mode == 2) {
-            EXPECT_EQ(onShow, (std::vector<std::u16string>{u"00000411"}));
-            EXPECT_EQ(fake.activatedLayouts.back(), ThaiLayoutName(ChosenThaiLayout(settings)));
-        } else {
-            EXPECT_TRUE(fake.activatedLayouts.empty());
-        }
-    }
-}
-
 }  // namespace
 }  // namespace tess

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws Tessaline's image resources and writes them into src/app/res/.
+"""Draws Tessaline's image resources and writes them into src/app/win32/res/.
 
     python3 tools/images/make_images.py
 
@@ -23,7 +23,7 @@ import os
 import struct
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
-OUT_DIR = os.path.join(ROOT, "src", "app", "res")
+OUT_DIR = os.path.join(ROOT, "src", "app", "win32", "res")
 
 INF = 1e9
 NO_BOX = (-INF, -INF, INF, INF)

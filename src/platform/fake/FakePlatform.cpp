@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "lib/Wildcard.h"
+#include "platform/Wildcard.h"
 
 namespace tess {
 

@@ -1,4 +1,4 @@
-#include "app/MainMenuWin32.h"
+#include "app/win32/MainMenus.h"
 
 namespace tess {
 

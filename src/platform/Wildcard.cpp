@@ -1,4 +1,4 @@
-#include "lib/Wildcard.h"
+#include "platform/Wildcard.h"
 
 namespace tess {
 

@@ -1,4 +1,4 @@
-#include "app/FontLists.h"
+#include "settings/FontLists.h"
 
 #include <algorithm>
 #include <string>

@@ -1,9 +1,9 @@
-// TMainFrm as the main window model's port: each call sets a control.
-#include "app/UMainFrm.h"
+// The main window as the main window model's port: each call sets a control.
+#include "app/win32/MainWindow.h"
 
 #include <commctrl.h>
 
-#include "app/WindowTextWin32.h"
+#include "lib/win32/Win32Helpers.h"
 
 namespace tess {
 
@@ -43,7 +43,7 @@ void SetComboText(HWND combo, const std::u16string& text) {
 
 }  // namespace
 
-HFONT TMainFrm::MakeAreaFont(const FontSpec& font) {
+HFONT MainWindow::MakeAreaFont(const FontSpec& font) {
     HDC dc = GetDC(hwnd_);
     int height = -MulDiv(font.size, GetDeviceCaps(dc, LOGPIXELSY), 72);
     ReleaseDC(hwnd_, dc);
@@ -52,18 +52,18 @@ HFONT TMainFrm::MakeAreaFont(const FontSpec& font) {
                        CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, W(font.face));
 }
 
-int TMainFrm::KeyboardTabIndex(KeyboardPage page) const {
+int MainWindow::KeyboardTabIndex(KeyboardPage page) const {
     int index = static_cast<int>(page);
     // With the MS IME page hidden the phonetic page moves up one place.
     if (!imePageVisible_ && page == KeyboardPage::Phonetic) --index;
     return index;
 }
 
-void TMainFrm::SetRomajiPageCaption(const std::u16string& caption) {
+void MainWindow::SetRomajiPageCaption(const std::u16string& caption) {
     SetTabCaption(controls_.keyboardPages, 0, caption);
 }
 
-void TMainFrm::SetImePageVisible(bool visible) {
+void MainWindow::SetImePageVisible(bool visible) {
     if (visible == imePageVisible_) return;
     imePageVisible_ = visible;
     if (visible) {
@@ -77,23 +77,23 @@ void TMainFrm::SetImePageVisible(bool visible) {
     ShowSelectedKeyboard();
 }
 
-void TMainFrm::SetImePageCaption(const std::u16string& caption) {
+void MainWindow::SetImePageCaption(const std::u16string& caption) {
     imePageCaption_ = caption;
     if (imePageVisible_) SetTabCaption(controls_.keyboardPages, 1, caption);
 }
 
-void TMainFrm::SelectKeyboardPage(KeyboardPage page) {
+void MainWindow::SelectKeyboardPage(KeyboardPage page) {
     if (page == KeyboardPage::MsIme && !imePageVisible_) return;
     SendMessageW(controls_.keyboardPages, TCM_SETCURSEL, KeyboardTabIndex(page), 0);
     ShowSelectedKeyboard();
 }
 
-void TMainFrm::SetKeyboardPagesWidth(int width) {
+void MainWindow::SetKeyboardPagesWidth(int width) {
     paneSizes_.keyboardWidth = width;
     LayOut();
 }
 
-void TMainFrm::ShowLanguagePicture(int index) {
+void MainWindow::ShowLanguagePicture(int index) {
     languagePicture_ = index;
     if (romajiKeyboard_)
         keyboardControls_[0].Show(romajiKeyboard_.get(), romajiKeyboard_->Background(),
@@ -101,29 +101,29 @@ void TMainFrm::ShowLanguagePicture(int index) {
                                   romajiKeyboard_->PictureRect(keyboardSheetSize_.cx, keyboardSheetSize_.cy));
 }
 
-void TMainFrm::SetDirectionCaptions(const std::u16string& langToJp, const std::u16string& jpToLang) {
+void MainWindow::SetDirectionCaptions(const std::u16string& langToJp, const std::u16string& jpToLang) {
     directionCaptions_[0] = langToJp;
     directionCaptions_[1] = jpToLang;
 }
 
-void TMainFrm::SetFontBoxItems(const ItemList& items) { FillCombo(controls_.fontBox, items); }
-void TMainFrm::SetFontBoxText(const std::u16string& text) {
+void MainWindow::SetFontBoxItems(const ItemList& items) { FillCombo(controls_.fontBox, items); }
+void MainWindow::SetFontBoxText(const std::u16string& text) {
     ++quietCombos_;
     SetComboText(controls_.fontBox, text);
     --quietCombos_;
 }
-void TMainFrm::SetSizeBoxItems(const ItemList& items) { FillCombo(controls_.sizeBox, items); }
-void TMainFrm::SetSizeBoxText(const std::u16string& text) {
+void MainWindow::SetSizeBoxItems(const ItemList& items) { FillCombo(controls_.sizeBox, items); }
+void MainWindow::SetSizeBoxText(const std::u16string& text) {
     ++quietCombos_;
     SetComboText(controls_.sizeBox, text);
     --quietCombos_;
 }
-void TMainFrm::SetModeBoxItems(const ItemList& items) { FillCombo(controls_.modeBox, items); }
-void TMainFrm::SelectModeBoxItem(int index) {
+void MainWindow::SetModeBoxItems(const ItemList& items) { FillCombo(controls_.modeBox, items); }
+void MainWindow::SelectModeBoxItem(int index) {
     SendMessageW(controls_.modeBox, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-void TMainFrm::SetUnderStretch(bool set) {
+void MainWindow::SetUnderStretch(bool set) {
     SendMessageW(controls_.stretchCheck, BM_SETCHECK, set ? BST_CHECKED : BST_UNCHECKED, 0);
     // The pane that keeps its height keeps the height it has now.
     MainLayout now = CurrentLayout();
@@ -133,7 +133,7 @@ void TMainFrm::SetUnderStretch(bool set) {
     LayOut();
 }
 
-void TMainFrm::SetLowerPaneHeight(int height) {
+void MainWindow::SetLowerPaneHeight(int height) {
     MainLayout now = CurrentLayout();
     int middle = now.inputPane.Height() + now.lowerPane.Height();
     paneSizes_.lowerHeight = height;
@@ -141,23 +141,23 @@ void TMainFrm::SetLowerPaneHeight(int height) {
     LayOut();
 }
 
-void TMainFrm::SetFontPanelWidth(int width) {
+void MainWindow::SetFontPanelWidth(int width) {
     paneSizes_.fontPanelWidth = width;
     LayOut();
 }
 
-void TMainFrm::SetAutoPasteCheck(bool checked) {
+void MainWindow::SetAutoPasteCheck(bool checked) {
     SendMessageW(controls_.autoPasteCheck, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void TMainFrm::SetActionEnabled(MainAction action, bool enabled) {
+void MainWindow::SetActionEnabled(MainAction action, bool enabled) {
     HWND button = action == MainAction::TransferTxt1
                       ? controls_.transferButton
                       : controls_.functionButtons[static_cast<int>(action)];
     EnableWindow(button, enabled);
 }
 
-void TMainFrm::SetMemoFont(const FontSpec& font) {
+void MainWindow::SetMemoFont(const FontSpec& font) {
     HFONT made = MakeAreaFont(font);
     SendMessageW(controls_.foreignArea, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
     if (memoFont_) DeleteObject(memoFont_);
@@ -165,38 +165,38 @@ void TMainFrm::SetMemoFont(const FontSpec& font) {
     memoFontSpec_ = font;
 }
 
-void TMainFrm::SetEditFont(const FontSpec& font) {
+void MainWindow::SetEditFont(const FontSpec& font) {
     HFONT made = MakeAreaFont(font);
     SendMessageW(controls_.phoneticArea, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
     if (editFont_) DeleteObject(editFont_);
     editFont_ = made;
 }
 
-void TMainFrm::SetEditBackground(Color color) {
+void MainWindow::SetEditBackground(Color color) {
     if (editBrush_) DeleteObject(editBrush_);
     editColor_ = color == kWindowTextColor ? GetSysColor(COLOR_WINDOW) : color;
     editBrush_ = CreateSolidBrush(editColor_);
     InvalidateRect(controls_.phoneticArea, nullptr, TRUE);
 }
 
-void TMainFrm::SetMemoWordWrap(bool wrap) {
+void MainWindow::SetMemoWordWrap(bool wrap) {
     memoWordWrap_ = wrap;
     RecreateMemo();
 }
 
-void TMainFrm::SetMemoScrollBars(bool shown) {
+void MainWindow::SetMemoScrollBars(bool shown) {
     memoScrollBars_ = shown;
     RecreateMemo();
 }
 
-InputArea TMainFrm::FocusedArea() {
+InputArea MainWindow::FocusedArea() {
     HWND focus = GetFocus();
     if (focus == controls_.foreignArea) return InputArea::Memo;
     if (focus == controls_.phoneticArea) return InputArea::Edit;
     return InputArea::None;
 }
 
-void TMainFrm::Focus(InputArea area, bool caretToEnd) {
+void MainWindow::Focus(InputArea area, bool caretToEnd) {
     HWND target = area == InputArea::Edit ? controls_.phoneticArea : controls_.foreignArea;
     if (area == InputArea::None) return;
     SetFocus(target);
@@ -207,13 +207,13 @@ void TMainFrm::Focus(InputArea area, bool caretToEnd) {
     }
 }
 
-std::u16string TMainFrm::MemoText() { return WindowText(controls_.foreignArea); }
+std::u16string MainWindow::MemoText() { return WindowText(controls_.foreignArea); }
 
-void TMainFrm::SetMemoText(const std::u16string& text) {
+void MainWindow::SetMemoText(const std::u16string& text) {
     SetWindowTextW(controls_.foreignArea, W(text));
 }
 
-void TMainFrm::SetEditText(const std::u16string& text) {
+void MainWindow::SetEditText(const std::u16string& text) {
     SetWindowTextW(controls_.phoneticArea, W(text));
 }
 

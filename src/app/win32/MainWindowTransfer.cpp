@@ -1,12 +1,12 @@
-// TMainFrm as the transfer model's port: the two areas, the hidden rich-text
+// The main window as the transfer model's port: the two areas, the hidden rich-text
 // buffers that render rich text transfers, the mode display, the target
 // indicator and the caption.
-#include "app/UMainFrm.h"
+#include "app/win32/MainWindow.h"
 
 #include <richedit.h>
 
 #include "app/AppIdentity.h"
-#include "app/WindowTextWin32.h"
+#include "lib/win32/Win32Helpers.h"
 
 namespace tess {
 
@@ -18,35 +18,35 @@ HWND AreaControl(const MainControls& c, SourceArea area) {
 
 }  // namespace
 
-std::u16string TMainFrm::LanguageName() { return model_.language().LanguageName; }
+std::u16string MainWindow::LanguageName() { return model_.language().LanguageName; }
 
-int TMainFrm::LangCharset() { return model_.language().LangCharset; }
+int MainWindow::LangCharset() { return model_.language().LangCharset; }
 
-std::u16string TMainFrm::AreaText(SourceArea area) { return WindowText(AreaControl(controls_, area)); }
+std::u16string MainWindow::AreaText(SourceArea area) { return WindowText(AreaControl(controls_, area)); }
 
-TextSelection TMainFrm::AreaSelection(SourceArea area) {
+TextSelection MainWindow::AreaSelection(SourceArea area) {
     DWORD start = 0, end = 0;
     SendMessageW(AreaControl(controls_, area), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     return {start, end - start};
 }
 
-void TMainFrm::SelectInArea(SourceArea area, TextSelection selection) {
+void MainWindow::SelectInArea(SourceArea area, TextSelection selection) {
     SendMessageW(AreaControl(controls_, area), EM_SETSEL, selection.start,
                  selection.start + selection.length);
 }
 
-void TMainFrm::SetAreaText(SourceArea area, const std::u16string& text) {
+void MainWindow::SetAreaText(SourceArea area, const std::u16string& text) {
     SetWindowTextW(AreaControl(controls_, area), reinterpret_cast<const wchar_t*>(text.c_str()));
 }
 
-void TMainFrm::FocusArea(SourceArea area) {
+void MainWindow::FocusArea(SourceArea area) {
     // The edit control reports EN_SETFOCUS before SetFocus returns, so the
     // focus-entry rules have run when this returns.
     SetFocus(AreaControl(controls_, area));
 }
 
-void TMainFrm::CopyAsRichText(RichBuffer buffer, const std::u16string& text,
+void MainWindow::CopyAsRichText(RichBuffer buffer, const std::u16string& text,
                               const std::u16string& fontName, int charset, int sizePt) {
     HWND rich = buffer == RichBuffer::A ? controls_.richBufferA : controls_.richBufferB;
     SetWindowTextW(rich, reinterpret_cast<const wchar_t*>(text.c_str()));
@@ -65,25 +65,25 @@ void TMainFrm::CopyAsRichText(RichBuffer buffer, const std::u16string& text,
     SendMessageW(rich, WM_COPY, 0, 0);
 }
 
-void TMainFrm::ShowTransferModeText(const std::u16string& text) {
+void MainWindow::ShowTransferModeText(const std::u16string& text) {
     SetWindowTextW(controls_.transferModeBox, reinterpret_cast<const wchar_t*>(text.c_str()));
 }
 
-void TMainFrm::ShowTarget(TargetIndicator where, bool held, const std::u16string& caption) {
+void MainWindow::ShowTarget(TargetIndicator where, bool held, const std::u16string& caption) {
     if (where != TargetIndicator::Main) return;  // the PAD shows its own
     targetHeld_ = held;
     InvalidateRect(controls_.targetShape, nullptr, TRUE);
     SetWindowTextW(hwnd_, reinterpret_cast<const wchar_t*>(caption.c_str()));
 }
 
-bool TMainFrm::IsFormOpen(const std::u16string&) {
+bool MainWindow::IsFormOpen(const std::u16string&) {
     // The PAD window is the only form asked about; it does not exist yet.
     return false;
 }
 
-std::u16string TMainFrm::LastPlayedAudioName() { return {}; }
+std::u16string MainWindow::LastPlayedAudioName() { return {}; }
 
-void TMainFrm::FillTransferMenu() {
+void MainWindow::FillTransferMenu() {
     // The captions follow the language, the check mark TransMode.
     HMENU menu = menus_.transfer;
     while (GetMenuItemCount(menu) > 0) DeleteMenu(menu, 0, MF_BYPOSITION);
@@ -101,7 +101,7 @@ void TMainFrm::FillTransferMenu() {
     }
 }
 
-void TMainFrm::OnAreaFocused(InputArea area) {
+void MainWindow::OnAreaFocused(InputArea area) {
     if (!transfer_) return;
     const int mode = model_.settings().InputMode;
     if (area == InputArea::Memo) {

@@ -1,4 +1,4 @@
-// TMainFrm: the main window (view). It builds its controls, forwards events to
+// The main window (view; registered class "TMainFrm"). It builds its controls, forwards events to
 // the main window model and shows what the model asks through MainWindowPort.
 #pragma once
 
@@ -8,15 +8,15 @@
 #include <memory>
 #include <string>
 
-#include "app/MainControlsWin32.h"
+#include "app/win32/MainControls.h"
 #include "app/MainLayout.h"
-#include "app/MainMenuWin32.h"
+#include "app/win32/MainMenus.h"
 #include "app/MainModel.h"
 #include "app/MainWindowPort.h"
-#include "input/EditFieldWin32.h"
+#include "input/win32/EditField.h"
 #include "input/KeyboardLayouts.h"
 #include "input/Keyboards.h"
-#include "input/UKeyboardWin32.h"
+#include "input/win32/KeyboardView.h"
 #include "input/TriggerStep.h"
 #include "transfer/TransferModel.h"
 #include "transfer/TransferPort.h"
@@ -24,11 +24,11 @@
 
 namespace tess {
 
-class TMainFrm : public MainWindowPort, public InputFields, public TransferPort {
+class MainWindow : public MainWindowPort, public InputFields, public TransferPort {
 public:
-    TMainFrm(Platform& platform, DataFolders folders)
+    MainWindow(Platform& platform, DataFolders folders)
         : platform_(platform), model_(platform, std::move(folders)) {}
-    ~TMainFrm() override;
+    ~MainWindow() override;
 
     static bool RegisterWindowClass(HINSTANCE instance);
     // Creates and shows the window; false when the system refused it.
@@ -143,7 +143,7 @@ private:
 
     std::unique_ptr<KeyboardLayouts> layouts_;
     // The keyboard pages: romaji, MS IME, phonetic.
-    KeyboardControl keyboardControls_[3];
+    KeyboardView keyboardControls_[3];
     std::unique_ptr<TriggerKeyboard> romajiKeyboard_, phoneticKeyboard_;
     std::unique_ptr<MsImeKeyboard> imeKeyboard_;
     SIZE keyboardSheetSize_{0, 0};

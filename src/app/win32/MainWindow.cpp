@@ -1,12 +1,12 @@
-#include "app/UMainFrm.h"
+#include "app/win32/MainWindow.h"
 
 #include <commctrl.h>
 #include <algorithm>
 #include <commdlg.h>
 
 #include "app/AppIdentity.h"
-#include "app/WindowTextWin32.h"
-#include "input/UCandFrm.h"
+#include "lib/win32/Win32Helpers.h"
+#include "input/win32/CandidatePopup.h"
 
 namespace tess {
 
@@ -54,17 +54,17 @@ LRESULT CALLBACK PhoneticAreaProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-TMainFrm::~TMainFrm() {
+MainWindow::~MainWindow() {
     for (HGDIOBJ object : {static_cast<HGDIOBJ>(memoFont_), static_cast<HGDIOBJ>(editFont_),
                            static_cast<HGDIOBJ>(editBrush_)})
         if (object) DeleteObject(object);
 }
 
-bool TMainFrm::RegisterWindowClass(HINSTANCE instance) {
+bool MainWindow::RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &TMainFrm::WindowProc;
+    wc.lpfnWndProc = &MainWindow::WindowProc;
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
     if (!wc.hIcon) wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
@@ -74,7 +74,7 @@ bool TMainFrm::RegisterWindowClass(HINSTANCE instance) {
     return RegisterClassExW(&wc) != 0;
 }
 
-bool TMainFrm::Create(HINSTANCE instance, int showCommand) {
+bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     // WM_CREATE runs the start-up sequence; the window is placed from the
     // settings it read before it is first shown.
     instance_ = instance;
@@ -89,19 +89,19 @@ bool TMainFrm::Create(HINSTANCE instance, int showCommand) {
     return true;
 }
 
-LRESULT CALLBACK TMainFrm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        auto* self = static_cast<TMainFrm*>(create->lpCreateParams);
+        auto* self = static_cast<MainWindow*>(create->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<TMainFrm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     return self->HandleMessage(message, wParam, lParam);
 }
 
-void TMainFrm::OnCreate() {
+void MainWindow::OnCreate() {
     menus_ = CreateMainMenus();
     SetMenu(hwnd_, menus_.bar);
     CreateMainControls(hwnd_, instance_, controls_);
@@ -136,19 +136,19 @@ void TMainFrm::OnCreate() {
     RebuildKeyboards();
 }
 
-MainLayout TMainFrm::CurrentLayout() const {
+MainLayout MainWindow::CurrentLayout() const {
     RECT client{};
     GetClientRect(hwnd_, &client);
     return LayOutMainWindow(client.right, client.bottom, StatusBarHeight(controls_), paneSizes_);
 }
 
-void TMainFrm::LayOut() {
+void MainWindow::LayOut() {
     if (!controls_.statusBar) return;
     PlaceMainControls(controls_, CurrentLayout());
     PlaceKeyboards();
 }
 
-void TMainFrm::RecreateMemo() {
+void MainWindow::RecreateMemo() {
     // An edit control takes its wrapping and scroll bars only when created.
     HWND old = controls_.foreignArea;
     std::u16string text = WindowText(old);
@@ -172,7 +172,7 @@ void TMainFrm::RecreateMemo() {
     if (focused) SetFocus(controls_.foreignArea);
 }
 
-void TMainFrm::DrawItem(const DRAWITEMSTRUCT& item) {
+void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     RECT r = item.rcItem;
     if (item.CtlID == kIdTargetShape) {
@@ -209,7 +209,7 @@ void TMainFrm::DrawItem(const DRAWITEMSTRUCT& item) {
     DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
 }
 
-void TMainFrm::AddButtonHints() {
+void MainWindow::AddButtonHints() {
     HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
     auto add = [&](HWND button, std::u16string_view hint) {
@@ -228,7 +228,7 @@ void TMainFrm::AddButtonHints() {
     add(controls_.transferButton, kTransferButton.hint);
 }
 
-TMainFrm::Splitter TMainFrm::SplitterAt(int x, int y) const {
+MainWindow::Splitter MainWindow::SplitterAt(int x, int y) const {
     MainLayout m = CurrentLayout();
     auto inside = [x, y](const Rect& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; };
     if (inside(m.keyboardSplitter)) return Splitter::Keyboard;
@@ -236,7 +236,7 @@ TMainFrm::Splitter TMainFrm::SplitterAt(int x, int y) const {
     return Splitter::None;
 }
 
-void TMainFrm::DragSplitter(int x, int y) {
+void MainWindow::DragSplitter(int x, int y) {
     MainLayout m = CurrentLayout();
     if (dragging_ == Splitter::Keyboard) {
         paneSizes_.keyboardWidth = std::clamp(m.keyboardPages.right - x - kSplitterSize / 2,
@@ -253,19 +253,19 @@ void TMainFrm::DragSplitter(int x, int y) {
     LayOut();
 }
 
-void TMainFrm::HookInputAreas() {
+void MainWindow::HookInputAreas() {
     HookTypedCharacters(controls_.foreignArea, &memoChars_);
     HookKeyStrokes(controls_.foreignArea, &memoKeys_);
     HookTypedCharacters(controls_.phoneticArea, &editChars_);
 }
 
-InputField* TMainFrm::Find(FieldId field) {
+InputField* MainWindow::Find(FieldId field) {
     if (field == FieldId::MainMemo1) return &memoField_;
     if (field == FieldId::MainEdit1) return &editField_;
     return nullptr;
 }
 
-bool TMainFrm::OnAreaChar(InputArea area, char16_t key) {
+bool MainWindow::OnAreaChar(InputArea area, char16_t key) {
     // Control characters (Backspace, Enter, Tab...) are never trigger keys.
     if (key < u' ') return false;
     const KeySource& source = area == InputArea::Edit ? kMainEdit1Keys : kMainMemo1Keys;
@@ -284,7 +284,7 @@ bool TMainFrm::OnAreaChar(InputArea area, char16_t key) {
     return false;
 }
 
-void TMainFrm::OpenCandidatePopup(InputSide side, HWND field) {
+void MainWindow::OpenCandidatePopup(InputSide side, HWND field) {
     Settings& s = model_.settings();
     const InputTables& tables = model_.tables();
     const bool phonetic = side == InputSide::Phonetic;
@@ -299,7 +299,7 @@ void TMainFrm::OpenCandidatePopup(InputSide side, HWND field) {
     else SetFocus(field);
 }
 
-void TMainFrm::RunAction(MainAction action) {
+void MainWindow::RunAction(MainAction action) {
     if (!model_.ActionEnabled(action)) return;
     switch (action) {
         case MainAction::Close: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
@@ -313,13 +313,13 @@ void TMainFrm::RunAction(MainAction action) {
     }
 }
 
-void TMainFrm::PreviewKey(const MSG& msg) {
+void MainWindow::PreviewKey(const MSG& msg) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return;
     if (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)) return;
     if (auto action = model_.FormKeyDown(static_cast<std::uint16_t>(msg.wParam))) RunAction(*action);
 }
 
-void TMainFrm::OpenTextFileDialog(bool save) {
+void MainWindow::OpenTextFileDialog(bool save) {
     wchar_t path[MAX_PATH] = {};
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -338,7 +338,7 @@ void TMainFrm::OpenTextFileDialog(bool save) {
     }
 }
 
-void TMainFrm::ShowEditContextMenu(int x, int y) {
+void MainWindow::ShowEditContextMenu(int x, int y) {
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING, kMenuEditUndo, L"元に戻す(&U)");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -362,7 +362,7 @@ void TMainFrm::ShowEditContextMenu(int x, int y) {
     DestroyMenu(menu);
 }
 
-void TMainFrm::OnInitMenu(HMENU menu) {
+void MainWindow::OnInitMenu(HMENU menu) {
     const Settings& s = model_.settings();
     if (menu == menus_.file) {
         EnableMenuItem(menu, kMenuFileSave,
@@ -378,7 +378,7 @@ void TMainFrm::OnInitMenu(HMENU menu) {
     }
 }
 
-void TMainFrm::OnCommand(int id, int code) {
+void MainWindow::OnCommand(int id, int code) {
     if (id >= kIdFunctionButton0 && id < kIdFunctionButton0 + 7) {
         RunAction(FunctionButtons()[static_cast<size_t>(id - kIdFunctionButton0)].action);
         return;
@@ -471,14 +471,14 @@ void TMainFrm::OnCommand(int id, int code) {
     }
 }
 
-void TMainFrm::PlaceOnFirstShow() {
+void MainWindow::PlaceOnFirstShow() {
     WindowGeometry g = FirstShowGeometry(model_.settings(), GetSystemMetrics(SM_CXSCREEN),
                                          GetSystemMetrics(SM_CYSCREEN));
     SetWindowPos(hwnd_, nullptr, g.left, g.top, g.width, g.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TMainFrm::OnClose() {
+void MainWindow::OnClose() {
     // The settings record the window's normal rectangle, also when it is
     // minimised or maximised at the moment of closing.
     RECT r{};
@@ -506,7 +506,7 @@ void TMainFrm::OnClose() {
     DestroyWindow(hwnd_);
 }
 
-LRESULT TMainFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
             OnCreate();

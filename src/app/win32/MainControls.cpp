@@ -1,9 +1,9 @@
-#include "app/MainControlsWin32.h"
+#include "app/win32/MainControls.h"
 
 #include <commctrl.h>
 #include <richedit.h>
 
-#include "app/ResourceIds.h"
+#include "app/win32/ResourceIds.h"
 
 namespace tess {
 

@@ -22,12 +22,12 @@
 
 namespace tess {
 
-class KeyboardControl {
+class KeyboardView {
 public:
-    KeyboardControl() = default;
-    ~KeyboardControl();
-    KeyboardControl(const KeyboardControl&) = delete;
-    KeyboardControl& operator=(const KeyboardControl&) = delete;
+    KeyboardView() = default;
+    ~KeyboardView();
+    KeyboardView(const KeyboardView&) = delete;
+    KeyboardView& operator=(const KeyboardView&) = delete;
 
     // Registers the window class "TKeyboard" once per process; true when it
     // is (or already was) registered.

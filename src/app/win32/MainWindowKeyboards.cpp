@@ -1,7 +1,7 @@
 // The main window's three on-screen keyboard pages: one custom-drawn control
 // per page over its keyboard model, rebuilt when the page size or the tables
 // change.
-#include "app/UMainFrm.h"
+#include "app/win32/MainWindow.h"
 
 #include <commctrl.h>
 
@@ -13,8 +13,8 @@ constexpr int kIdKeyboardControl0 = 160;
 
 }  // namespace
 
-void TMainFrm::CreateKeyboards() {
-    KeyboardControl::Register(instance_);
+void MainWindow::CreateKeyboards() {
+    KeyboardView::Register(instance_);
     // The pages draw inside the tab control; it must not paint over them.
     SetWindowLongPtrW(controls_.keyboardPages, GWL_STYLE,
                       GetWindowLongPtrW(controls_.keyboardPages, GWL_STYLE) | WS_CLIPCHILDREN);
@@ -28,14 +28,14 @@ void TMainFrm::CreateKeyboards() {
     });
 }
 
-RECT TMainFrm::KeyboardSheetRect() const {
+RECT MainWindow::KeyboardSheetRect() const {
     RECT r{};
     GetClientRect(controls_.keyboardPages, &r);
     TabCtrl_AdjustRect(controls_.keyboardPages, FALSE, &r);
     return r;
 }
 
-void TMainFrm::RebuildKeyboards() {
+void MainWindow::RebuildKeyboards() {
     if (!keyboardControls_[0].Handle()) return;
     RECT r = KeyboardSheetRect();
     const int w = std::max(0L, r.right - r.left), h = std::max(0L, r.bottom - r.top);
@@ -59,7 +59,7 @@ void TMainFrm::RebuildKeyboards() {
     ShowSelectedKeyboard();
 }
 
-void TMainFrm::PlaceKeyboards() {
+void MainWindow::PlaceKeyboards() {
     // Before the start-up sequence has loaded the tables there is nothing to
     // lay out; the first build follows it.
     if (!romajiKeyboard_) return;
@@ -68,14 +68,14 @@ void TMainFrm::PlaceKeyboards() {
     if (size.cx != keyboardSheetSize_.cx || size.cy != keyboardSheetSize_.cy) RebuildKeyboards();
 }
 
-void TMainFrm::ShowSelectedKeyboard() {
+void MainWindow::ShowSelectedKeyboard() {
     int index = static_cast<int>(SendMessageW(controls_.keyboardPages, TCM_GETCURSEL, 0, 0));
     if (!imePageVisible_ && index >= 1) ++index;
     for (int page = 0; page < 3; ++page)
         ShowWindow(keyboardControls_[page].Handle(), page == index ? SW_SHOW : SW_HIDE);
 }
 
-void TMainFrm::OnKeyboardClick(KeyboardPage page, std::size_t cell) {
+void MainWindow::OnKeyboardClick(KeyboardPage page, std::size_t cell) {
     KeyboardClick click;
     if (page == KeyboardPage::Romaji && romajiKeyboard_) click = romajiKeyboard_->Click(cell);
     else if (page == KeyboardPage::Phonetic && phoneticKeyboard_) click = phoneticKeyboard_->Click(cell);

@@ -1,10 +1,10 @@
-#include "input/UKeyboardWin32.h"
+#include "input/win32/KeyboardView.h"
 
 #include <algorithm>
 #include <utility>
 #include <vector>
 
-#include "input/ShapedTextWin32.h"
+#include "lib/win32/ShapedText.h"
 
 namespace tess {
 
@@ -98,12 +98,12 @@ void DrawCaption(HDC dc, const std::u16string& text, Color color, bool enabled, 
 
 }  // namespace
 
-KeyboardControl::~KeyboardControl() {
+KeyboardView::~KeyboardView() {
     if (hwnd_) DestroyWindow(hwnd_);
     ReleaseGdi();
 }
 
-bool KeyboardControl::Register(HINSTANCE instance) {
+bool KeyboardView::Register(HINSTANCE instance) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
     if (GetClassInfoExW(instance, kClassName, &existing)) {
@@ -115,7 +115,7 @@ bool KeyboardControl::Register(HINSTANCE instance) {
     // No CS_DBLCLKS: a quick second click on a key is a second click, not a
     // double click, so fast tapping types every character.
     wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &KeyboardControl::WindowProc;
+    wc.lpfnWndProc = &KeyboardView::WindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = kClassName;
@@ -124,7 +124,7 @@ bool KeyboardControl::Register(HINSTANCE instance) {
     return true;
 }
 
-HWND KeyboardControl::Create(HWND parent, int id) {
+HWND KeyboardView::Create(HWND parent, int id) {
     HINSTANCE instance = g_instance ? g_instance : GetModuleHandleW(nullptr);
     if (!g_instance && !Register(instance)) return nullptr;
     // No WS_TABSTOP: the control is never a stop of the focus.
@@ -133,7 +133,7 @@ HWND KeyboardControl::Create(HWND parent, int id) {
                            this);
 }
 
-void KeyboardControl::Show(const KeyboardCells* cells, KeyboardBackground background,
+void KeyboardView::Show(const KeyboardCells* cells, KeyboardBackground background,
                            HBITMAP picture, int pictureIndex, std::optional<CellRect> pictureRect) {
     if (cells != cells_) {
         // Indexes of another keyboard mean nothing here.
@@ -149,27 +149,27 @@ void KeyboardControl::Show(const KeyboardCells* cells, KeyboardBackground backgr
     Repaint();
 }
 
-void KeyboardControl::Repaint() {
+void KeyboardView::Repaint() {
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void KeyboardControl::SetHoverHandler(std::function<bool(std::optional<std::size_t>)> handler) {
+void KeyboardView::SetHoverHandler(std::function<bool(std::optional<std::size_t>)> handler) {
     hoverHandler_ = std::move(handler);
 }
 
-void KeyboardControl::SetClickHandler(std::function<void(std::size_t cell)> handler) {
+void KeyboardView::SetClickHandler(std::function<void(std::size_t cell)> handler) {
     clickHandler_ = std::move(handler);
 }
 
-LRESULT CALLBACK KeyboardControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+LRESULT CALLBACK KeyboardView::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        auto* self = static_cast<KeyboardControl*>(create->lpCreateParams);
+        auto* self = static_cast<KeyboardView*>(create->lpCreateParams);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         if (self) self->hwnd_ = hwnd;
     }
-    auto* self = reinterpret_cast<KeyboardControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<KeyboardView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -180,7 +180,7 @@ LRESULT CALLBACK KeyboardControl::WindowProc(HWND hwnd, UINT message, WPARAM wPa
     return self->OnMessage(message, wParam, lParam);
 }
 
-LRESULT KeyboardControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT KeyboardView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = static_cast<short>(LOWORD(lParam));
     const int y = static_cast<short>(HIWORD(lParam));
     switch (message) {
@@ -229,22 +229,22 @@ LRESULT KeyboardControl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // --- Mouse -----------------------------------------------------------------------
 
-std::optional<std::size_t> KeyboardControl::HitAt(int x, int y) const {
+std::optional<std::size_t> KeyboardView::HitAt(int x, int y) const {
     if (!cells_) return std::nullopt;
     return cells_->HitTest(x, y);
 }
 
-bool KeyboardControl::IsEnabledCell(std::optional<std::size_t> cell) const {
+bool KeyboardView::IsEnabledCell(std::optional<std::size_t> cell) const {
     return cells_ && cell && *cell < cells_->Cells().size() && cells_->Cells()[*cell].enabled;
 }
 
-void KeyboardControl::AddCellArea(RECT& area, std::optional<std::size_t> cell) const {
+void KeyboardView::AddCellArea(RECT& area, std::optional<std::size_t> cell) const {
     if (!cells_ || !cell || *cell >= cells_->Cells().size()) return;
     RECT r = ToRect(cells_->Cells()[*cell].rect);
     UnionRect(&area, &area, &r);
 }
 
-void KeyboardControl::MouseOver(std::optional<std::size_t> cell) {
+void KeyboardView::MouseOver(std::optional<std::size_t> cell) {
     if (cell == mouseCell_) return;
     const std::optional<std::size_t> previous = mouseCell_;
     mouseCell_ = cell;
@@ -268,7 +268,7 @@ void KeyboardControl::MouseOver(std::optional<std::size_t> cell) {
     if (repaint && hwnd_ && !IsRectEmpty(&area)) InvalidateRect(hwnd_, &area, FALSE);
 }
 
-void KeyboardControl::ButtonDown(int x, int y) {
+void KeyboardView::ButtonDown(int x, int y) {
     const std::optional<std::size_t> hit = HitAt(x, y);
     MouseOver(hit);
     if (!IsEnabledCell(hit)) return;
@@ -280,7 +280,7 @@ void KeyboardControl::ButtonDown(int x, int y) {
     InvalidateRect(hwnd_, &area, FALSE);
 }
 
-void KeyboardControl::ButtonUp(int x, int y) {
+void KeyboardView::ButtonUp(int x, int y) {
     if (!pressedCell_) return;
     const std::size_t pressed = *pressedCell_;
     pressedCell_.reset();
@@ -298,7 +298,7 @@ void KeyboardControl::ButtonUp(int x, int y) {
 
 // --- Painting ----------------------------------------------------------------------
 
-void KeyboardControl::EnsureBuffer(HDC screen, int width, int height) {
+void KeyboardView::EnsureBuffer(HDC screen, int width, int height) {
     if (!bufferDc_) {
         bufferDc_ = CreateCompatibleDC(screen);
         bufferOld_ = nullptr;
@@ -313,7 +313,7 @@ void KeyboardControl::EnsureBuffer(HDC screen, int width, int height) {
     bufferHeight_ = height;
 }
 
-void KeyboardControl::ReleaseGdi() {
+void KeyboardView::ReleaseGdi() {
     if (bufferDc_) {
         if (bufferOld_) SelectObject(bufferDc_, bufferOld_);
         DeleteDC(bufferDc_);
@@ -329,7 +329,7 @@ void KeyboardControl::ReleaseGdi() {
     fonts_.clear();
 }
 
-HFONT KeyboardControl::FontFor(const CellFont& font) {
+HFONT KeyboardView::FontFor(const CellFont& font) {
     FontKey key{font.name, font.sizePt, font.bold, font.charset};
     auto it = fonts_.find(key);
     if (it != fonts_.end()) return it->second;
@@ -338,7 +338,7 @@ HFONT KeyboardControl::FontFor(const CellFont& font) {
     return created;
 }
 
-void KeyboardControl::Paint() {
+void KeyboardView::Paint() {
     PAINTSTRUCT ps;
     HDC screen = BeginPaint(hwnd_, &ps);
     RECT client{};
@@ -396,7 +396,7 @@ void KeyboardControl::Paint() {
     EndPaint(hwnd_, &ps);
 }
 
-void KeyboardControl::DrawCellText(HDC dc, const KeyCell& cell, const RECT& rect, UINT align) {
+void KeyboardView::DrawCellText(HDC dc, const KeyCell& cell, const RECT& rect, UINT align) {
     if (cell.text.empty()) return;
     SelectObject(dc, FontFor(cell.font));
     std::u16string text = cell.text;
@@ -417,7 +417,7 @@ void KeyboardControl::DrawCellText(HDC dc, const KeyCell& cell, const RECT& rect
     DrawCaption(dc, text, cell.textColor, cell.enabled, rect, align, shaped);
 }
 
-void KeyboardControl::PaintCell(HDC dc, std::size_t index) {
+void KeyboardView::PaintCell(HDC dc, std::size_t index) {
     const KeyCell& cell = cells_->Cells()[index];
     RECT r = ToRect(cell.rect);
     if (r.right <= r.left || r.bottom <= r.top) return;

@@ -5,7 +5,7 @@
 
 #include "app/AppIdentity.h"
 #include "app/DataFolders.h"
-#include "app/UMainFrm.h"
+#include "app/win32/MainWindow.h"
 #include "platform/win32/Win32Platform.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -18,8 +18,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // The rich text buffers and the clipboard's delayed rendering need OLE.
     OleInitialize(nullptr);
     int exitCode = 1;
-    if (tess::TMainFrm::RegisterWindowClass(instance)) {
-        tess::TMainFrm mainForm(platform, folders);
+    if (tess::MainWindow::RegisterWindowClass(instance)) {
+        tess::MainWindow mainForm(platform, folders);
         if (mainForm.Create(instance, showCommand)) {
             MSG msg;
             while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

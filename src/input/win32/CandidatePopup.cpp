@@ -1,9 +1,9 @@
-#include "input/UCandFrm.h"
+#include "input/win32/CandidatePopup.h"
 
 #include <commctrl.h>
 
 #include "input/FitFontSize.h"
-#include "input/ShapedTextWin32.h"
+#include "lib/win32/ShapedText.h"
 
 namespace tess {
 

@@ -1,4 +1,4 @@
-#include "input/EditFieldWin32.h"
+#include "input/win32/EditField.h"
 
 #include <commctrl.h>
 

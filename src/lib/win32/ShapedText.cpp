@@ -1,4 +1,4 @@
-#include "input/ShapedTextWin32.h"
+#include "lib/win32/ShapedText.h"
 
 #include <usp10.h>
 
