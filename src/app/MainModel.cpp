@@ -132,14 +132,14 @@ void MainModel::SetUpMainWindow() {
     // The word book menu's hints and the two lists' styles are set here once
     // the word book menu and the word list exist.
 
-    port_->SetEditText(u"");
-    port_->SetMemoText(u"");
+    port_->SetPhoneticText(u"");
+    port_->SetForeignText(u"");
     memoFont_ = FontSpec{settings_.UsrMainFont, language_.LangCharset, MemoDisplaySize()};
-    port_->SetMemoFont(memoFont_);
-    port_->SetEditFont(FontSpec{settings_.UsrSubFont, 0, EditDisplaySize()});
-    port_->SetEditBackground(settings_.CandBg);
-    port_->SetMemoWordWrap(settings_.WordWrapFlg);
-    port_->SetMemoScrollBars(settings_.ScroBarsFlg);
+    port_->SetForeignFont(memoFont_);
+    port_->SetPhoneticAreaFont(FontSpec{settings_.UsrSubFont, 0, EditDisplaySize()});
+    port_->SetPhoneticBackground(settings_.CandBg);
+    port_->SetForeignWordWrap(settings_.WordWrapFlg);
+    port_->SetForeignScrollBars(settings_.ScroBarsFlg);
     // RichBufferB (UsrSubFont, charset 0, UsrSubFontSize) and RichBufferA
     // (UsrMainFont, LangCharset, UsrMainFontSize) are emptied and set here
     // once the rich-text transfers exist.
@@ -171,7 +171,7 @@ void MainModel::ApplyLayoutAndMode() {
     // pressed when DicFlg is set; the lower pane showing "単語リスト".
 }
 
-void MainModel::FormShow() { port_->Focus(InputArea::Memo, false); }
+void MainModel::FormShow() { port_->Focus(InputArea::Foreign, false); }
 
 // --- Languages and input modes -----------------------------------------------------
 
@@ -250,7 +250,7 @@ void MainModel::ComboBox3Change(int item) {
         default:
             break;
     }
-    port_->Focus(InputArea::Memo, false);
+    port_->Focus(InputArea::Foreign, false);
 }
 
 void MainModel::ComboBox1Change(const std::u16string& text) {
@@ -258,7 +258,7 @@ void MainModel::ComboBox1Change(const std::u16string& text) {
     settings_.UsrMainFont = text;
     memoFont_.face = text;
     memoFont_.charset = language_.LangCharset;
-    port_->SetMemoFont(memoFont_);
+    port_->SetForeignFont(memoFont_);
     // RichBufferA is emptied and takes the font, the word list is repainted
     // and the symbol tab redraws its buttons here once they exist.
 }
@@ -272,7 +272,7 @@ void MainModel::ComboBox2Change(const std::u16string& text) {
     settings_.UsrMainFontSize = size;
     if (!settings_.DispFSizeLockFlg) {
         memoFont_.size = size;
-        port_->SetMemoFont(memoFont_);
+        port_->SetForeignFont(memoFont_);
     }
     // RichBufferA is emptied and takes the size here once it exists.
 }
@@ -283,7 +283,7 @@ void MainModel::CheckBox1Click(bool checked) {
 }
 
 void MainModel::PageControl2Change(KeyboardPage page) {
-    port_->Focus(page == KeyboardPage::Phonetic ? InputArea::Edit : InputArea::Memo, false);
+    port_->Focus(page == KeyboardPage::Phonetic ? InputArea::Phonetic : InputArea::Foreign, false);
 }
 
 // --- Function keys -------------------------------------------------------------------
@@ -301,7 +301,7 @@ std::optional<MainAction> MainModel::FormKeyDown(std::uint16_t virtualKey) {
     switch (virtualKey) {
         case kVkF1: {
             const InputArea next =
-                port_->FocusedArea() == InputArea::Memo ? InputArea::Edit : InputArea::Memo;
+                port_->FocusedArea() == InputArea::Foreign ? InputArea::Phonetic : InputArea::Foreign;
             port_->Focus(next, true);
             return std::nullopt;
         }
@@ -319,9 +319,9 @@ std::optional<MainAction> MainModel::FormKeyDown(std::uint16_t virtualKey) {
 }
 
 void MainModel::AreaClearExecute() {
-    port_->SetEditText(u"");
-    port_->SetMemoText(u"");
-    port_->Focus(InputArea::Memo, false);
+    port_->SetPhoneticText(u"");
+    port_->SetForeignText(u"");
+    port_->Focus(InputArea::Foreign, false);
 }
 
 // --- File menu -------------------------------------------------------------------------
@@ -340,7 +340,7 @@ void MainModel::OpenTextFile(const std::u16string& path) {
                               MessageKind::Warning, MessageButtons::Ok);
         return;
     }
-    port_->SetMemoText(*text);
+    port_->SetForeignText(*text);
 }
 
 void MainModel::OverwriteTextFile() {
@@ -350,26 +350,26 @@ void MainModel::OverwriteTextFile() {
     if (platform_.ShowMessage(OverwriteQuestion(currentTextFile_), MessageKind::Question,
                               MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    if (!WriteUtf16TextFile(platform_, currentTextFile_, port_->MemoText()))
+    if (!WriteUtf16TextFile(platform_, currentTextFile_, port_->ForeignText()))
         ReportUnwritable(currentTextFile_);
 }
 
 void MainModel::SaveTextFileAs(const std::u16string& path) {
     folders_.TextFolder = FolderOf(path);
     currentTextFile_ = path;
-    if (!WriteUtf16TextFile(platform_, path, port_->MemoText())) ReportUnwritable(path);
+    if (!WriteUtf16TextFile(platform_, path, port_->ForeignText())) ReportUnwritable(path);
 }
 
 // --- Edit and IME menus ------------------------------------------------------------------
 
 void MainModel::ToggleWordWrap() {
     settings_.WordWrapFlg = !settings_.WordWrapFlg;
-    port_->SetMemoWordWrap(settings_.WordWrapFlg);
+    port_->SetForeignWordWrap(settings_.WordWrapFlg);
 }
 
 void MainModel::ToggleScrollBars() {
     settings_.ScroBarsFlg = !settings_.ScroBarsFlg;
-    port_->SetMemoScrollBars(settings_.ScroBarsFlg);
+    port_->SetForeignScrollBars(settings_.ScroBarsFlg);
 }
 
 void MainModel::ChooseThaiIme(bool kedmanee) {
@@ -383,11 +383,11 @@ void MainModel::ChooseThaiIme(bool kedmanee) {
 // --- Tools and help -------------------------------------------------------------------------
 
 void MainModel::RunCodeValueChecker() {
-    const std::u16string codes = CodeValueText(port_->MemoText());
+    const std::u16string codes = CodeValueText(port_->ForeignText());
     if (codes.empty()) return;
     platform_.ShowMessage(u"結果は発音記号入力エリアに表示します。", MessageKind::Information,
                           MessageButtons::Ok);
-    port_->SetEditText(codes);
+    port_->SetPhoneticText(codes);
 }
 
 void MainModel::OpenHelp() {
@@ -402,7 +402,7 @@ void MainModel::SetPhoneticFont(const std::u16string& face, int size) {
     settings_.UsrSubFont = face;
     // While the display sizes are locked Edit1 keeps DispSubFSize; the new
     // size shows once the lock is released.
-    port_->SetEditFont(FontSpec{face, 0, EditDisplaySize()});
+    port_->SetPhoneticAreaFont(FontSpec{face, 0, EditDisplaySize()});
     // RichBufferB is emptied and takes the font here once it exists.
 }
 

@@ -12,11 +12,9 @@
 
 #include "settings/FontLists.h"
 #include "lib/ColorText.h"
+#include "lib/InputArea.h"
 
 namespace tess {
-
-// The two input areas: Memo1 (foreign language) and Edit1 (phonetic).
-enum class InputArea { None, Memo, Edit };
 
 // The pages of the keyboard page control PageControl2, in their order.
 enum class KeyboardPage { Romaji = 0, MsIme = 1, Phonetic = 2 };
@@ -75,20 +73,20 @@ public:
     virtual void SetActionEnabled(MainAction action, bool enabled) = 0;
 
     // --- Input areas -------------------------------------------------------------
-    virtual void SetMemoFont(const FontSpec& font) = 0;
-    virtual void SetEditFont(const FontSpec& font) = 0;
-    virtual void SetEditBackground(Color color) = 0;
-    virtual void SetMemoWordWrap(bool wrap) = 0;
+    virtual void SetForeignFont(const FontSpec& font) = 0;
+    virtual void SetPhoneticAreaFont(const FontSpec& font) = 0;
+    virtual void SetPhoneticBackground(Color color) = 0;
+    virtual void SetForeignWordWrap(bool wrap) = 0;
     // Both scroll bars, or none.
-    virtual void SetMemoScrollBars(bool shown) = 0;
+    virtual void SetForeignScrollBars(bool shown) = 0;
     virtual InputArea FocusedArea() = 0;
     // Gives the area the focus; with caretToEnd the caret goes after its last
     // character, else it stays where it was.
     virtual void Focus(InputArea area, bool caretToEnd) = 0;
     // Memo1's whole text, lines joined by CR LF.
-    virtual std::u16string MemoText() = 0;
-    virtual void SetMemoText(const std::u16string& text) = 0;
-    virtual void SetEditText(const std::u16string& text) = 0;
+    virtual std::u16string ForeignText() = 0;
+    virtual void SetForeignText(const std::u16string& text) = 0;
+    virtual void SetPhoneticText(const std::u16string& text) = 0;
 };
 
 }  // namespace tess

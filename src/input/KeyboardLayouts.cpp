@@ -28,7 +28,7 @@ void KeyboardLayouts::RestoreLayoutAtExit() {
     if (platform_.ActiveLayoutName() != startupLayout_) RestoreStartupLayout();
 }
 
-void KeyboardLayouts::Memo1Entered(int inputMode) {
+void KeyboardLayouts::ForeignAreaEntered(int inputMode) {
     if (IsRomajiMode(inputMode))
         RestoreStartupLayout();
     else if (inputMode == kModeThaiMsIme)

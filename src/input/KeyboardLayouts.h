@@ -47,7 +47,7 @@ public:
 
     // The moments of the main window.
     // Memo1 gets the focus: romaji modes want the start-up layout, mode 2 Thai.
-    void Memo1Entered(int inputMode);
+    void ForeignAreaEntered(int inputMode);
     // Edit1 (phonetic) gets the focus, or any other field that never takes
     // Thai typing (a popup's hidden memo, the symbol tab's code field): in
     // mode 2 the start-up layout comes back.

@@ -65,7 +65,7 @@ TriggerResult TriggerStep(InputTables& tables, Requesters& requesters,
 FieldId FieldOf(InputSide side, Requester requester) {
     const bool phonetic = side == InputSide::Phonetic;
     switch (requester) {
-        case ReqMain: return phonetic ? FieldId::MainEdit1 : FieldId::MainMemo1;
+        case ReqMain: return phonetic ? FieldId::MainPhonetic : FieldId::MainForeign;
         case ReqRegister: return phonetic ? FieldId::RegisterPhonetic : FieldId::RegisterForeign;
         case ReqModify: return phonetic ? FieldId::ModifyPhonetic : FieldId::ModifyForeign;
         case ReqSearch: return FieldId::SearchEdit;

@@ -57,8 +57,8 @@ struct KeySource {
 };
 
 // The sources of the fields whose side never changes.
-inline constexpr KeySource kMainEdit1Keys{InputSide::Phonetic, ReqMain};
-inline constexpr KeySource kMainMemo1Keys{InputSide::Foreign, ReqMain};
+inline constexpr KeySource kMainPhoneticKeys{InputSide::Phonetic, ReqMain};
+inline constexpr KeySource kMainForeignKeys{InputSide::Foreign, ReqMain};
 inline constexpr KeySource kRegisterPhoneticKeys{InputSide::Phonetic, ReqRegister};
 inline constexpr KeySource kRegisterForeignKeys{InputSide::Foreign, ReqRegister};
 inline constexpr KeySource kModifyPhoneticKeys{InputSide::Phonetic, ReqModify};
@@ -129,8 +129,8 @@ TriggerResult TriggerStep(InputTables& tables, Requesters& requesters,
 // The fields that receive candidates, as the views know them.
 enum class FieldId {
     None,
-    MainEdit1,      // main window, phonetic line
-    MainMemo1,      // main window, foreign-language area
+    MainPhonetic,      // main window, phonetic line
+    MainForeign,      // main window, foreign-language area
     RegisterPhonetic,
     RegisterForeign,
     ModifyPhonetic,

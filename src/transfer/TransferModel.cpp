@@ -46,7 +46,7 @@ void TransferModel::TRModeClick(int mode) {
 void TransferModel::TransferTxt1Execute() {
     ShowTransferMode();
 
-    const SourceArea area = SourceAreaOfMode(EffectiveTransferMode(settings_.TransMode));
+    const InputArea area = SourceAreaOfMode(EffectiveTransferMode(settings_.TransMode));
     port_.FocusArea(area);
     // Entering the area may have changed the mode (AutoTransFlg); the
     // transfer is made in the mode as it is now.
@@ -69,8 +69,8 @@ void TransferModel::TransferTxt1Execute() {
     }
     if (settings_.AutoPasteFlg) StartPaste();
     if (settings_.TransClearFlg) {
-        port_.SetAreaText(SourceArea::Memo1, u"");
-        port_.SetAreaText(SourceArea::Edit1, u"");
+        port_.SetAreaText(InputArea::Foreign, u"");
+        port_.SetAreaText(InputArea::Phonetic, u"");
     }
 }
 
@@ -113,9 +113,9 @@ bool TransferModel::FillClipboard(int mode, const std::u16string& text) {
     }
 }
 
-void TransferModel::OnAreaEntered(SourceArea area) {
+void TransferModel::OnAreaEntered(InputArea area) {
     if (!settings_.AutoTransFlg) return;
-    settings_.TransMode = area == SourceArea::Memo1 ? 1 : 11;
+    settings_.TransMode = area == InputArea::Foreign ? 1 : 11;
     ShowTransferMode();
 }
 

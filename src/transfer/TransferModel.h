@@ -51,7 +51,7 @@ public:
 
     // The input area's focus-entry handler, after the keyboard layout: with
     // AutoTransFlg, Memo1 selects mode 1 and Edit1 mode 11.
-    void OnAreaEntered(SourceArea area);
+    void OnAreaEntered(InputArea area);
 
     // ApplicationEvents1Activate / ApplicationEvents1Deactivate.
     void OnApplicationActivate();

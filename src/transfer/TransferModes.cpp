@@ -50,8 +50,8 @@ bool IsTransferMode(int mode) {
 
 int EffectiveTransferMode(int mode) { return IsTransferMode(mode) ? mode : 1; }
 
-SourceArea SourceAreaOfMode(int mode) {
-    return mode / 10 == 1 ? SourceArea::Edit1 : SourceArea::Memo1;
+InputArea SourceAreaOfMode(int mode) {
+    return mode / 10 == 1 ? InputArea::Phonetic : InputArea::Foreign;
 }
 
 std::u16string TransferModeDisplay(int mode, std::u16string_view languageName) {

@@ -13,9 +13,10 @@
 #include <string>
 #include <string_view>
 
+#include "lib/InputArea.h"
+
 namespace tess {
 
-enum class SourceArea { Memo1, Edit1 };
 
 inline constexpr std::array<int, 9> kTransferModes = {1, 2, 3, 4, 5, 11, 12, 13, 14};
 
@@ -28,7 +29,7 @@ bool IsTransferMode(int mode);
 int EffectiveTransferMode(int mode);
 
 // Edit1 when the tens digit is 1 (11 to 14), else Memo1.
-SourceArea SourceAreaOfMode(int mode);
+InputArea SourceAreaOfMode(int mode);
 
 // What the mode display Edit2 shows: "タイ語 ﾘｯﾁ1", "発音記号 Uni16", ...;
 // empty for a value outside the nine.

@@ -39,11 +39,11 @@ public:
     virtual int LangCharset() = 0;
 
     // The input areas. Memo1 lines end in CR LF.
-    virtual std::u16string AreaText(SourceArea area) = 0;
-    virtual TextSelection AreaSelection(SourceArea area) = 0;
-    virtual void SelectInArea(SourceArea area, TextSelection selection) = 0;
-    virtual void SetAreaText(SourceArea area, const std::u16string& text) = 0;
-    virtual void FocusArea(SourceArea area) = 0;
+    virtual std::u16string AreaText(InputArea area) = 0;
+    virtual TextSelection AreaSelection(InputArea area) = 0;
+    virtual void SelectInArea(InputArea area, TextSelection selection) = 0;
+    virtual void SetAreaText(InputArea area, const std::u16string& text) = 0;
+    virtual void FocusArea(InputArea area) = 0;
 
     // The buffer takes `text` in that font, selects all of it and copies it
     // to the clipboard as rich text plus Unicode text, as a rich edit

@@ -89,7 +89,7 @@ TEST(LanguageSwitch, PickingEachModeFromMyanmarRomaji) {
         EXPECT_EQ(LookupName(m.tables().GaNameTable, c.offered, NameJapanese), c.offeredName);
         EXPECT_EQ(p.picture, c.picture);
         EXPECT_EQ(p.page, c.page);
-        EXPECT_EQ(p.focused, InputArea::Memo);
+        EXPECT_EQ(p.focused, InputArea::Foreign);
     }
 }
 

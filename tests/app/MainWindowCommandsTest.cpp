@@ -54,19 +54,19 @@ TEST(FormKeyDown, WhatEachKeyDoes) {
         bool cleared;
     };
     const Case cases[] = {
-        {F(1), InputArea::Memo, std::nullopt, InputArea::Edit, true, false},
-        {F(1), InputArea::Edit, std::nullopt, InputArea::Memo, true, false},
-        {F(1), InputArea::None, std::nullopt, InputArea::Memo, true, false},
-        {F(2), InputArea::Edit, std::nullopt, InputArea::Memo, false, true},
-        {F(3), InputArea::Edit, std::nullopt, InputArea::Edit, false, false},
-        {F(4), InputArea::Edit, MainAction::RegWord, InputArea::Edit, false, false},
-        {F(5), InputArea::Edit, MainAction::ModWord, InputArea::Edit, false, false},
-        {F(6), InputArea::Edit, MainAction::SearchWord, InputArea::Edit, false, false},
-        {F(7), InputArea::Edit, MainAction::PadMode, InputArea::Edit, false, false},
-        {F(8), InputArea::Edit, MainAction::Option, InputArea::Edit, false, false},
-        {F(9), InputArea::Edit, MainAction::TransferTxt1, InputArea::Edit, false, false},
-        {F(10), InputArea::Edit, std::nullopt, InputArea::Edit, false, false},
-        {u'A', InputArea::Edit, std::nullopt, InputArea::Edit, false, false},
+        {F(1), InputArea::Foreign, std::nullopt, InputArea::Phonetic, true, false},
+        {F(1), InputArea::Phonetic, std::nullopt, InputArea::Foreign, true, false},
+        {F(1), InputArea::None, std::nullopt, InputArea::Foreign, true, false},
+        {F(2), InputArea::Phonetic, std::nullopt, InputArea::Foreign, false, true},
+        {F(3), InputArea::Phonetic, std::nullopt, InputArea::Phonetic, false, false},
+        {F(4), InputArea::Phonetic, MainAction::RegWord, InputArea::Phonetic, false, false},
+        {F(5), InputArea::Phonetic, MainAction::ModWord, InputArea::Phonetic, false, false},
+        {F(6), InputArea::Phonetic, MainAction::SearchWord, InputArea::Phonetic, false, false},
+        {F(7), InputArea::Phonetic, MainAction::PadMode, InputArea::Phonetic, false, false},
+        {F(8), InputArea::Phonetic, MainAction::Option, InputArea::Phonetic, false, false},
+        {F(9), InputArea::Phonetic, MainAction::TransferTxt1, InputArea::Phonetic, false, false},
+        {F(10), InputArea::Phonetic, std::nullopt, InputArea::Phonetic, false, false},
+        {u'A', InputArea::Phonetic, std::nullopt, InputArea::Phonetic, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
@@ -99,12 +99,12 @@ TEST(FormKeyDown, ADisabledActionsKeyDoesNothing) {
         MainWindowWorld w;
         w.Start();
         w.port.memoText = u"กา";
-        w.port.focused = InputArea::Edit;
+        w.port.focused = InputArea::Phonetic;
         w.model.SetActionEnabled(action, false);
         EXPECT_FALSE(w.port.actions.at(action));  // its button is disabled too
         EXPECT_EQ(w.model.FormKeyDown(key), std::nullopt);
         EXPECT_EQ(w.port.memoText, u"กา");
-        EXPECT_EQ(w.port.focused, InputArea::Edit);
+        EXPECT_EQ(w.port.focused, InputArea::Phonetic);
 
         w.model.SetActionEnabled(action, true);
         EXPECT_TRUE(w.port.actions.at(action));
@@ -115,9 +115,9 @@ TEST(PageControl2Change, ThePhoneticPageFocusesEdit1AndTheOthersMemo1) {
     MainWindowWorld w;
     w.Start();
     w.model.PageControl2Change(KeyboardPage::Phonetic);
-    EXPECT_EQ(w.port.focused, InputArea::Edit);
+    EXPECT_EQ(w.port.focused, InputArea::Phonetic);
     w.model.PageControl2Change(KeyboardPage::MsIme);
-    EXPECT_EQ(w.port.focused, InputArea::Memo);
+    EXPECT_EQ(w.port.focused, InputArea::Foreign);
 }
 
 // --- File menu ---------------------------------------------------------------------------

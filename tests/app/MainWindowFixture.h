@@ -39,19 +39,19 @@ public:
     void SetFontPanelWidth(int width) override { fontPanelWidth = width; }
     void SetAutoPasteCheck(bool checked) override { autoPaste = checked; }
     void SetActionEnabled(MainAction action, bool enabled) override { actions[action] = enabled; }
-    void SetMemoFont(const FontSpec& font) override { memoFont = font; }
-    void SetEditFont(const FontSpec& font) override { editFont = font; }
-    void SetEditBackground(Color color) override { editBackground = color; }
-    void SetMemoWordWrap(bool wrap) override { wordWrap = wrap; }
-    void SetMemoScrollBars(bool shown) override { scrollBars = shown; }
+    void SetForeignFont(const FontSpec& font) override { memoFont = font; }
+    void SetPhoneticAreaFont(const FontSpec& font) override { editFont = font; }
+    void SetPhoneticBackground(Color color) override { editBackground = color; }
+    void SetForeignWordWrap(bool wrap) override { wordWrap = wrap; }
+    void SetForeignScrollBars(bool shown) override { scrollBars = shown; }
     InputArea FocusedArea() override { return focused; }
     void Focus(InputArea area, bool toEnd) override {
         focused = area;
         caretToEnd = toEnd;
     }
-    std::u16string MemoText() override { return memoText; }
-    void SetMemoText(const std::u16string& text) override { memoText = text; }
-    void SetEditText(const std::u16string& text) override { editText = text; }
+    std::u16string ForeignText() override { return memoText; }
+    void SetForeignText(const std::u16string& text) override { memoText = text; }
+    void SetPhoneticText(const std::u16string& text) override { editText = text; }
 
     std::u16string romajiCaption, imePageCaption;
     bool imePageVisible = false;

@@ -102,7 +102,7 @@ TEST(LayoutFocusMoments, TheInputModeDecidesWhichLayoutAFieldGets) {
         SCOPED_TRACE(testing::Message() << c.moment << " mode " << c.inputMode);
         Fixture f;
         f.fake.activeLayout = u"0000041E";
-        if (c.moment == Memo1) f.layouts.Memo1Entered(c.inputMode);
+        if (c.moment == Memo1) f.layouts.ForeignAreaEntered(c.inputMode);
         if (c.moment == Edit1) f.layouts.PlainFieldEntered(c.inputMode);
         if (c.moment == DialogShown) f.layouts.DialogShown(c.inputMode);
         EXPECT_EQ(f.fake.activeLayout, c.expected);
@@ -114,7 +114,7 @@ TEST(LayoutFocusMoments, TheInputModeDecidesWhichLayoutAFieldGets) {
         f.layouts.DialogClosed(mode);
         EXPECT_EQ(f.fake.activeLayout, mode == 2 ? u"0000041E" : u"00000411");
         Fixture g;
-        g.layouts.Memo1Entered(mode);
+        g.layouts.ForeignAreaEntered(mode);
         EXPECT_EQ(g.fake.activeLayout, mode == 2 ? u"0000041E" : u"00000411");
     }
 }

@@ -58,29 +58,29 @@ constexpr SideFlags kNoOneKey{false, false};
 constexpr SideFlags kReversal{true, true};
 
 const StepCase kStepCases[] = {
-    {"Memo1 in Thai romaji: lone candidate goes in", kMainMemo1Keys, 1, kOneKey, u'k',
+    {"Memo1 in Thai romaji: lone candidate goes in", kMainForeignKeys, 1, kOneKey, u'k',
      TriggerResult::InsertText, u"\u0E01", 0},
-    {"Memo1 in Myanmar romaji", kMainMemo1Keys, 4, kOneKey, u'k', TriggerResult::InsertText,
+    {"Memo1 in Myanmar romaji", kMainForeignKeys, 4, kOneKey, u'k', TriggerResult::InsertText,
      u"\u0E01", 0},
-    {"Memo1 in Lao romaji", kMainMemo1Keys, 5, kOneKey, u'k', TriggerResult::InsertText,
+    {"Memo1 in Lao romaji", kMainForeignKeys, 5, kOneKey, u'k', TriggerResult::InsertText,
      u"\u0E01", 0},
-    {"Memo1 in Khmer romaji", kMainMemo1Keys, 6, kOneKey, u'k', TriggerResult::InsertText,
+    {"Memo1 in Khmer romaji", kMainForeignKeys, 6, kOneKey, u'k', TriggerResult::InsertText,
      u"\u0E01", 0},
-    {"Memo1 in Thai MS IME: typed as is", kMainMemo1Keys, 2, kOneKey, u'k',
+    {"Memo1 in Thai MS IME: typed as is", kMainForeignKeys, 2, kOneKey, u'k',
      TriggerResult::PassKey, u"", 0},
-    {"Memo1 in alphanumeric: typed as is", kMainMemo1Keys, 3, kOneKey, u'k',
+    {"Memo1 in alphanumeric: typed as is", kMainForeignKeys, 3, kOneKey, u'k',
      TriggerResult::PassKey, u"", 0},
-    {"Memo1 with an unknown input mode", kMainMemo1Keys, 9, kOneKey, u'k',
+    {"Memo1 with an unknown input mode", kMainForeignKeys, 9, kOneKey, u'k',
      TriggerResult::PassKey, u"", 0},
-    {"Memo1: a key without a trigger line", kMainMemo1Keys, 1, kOneKey, u'x',
+    {"Memo1: a key without a trigger line", kMainForeignKeys, 1, kOneKey, u'x',
      TriggerResult::PassKey, u"", 0},
-    {"Memo1: one-key input off opens the popup", kMainMemo1Keys, 1, kNoOneKey, u'k',
+    {"Memo1: one-key input off opens the popup", kMainForeignKeys, 1, kNoOneKey, u'k',
      TriggerResult::OpenPopup, u"", 0},
-    {"Memo1: reversal puts the key in slot 10, so the popup opens", kMainMemo1Keys, 1,
+    {"Memo1: reversal puts the key in slot 10, so the popup opens", kMainForeignKeys, 1,
      kReversal, u'k', TriggerResult::OpenPopup, u"", u'k'},
-    {"Memo1: two candidates open the popup", kMainMemo1Keys, 1, kOneKey, u'a',
+    {"Memo1: two candidates open the popup", kMainForeignKeys, 1, kOneKey, u'a',
      TriggerResult::OpenPopup, u"", 0},
-    {"Memo1: a blank lone candidate opens the popup", kMainMemo1Keys, 1, kOneKey, u'!',
+    {"Memo1: a blank lone candidate opens the popup", kMainForeignKeys, 1, kOneKey, u'!',
      TriggerResult::OpenPopup, u"", 0},
     {"registration foreign field keeps the gate", kRegisterForeignKeys, 3, kOneKey, u'a',
      TriggerResult::PassKey, u"", 0},
@@ -98,15 +98,15 @@ const StepCase kStepCases[] = {
      TriggerResult::InsertText, u"\u0E01", 0},
     {"PAD romaji key click has no gate", kPadRomajiClick, 3, kReversal, u'a',
      TriggerResult::OpenPopup, u"", u'a'},
-    {"Edit1: phonetic side has no gate", kMainEdit1Keys, 3, kOneKey, u'A',
+    {"Edit1: phonetic side has no gate", kMainPhoneticKeys, 3, kOneKey, u'A',
      TriggerResult::InsertText, u"\u0251", 0},
-    {"Edit1 in Thai MS IME", kMainEdit1Keys, 2, kOneKey, u'A', TriggerResult::InsertText,
+    {"Edit1 in Thai MS IME", kMainPhoneticKeys, 2, kOneKey, u'A', TriggerResult::InsertText,
      u"\u0251", 0},
-    {"Edit1: letter case is the table's", kMainEdit1Keys, 1, kOneKey, u'a',
+    {"Edit1: letter case is the table's", kMainPhoneticKeys, 1, kOneKey, u'a',
      TriggerResult::PassKey, u"", 0},
-    {"Edit1: a foreign trigger key is no phonetic one", kMainEdit1Keys, 1, kOneKey, u'k',
+    {"Edit1: a foreign trigger key is no phonetic one", kMainPhoneticKeys, 1, kOneKey, u'k',
      TriggerResult::PassKey, u"", 0},
-    {"Edit1 with reversal", kMainEdit1Keys, 1, kReversal, u'A', TriggerResult::OpenPopup,
+    {"Edit1 with reversal", kMainPhoneticKeys, 1, kReversal, u'A', TriggerResult::OpenPopup,
      u"", u'A'},
     {"registration phonetic field", kRegisterPhoneticKeys, 3, kOneKey, u'E',
      TriggerResult::OpenPopup, u"", 0},
@@ -170,7 +170,7 @@ TEST(TriggerStep, KeyWithoutCandidatesInItsLastLineOpensAnEmptyPopup) {
     tables.GaCandTable = {Record(u'q', {kKoKai}), Record(u'q', {})};
     Requesters requesters;
     const TriggerResult result =
-        TriggerStep(tables, requesters, TriggerSettings{}, kMainMemo1Keys, u'q');
+        TriggerStep(tables, requesters, TriggerSettings{}, kMainForeignKeys, u'q');
     EXPECT_EQ(result.action, TriggerResult::OpenPopup);
     EXPECT_EQ(tables.GaCandBuf, CandBuf{});
 }
@@ -180,9 +180,9 @@ TEST(TriggerStep, EmptyTablesPassEveryKey) {
     Requesters requesters;
     for (char16_t key : std::u16string(u"kaA!0 ")) {
         EXPECT_FALSE(
-            TriggerStep(tables, requesters, TriggerSettings{}, kMainMemo1Keys, key).KeyTaken());
+            TriggerStep(tables, requesters, TriggerSettings{}, kMainForeignKeys, key).KeyTaken());
         EXPECT_FALSE(
-            TriggerStep(tables, requesters, TriggerSettings{}, kMainEdit1Keys, key).KeyTaken());
+            TriggerStep(tables, requesters, TriggerSettings{}, kMainPhoneticKeys, key).KeyTaken());
     }
 }
 
@@ -255,8 +255,8 @@ TEST(TriggerRequesters, NameTheirFieldsOnEachSide) {
         FieldId field;
     };
     const Case cases[] = {
-        {InputSide::Phonetic, ReqMain, FieldId::MainEdit1},
-        {InputSide::Foreign, ReqMain, FieldId::MainMemo1},
+        {InputSide::Phonetic, ReqMain, FieldId::MainPhonetic},
+        {InputSide::Foreign, ReqMain, FieldId::MainForeign},
         {InputSide::Phonetic, ReqRegister, FieldId::RegisterPhonetic},
         {InputSide::Foreign, ReqRegister, FieldId::RegisterForeign},
         {InputSide::Phonetic, ReqModify, FieldId::ModifyPhonetic},
@@ -276,204 +276,6 @@ TEST(TriggerRequesters, NameTheirFieldsOnEachSide) {
 }
 
 // --- Keys in, text out ------------------------------------------------------------------
-
-// A field of a view: the text and selection of an edit control.
-class FakeField : public InputField {
-public:
-    FieldText state;
-    int focusCount = 0;
-    FieldText Read() const override { return state; }
-    void Apply(const InsertOutcome& outcome) override {
-        state = FieldText{outcome.text, outcome.caret, 0};
-        ++focusCount;
-    }
-};
-
-class FakeFields : public InputFields {
-public:
-    std::map<FieldId, FakeField> open;
-    InputField* Find(FieldId field) override {
-        auto it = open.find(field);
-        return it == open.end() ? nullptr : &it->second;
-    }
-};
-
-// Arrows are written as "→" and "←" in the typed strings.
-constexpr char16_t kRightArrow = u'\u2192';
-constexpr char16_t kLeftArrow = u'\u2190';
-
-// Types `keys` as the user would, into the field that `source` names: each
-// key goes through the trigger step, a passed key is typed into the field,
-// and while a popup is open the keys go to the popup instead (it is modal),
-// as a key down and then, unless the key down closed the popup, a character.
-class Typist {
-public:
-    InputTables tables = SmallTables();
-    Requesters requesters;
-    TriggerSettings settings;
-    FakeFields fields;
-    std::optional<CandPopupModel> popup;
-    std::vector<std::u16string> popupsOffered;  // the cells of each popup opened
-
-    std::u16string Type(const KeySource& source, const std::u16string& keys) {
-        FakeField& typedInto = fields.open[FieldOf(source.side, source.requester)];
-        for (char16_t key : keys) {
-            if (popup) {
-                ToPopup(key);
-                continue;
-            }
-            const TriggerResult result = TriggerStep(tables, requesters, settings, source, key);
-            switch (result.action) {
-                case TriggerResult::PassKey:
-                    typedInto.state = Typed(typedInto.state, key);
-                    break;
-                case TriggerResult::InsertText:
-                    InsertForSide(fields, requesters, result.side, result.text);
-                    break;
-                case TriggerResult::OpenPopup: {
-                    const bool phonetic = result.side == InputSide::Phonetic;
-                    popup.emplace(result.side, phonetic ? tables.PhCandBuf : tables.GaCandBuf,
-                                  phonetic ? tables.PhNameTable : tables.GaNameTable);
-                    std::u16string cells;
-                    for (int cell = 0; cell < kCellCount; ++cell) cells += popup->CellText(cell) + u"|";
-                    popupsOffered.push_back(cells);
-                    break;
-                }
-            }
-        }
-        return typedInto.state.text;
-    }
-
-private:
-    static FieldText Typed(const FieldText& field, char16_t key) {
-        const InsertOutcome outcome = InsertIntoField(field, std::u16string(1, key));
-        return FieldText{outcome.text, outcome.caret, 0};
-    }
-
-    void ToPopup(char16_t key) {
-        int virtualKey = 0;
-        switch (key) {
-            case u'\x1b': virtualKey = kVkEscape; break;
-            case u'\b': virtualKey = kVkBack; break;
-            case u'\r': virtualKey = kVkReturn; break;
-            case u' ': virtualKey = kVkSpace; break;
-            case kRightArrow: virtualKey = kVkRight; break;
-            case kLeftArrow: virtualKey = kVkLeft; break;
-            default: virtualKey = key >= u'a' && key <= u'z' ? key - u'a' + u'A' : key; break;
-        }
-        Carry(popup->KeyDown(virtualKey));
-        if (popup && key != kRightArrow && key != kLeftArrow) Carry(popup->KeyPress(key));
-    }
-
-    void Carry(const PopupAction& action) {
-        if (action.insert) InsertForSide(fields, requesters, popup->Side(), *action.insert);
-        if (action.close) popup.reset();
-    }
-};
-
-struct TypingCase {
-    const char* name;
-    KeySource source;
-    int inputMode;
-    SideFlags flags;  // both sides
-    std::u16string keys;
-    std::u16string text;
-};
-
-const TypingCase kTypingCases[] = {
-    {"a lone candidate goes in at once", kMainMemo1Keys, 1, kOneKey, u"k", u"\u0E01"},
-    {"other keys are typed around it", kMainMemo1Keys, 1, kOneKey, u"xky", u"x\u0E01y"},
-    {"a digit chooses from the popup", kMainMemo1Keys, 1, kOneKey, u"ka2", u"\u0E01\u0E30"},
-    {"Esc inserts nothing and the trigger key is lost", kMainMemo1Keys, 1, kOneKey,
-     u"ka\x1b", u"\u0E01"},
-    {"Backspace closes like Esc", kMainMemo1Keys, 1, kOneKey, u"ka\bk", u"\u0E01\u0E01"},
-    {"Enter inserts the highlighted cell", kMainMemo1Keys, 1, kOneKey, u"ka\r",
-     u"\u0E01\u0E32"},
-    {"Right arrow then Enter", kMainMemo1Keys, 1, kOneKey, u"ka\u2192\r", u"\u0E01\u0E30"},
-    {"Space moves like Right", kMainMemo1Keys, 1, kOneKey, u"a \r", u"\u0E30"},
-    {"Left wraps to cell 10, which is empty", kMainMemo1Keys, 1, kOneKey, u"ka\u2190\rk",
-     u"\u0E01\u0E01"},
-    {"a digit on an empty cell closes with nothing", kMainMemo1Keys, 1, kOneKey, u"ka3",
-     u"\u0E01"},
-    {"the trigger key again in the popup does nothing", kMainMemo1Keys, 1, kOneKey, u"aak1",
-     u"\u0E32"},
-    {"keys after the popup closed are typed again", kMainMemo1Keys, 1, kOneKey, u"a1a2x",
-     u"\u0E32\u0E30x"},
-    {"alphanumeric mode types the letters", kMainMemo1Keys, 3, kOneKey, u"kak", u"kak"},
-    {"MS IME mode types the letters", kMainMemo1Keys, 2, kOneKey, u"ka", u"ka"},
-    {"reversal: 0 inserts the key itself", kMainMemo1Keys, 1, kReversal, u"k0", u"k"},
-    {"reversal: 1 inserts the candidate", kMainMemo1Keys, 1, kReversal, u"k1", u"\u0E01"},
-    {"one-key input off: lone candidate by Enter", kMainMemo1Keys, 1, kNoOneKey, u"k\r",
-     u"\u0E01"},
-    {"the PAD line in alphanumeric mode", kPadRomajiLine, 3, kOneKey, u"ka2", u"\u0E01\u0E30"},
-    {"the phonetic line: upper-case keys give IPA", kMainEdit1Keys, 3, kOneKey, u"AaE2",
-     u"\u0251a\u0259"},
-    {"the search field on the phonetic symbols", kSearchPhonetic, 3, kOneKey, u"E1",
-     u"\u025B"},
-};
-
-TEST(TypingThroughTriggerStep, KeysInTextOut) {
-    for (const TypingCase& c : kTypingCases) {
-        SCOPED_TRACE(c.name);
-        Typist typist;
-        typist.settings.inputMode = c.inputMode;
-        typist.settings.phonetic = c.flags;
-        typist.settings.foreign = c.flags;
-        EXPECT_EQ(typist.Type(c.source, c.keys), c.text);
-    }
-}
-
-TEST(TypingThroughTriggerStep, ReversalOffersTheKeyInTheCellLabelledZero) {
-    Typist typist;
-    typist.settings.foreign = kReversal;
-    typist.Type(kMainMemo1Keys, u"k");
-    ASSERT_EQ(typist.popupsOffered.size(), 1u);
-    EXPECT_EQ(typist.popupsOffered[0], u"\u0E01|||||||||k|");
-    EXPECT_EQ(DigitLabel(9), u"0");
-}
-
-TEST(TypingThroughTriggerStep, PopupWritesIntoTheFieldOfTheSidesRequester) {
-    // The phonetic key came from the registration dialog, the foreign one
-    // from the main window: each side's text goes where that side asked.
-    Typist typist;
-    typist.fields.open[FieldId::RegisterPhonetic].state = FieldText{u"ab", 1, 0};
-    typist.fields.open[FieldId::MainMemo1].state = FieldText{u"xy", 2, 0};
-    TriggerStep(typist.tables, typist.requesters, typist.settings, kRegisterPhoneticKeys, u'E');
-    TriggerStep(typist.tables, typist.requesters, typist.settings, kMainMemo1Keys, u'a');
-    EXPECT_TRUE(InsertPhonetic(typist.fields, typist.requesters, u"\u0259"));
-    EXPECT_TRUE(InsertForeign(typist.fields, typist.requesters, u"\u0E32"));
-    EXPECT_EQ(typist.fields.open[FieldId::RegisterPhonetic].state.text, u"a\u0259b");
-    EXPECT_EQ(typist.fields.open[FieldId::RegisterPhonetic].state.selStart, 2);
-    EXPECT_EQ(typist.fields.open[FieldId::MainMemo1].state.text, u"xy\u0E32");
-    // The requesters stay set after the insertion.
-    EXPECT_EQ(typist.requesters.PhRequester, ReqRegister);
-    EXPECT_EQ(typist.requesters.GaRequester, ReqMain);
-}
-
-TEST(TypingThroughTriggerStep, EmptyEdit1TakesTheCandidateWhole) {
-    Typist typist;
-    typist.fields.open[FieldId::MainEdit1].state = FieldText{u"", 0, 0};
-    typist.Type(kMainEdit1Keys, u"A");
-    const FakeField& edit1 = typist.fields.open[FieldId::MainEdit1];
-    EXPECT_EQ(edit1.state.text, u"\u0251");
-    EXPECT_EQ(edit1.state.selStart, 1);
-    EXPECT_EQ(edit1.focusCount, 1);
-}
-
-TEST(TypingThroughTriggerStep, SelectionIsReplacedByTheChosenCandidate) {
-    Typist typist;
-    typist.fields.open[FieldId::MainMemo1].state = FieldText{u"abcd", 1, 2};
-    EXPECT_EQ(typist.Type(kMainMemo1Keys, u"a2x"), u"a\u0E30xd");
-}
-
-TEST(TypingThroughTriggerStep, ClosedFieldReceivesNothing) {
-    Typist typist;
-    typist.requesters.GaRequester = ReqModify;  // the edit dialog asked, then closed
-    typist.fields.open[FieldId::MainMemo1].state = FieldText{u"x", 1, 0};
-    EXPECT_FALSE(InsertForeign(typist.fields, typist.requesters, u"\u0E01"));
-    EXPECT_FALSE(InsertPhonetic(typist.fields, typist.requesters, u"\u0251"));  // ReqNone
-    EXPECT_EQ(typist.fields.open[FieldId::MainMemo1].state.text, u"x");
-}
 
 }  // namespace
 }  // namespace tess

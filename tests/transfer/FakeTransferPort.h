@@ -20,9 +20,9 @@ struct FakeTransferPort : TransferPort {
 
     std::u16string language = u"タイ語";
     int charset = 222;
-    std::map<SourceArea, std::u16string> text;
-    std::map<SourceArea, TextSelection> selection;
-    std::optional<SourceArea> focus;
+    std::map<InputArea, std::u16string> text;
+    std::map<InputArea, TextSelection> selection;
+    std::optional<InputArea> focus;
 
     struct RichCopy {
         RichBuffer buffer;
@@ -46,14 +46,14 @@ struct FakeTransferPort : TransferPort {
 
     std::u16string LanguageName() override { return language; }
     int LangCharset() override { return charset; }
-    std::u16string AreaText(SourceArea area) override { return text[area]; }
-    TextSelection AreaSelection(SourceArea area) override { return selection[area]; }
-    void SelectInArea(SourceArea area, TextSelection s) override { selection[area] = s; }
-    void SetAreaText(SourceArea area, const std::u16string& t) override {
+    std::u16string AreaText(InputArea area) override { return text[area]; }
+    TextSelection AreaSelection(InputArea area) override { return selection[area]; }
+    void SelectInArea(InputArea area, TextSelection s) override { selection[area] = s; }
+    void SetAreaText(InputArea area, const std::u16string& t) override {
         text[area] = t;
         selection[area] = {t.size(), 0};
     }
-    void FocusArea(SourceArea area) override {
+    void FocusArea(InputArea area) override {
         if (focus == area) return;
         focus = area;
         if (model) model->OnAreaEntered(area);

@@ -28,9 +28,9 @@ struct World {
         LoadDefaults(settings, fake);
         fake.CreateDirectories(kSys);
         port.model = &model;
-        port.text[SourceArea::Memo1] = u"กข";
-        port.text[SourceArea::Edit1] = u"ə";
-        port.focus = SourceArea::Memo1;
+        port.text[InputArea::Foreign] = u"กข";
+        port.text[InputArea::Phonetic] = u"ə";
+        port.focus = InputArea::Foreign;
         fake.windowTitles = {{7, u"無題 - メモ帳"}, {8, u"Document - WordPad"}};
     }
     // Another application comes to the front while the program is in the
@@ -44,24 +44,24 @@ struct World {
 TEST(TransferTxt1Execute, EachModePutsItsFormOnTheClipboardAndSelectsTheSource) {
     struct Case {
         int mode;
-        SourceArea area;
+        InputArea area;
         std::u16string clipboardText;
         std::string rtf;  // empty: plain text only
     };
     const std::vector<Case> cases = {
-        {2, SourceArea::Memo1, u"กข",
+        {2, InputArea::Foreign, u"กข",
          "{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\fnil"
          "\\fcharset222 Tahoma;}}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs36\\u3585?\\u3586?"
          "\\f1\\par}"},
-        {3, SourceArea::Memo1, u"&#x0E01;&#x0E02;", ""},
-        {4, SourceArea::Memo1, u"&#3585;&#3586;", ""},
-        {5, SourceArea::Memo1, u"กข", ""},
-        {11, SourceArea::Edit1, u"ə",
+        {3, InputArea::Foreign, u"&#x0E01;&#x0E02;", ""},
+        {4, InputArea::Foreign, u"&#3585;&#3586;", ""},
+        {5, InputArea::Foreign, u"กข", ""},
+        {11, InputArea::Phonetic, u"ə",
          "{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\fnil"
          "\\fcharset0 Segoe UI;}}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs32\\u601?\\f1\\par}"},
-        {12, SourceArea::Edit1, u"&#x0259;", ""},
-        {13, SourceArea::Edit1, u"&#601;", ""},
-        {14, SourceArea::Edit1, u"ə", ""},
+        {12, InputArea::Phonetic, u"&#x0259;", ""},
+        {13, InputArea::Phonetic, u"&#601;", ""},
+        {14, InputArea::Phonetic, u"ə", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
@@ -95,18 +95,18 @@ TEST(TransferTxt1Execute, ModeOneCopiesThroughTheForeignRichBufferInTheAreaFont)
                                      {RichBuffer::A, u"กข", u"Padauk Book", 0, 24}}));
     EXPECT_EQ(w.fake.clipboardWrites, 0);
     EXPECT_EQ(w.port.modeText, u"ﾐｬﾝﾏｰ語 ﾘｯﾁ1");
-    EXPECT_EQ(w.port.selection[SourceArea::Memo1], (TextSelection{0, 2}));
+    EXPECT_EQ(w.port.selection[InputArea::Foreign], (TextSelection{0, 2}));
 }
 
 TEST(TransferTxt1Execute, ASelectionIsSentAloneAndStaysSelected) {
     World w;
     w.settings.TransMode = 5;
-    w.port.text[SourceArea::Memo1] = u"กขคง";
-    w.port.selection[SourceArea::Memo1] = {1, 2};
+    w.port.text[InputArea::Foreign] = u"กขคง";
+    w.port.selection[InputArea::Foreign] = {1, 2};
     w.model.TransferTxt1Execute();
     EXPECT_EQ(w.fake.clipboardText, u"ขค");
-    EXPECT_EQ(w.port.selection[SourceArea::Memo1], (TextSelection{1, 2}));
-    EXPECT_EQ(w.port.focus, SourceArea::Memo1);
+    EXPECT_EQ(w.port.selection[InputArea::Foreign], (TextSelection{1, 2}));
+    EXPECT_EQ(w.port.focus, InputArea::Foreign);
 }
 
 TEST(TransferTxt1Execute, ClearingEmptiesBothAreasWhicheverWasSent) {
@@ -115,8 +115,8 @@ TEST(TransferTxt1Execute, ClearingEmptiesBothAreasWhicheverWasSent) {
     w.settings.TransClearFlg = true;
     w.model.TransferTxt1Execute();
     EXPECT_EQ(w.fake.clipboardText, u"&#x0259;");
-    EXPECT_EQ(w.port.text[SourceArea::Memo1], u"");
-    EXPECT_EQ(w.port.text[SourceArea::Edit1], u"");
+    EXPECT_EQ(w.port.text[InputArea::Foreign], u"");
+    EXPECT_EQ(w.port.text[InputArea::Phonetic], u"");
 }
 
 TEST(TransferTxt1Execute, AutoTransferSwitchesTheModeWhenTheSourceTakesTheFocus) {
@@ -124,7 +124,7 @@ TEST(TransferTxt1Execute, AutoTransferSwitchesTheModeWhenTheSourceTakesTheFocus)
     // focus to Memo1, whose entry selects mode 1, and mode 1 is what is sent.
     World w;
     w.settings.AutoTransFlg = true;
-    w.port.focus = SourceArea::Edit1;
+    w.port.focus = InputArea::Phonetic;
     w.model.TRModeClick(3);
     EXPECT_EQ(w.port.modeText, u"タイ語 Uni16");
     w.model.TransferTxt1Execute();
@@ -149,12 +149,12 @@ TEST(TransferTxt1Execute, AModeOutsideTheNineWorksAsModeOne) {
         SCOPED_TRACE(mode);
         World w;
         w.settings.TransMode = mode;
-        w.port.focus = SourceArea::Edit1;
+        w.port.focus = InputArea::Phonetic;
         w.model.TransferTxt1Execute();
         EXPECT_EQ(w.port.modeText, u"");
         ASSERT_EQ(w.port.richCopies.size(), 1u);
         EXPECT_EQ(w.port.richCopies[0].text, u"กข");
-        EXPECT_EQ(w.port.focus, SourceArea::Memo1);
+        EXPECT_EQ(w.port.focus, InputArea::Foreign);
         EXPECT_EQ(w.settings.TransMode, mode);
     }
 }
@@ -174,7 +174,7 @@ TEST(TransferTxt1Execute, AWorkFileThatCannotBeWrittenEndsTheCommand) {
     ASSERT_EQ(w.fake.messages.size(), 1u);
     EXPECT_EQ(w.fake.messages[0].text, u"ファイル「" + kSys + u"\\Work.rtf」を保存できませんでした。");
     EXPECT_TRUE(w.fake.broughtToFront.empty());
-    EXPECT_EQ(w.port.text[SourceArea::Memo1], u"กข");
+    EXPECT_EQ(w.port.text[InputArea::Foreign], u"กข");
 }
 
 // --- Target search -------------------------------------------------------------------

@@ -63,9 +63,9 @@ TEST(TransferModes, OpeningTheMenuChecksOnlyTheCurrentMode) {
 }
 
 TEST(TransferModes, TheTensDigitChoosesTheSourceAndStrayModesWorkAsModeOne) {
-    EXPECT_EQ(SourceAreaOfMode(5), SourceArea::Memo1);
-    EXPECT_EQ(SourceAreaOfMode(11), SourceArea::Edit1);
-    EXPECT_EQ(SourceAreaOfMode(14), SourceArea::Edit1);
+    EXPECT_EQ(SourceAreaOfMode(5), InputArea::Foreign);
+    EXPECT_EQ(SourceAreaOfMode(11), InputArea::Phonetic);
+    EXPECT_EQ(SourceAreaOfMode(14), InputArea::Phonetic);
     for (int mode : {0, 6, 10, 15, -1}) EXPECT_EQ(EffectiveTransferMode(mode), 1) << mode;
     for (int mode : kTransferModes) EXPECT_EQ(EffectiveTransferMode(mode), mode);
 }

@@ -109,8 +109,8 @@ void MainWindow::OnCreate() {
     AddButtonHints();
     SetWindowSubclass(controls_.phoneticArea, &PhoneticAreaProc, 1,
                       reinterpret_cast<DWORD_PTR>(hwnd_));
-    memoChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Memo, key); };
-    editChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Edit, key); };
+    memoChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Foreign, key); };
+    editChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Phonetic, key); };
     // Shift and Caps Lock in Memo1 switch the MS IME keyboard's table while it shows.
     memoKeys_ = [this](unsigned vk, bool down) {
         if (!imeKeyboard_ || !IsWindowVisible(keyboardControls_[1].Handle())) return;
@@ -260,15 +260,15 @@ void MainWindow::HookInputAreas() {
 }
 
 InputField* MainWindow::Find(FieldId field) {
-    if (field == FieldId::MainMemo1) return &memoField_;
-    if (field == FieldId::MainEdit1) return &editField_;
+    if (field == FieldId::MainForeign) return &memoField_;
+    if (field == FieldId::MainPhonetic) return &editField_;
     return nullptr;
 }
 
 bool MainWindow::OnAreaChar(InputArea area, char16_t key) {
     // Control characters (Backspace, Enter, Tab...) are never trigger keys.
     if (key < u' ') return false;
-    const KeySource& source = area == InputArea::Edit ? kMainEdit1Keys : kMainMemo1Keys;
+    const KeySource& source = area == InputArea::Phonetic ? kMainPhoneticKeys : kMainForeignKeys;
     TriggerResult result = TriggerStep(model_.tables(), requesters_,
                                        TriggerSettingsOf(model_.settings()), source, key);
     switch (result.action) {
@@ -278,7 +278,7 @@ bool MainWindow::OnAreaChar(InputArea area, char16_t key) {
             return true;
         case TriggerResult::OpenPopup:
             OpenCandidatePopup(result.side,
-                               area == InputArea::Edit ? controls_.phoneticArea : controls_.foreignArea);
+                               area == InputArea::Phonetic ? controls_.phoneticArea : controls_.foreignArea);
             return true;
     }
     return false;
@@ -392,10 +392,10 @@ void MainWindow::OnCommand(int id, int code) {
     switch (id) {
         case kIdTransferButton: RunAction(MainAction::TransferTxt1); break;
         case kIdForeignArea:
-            if (code == EN_SETFOCUS) OnAreaFocused(InputArea::Memo);
+            if (code == EN_SETFOCUS) OnAreaFocused(InputArea::Foreign);
             break;
         case kIdPhoneticArea:
-            if (code == EN_SETFOCUS) OnAreaFocused(InputArea::Edit);
+            if (code == EN_SETFOCUS) OnAreaFocused(InputArea::Phonetic);
             break;
         case kIdAutoPasteCheck:
             if (code == BN_CLICKED && transfer_)

@@ -57,16 +57,16 @@ public:
     void SetFontPanelWidth(int width) override;
     void SetAutoPasteCheck(bool checked) override;
     void SetActionEnabled(MainAction action, bool enabled) override;
-    void SetMemoFont(const FontSpec& font) override;
-    void SetEditFont(const FontSpec& font) override;
-    void SetEditBackground(Color color) override;
-    void SetMemoWordWrap(bool wrap) override;
-    void SetMemoScrollBars(bool shown) override;
+    void SetForeignFont(const FontSpec& font) override;
+    void SetPhoneticAreaFont(const FontSpec& font) override;
+    void SetPhoneticBackground(Color color) override;
+    void SetForeignWordWrap(bool wrap) override;
+    void SetForeignScrollBars(bool shown) override;
     InputArea FocusedArea() override;
     void Focus(InputArea area, bool caretToEnd) override;
-    std::u16string MemoText() override;
-    void SetMemoText(const std::u16string& text) override;
-    void SetEditText(const std::u16string& text) override;
+    std::u16string ForeignText() override;
+    void SetForeignText(const std::u16string& text) override;
+    void SetPhoneticText(const std::u16string& text) override;
 
     // --- InputFields: where candidates are written -------------------------------
     InputField* Find(FieldId field) override;
@@ -74,11 +74,11 @@ public:
     // --- TransferPort -------------------------------------------------------------
     std::u16string LanguageName() override;
     int LangCharset() override;
-    std::u16string AreaText(SourceArea area) override;
-    TextSelection AreaSelection(SourceArea area) override;
-    void SelectInArea(SourceArea area, TextSelection selection) override;
-    void SetAreaText(SourceArea area, const std::u16string& text) override;
-    void FocusArea(SourceArea area) override;
+    std::u16string AreaText(InputArea area) override;
+    TextSelection AreaSelection(InputArea area) override;
+    void SelectInArea(InputArea area, TextSelection selection) override;
+    void SetAreaText(InputArea area, const std::u16string& text) override;
+    void FocusArea(InputArea area) override;
     void CopyAsRichText(RichBuffer buffer, const std::u16string& text,
                         const std::u16string& fontName, int charset, int sizePt) override;
     void ShowTransferModeText(const std::u16string& text) override;

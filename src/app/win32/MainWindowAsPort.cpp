@@ -157,7 +157,7 @@ void MainWindow::SetActionEnabled(MainAction action, bool enabled) {
     EnableWindow(button, enabled);
 }
 
-void MainWindow::SetMemoFont(const FontSpec& font) {
+void MainWindow::SetForeignFont(const FontSpec& font) {
     HFONT made = MakeAreaFont(font);
     SendMessageW(controls_.foreignArea, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
     if (memoFont_) DeleteObject(memoFont_);
@@ -165,39 +165,39 @@ void MainWindow::SetMemoFont(const FontSpec& font) {
     memoFontSpec_ = font;
 }
 
-void MainWindow::SetEditFont(const FontSpec& font) {
+void MainWindow::SetPhoneticAreaFont(const FontSpec& font) {
     HFONT made = MakeAreaFont(font);
     SendMessageW(controls_.phoneticArea, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
     if (editFont_) DeleteObject(editFont_);
     editFont_ = made;
 }
 
-void MainWindow::SetEditBackground(Color color) {
+void MainWindow::SetPhoneticBackground(Color color) {
     if (editBrush_) DeleteObject(editBrush_);
     editColor_ = color == kWindowTextColor ? GetSysColor(COLOR_WINDOW) : color;
     editBrush_ = CreateSolidBrush(editColor_);
     InvalidateRect(controls_.phoneticArea, nullptr, TRUE);
 }
 
-void MainWindow::SetMemoWordWrap(bool wrap) {
+void MainWindow::SetForeignWordWrap(bool wrap) {
     memoWordWrap_ = wrap;
     RecreateMemo();
 }
 
-void MainWindow::SetMemoScrollBars(bool shown) {
+void MainWindow::SetForeignScrollBars(bool shown) {
     memoScrollBars_ = shown;
     RecreateMemo();
 }
 
 InputArea MainWindow::FocusedArea() {
     HWND focus = GetFocus();
-    if (focus == controls_.foreignArea) return InputArea::Memo;
-    if (focus == controls_.phoneticArea) return InputArea::Edit;
+    if (focus == controls_.foreignArea) return InputArea::Foreign;
+    if (focus == controls_.phoneticArea) return InputArea::Phonetic;
     return InputArea::None;
 }
 
 void MainWindow::Focus(InputArea area, bool caretToEnd) {
-    HWND target = area == InputArea::Edit ? controls_.phoneticArea : controls_.foreignArea;
+    HWND target = area == InputArea::Phonetic ? controls_.phoneticArea : controls_.foreignArea;
     if (area == InputArea::None) return;
     SetFocus(target);
     if (caretToEnd) {
@@ -207,13 +207,13 @@ void MainWindow::Focus(InputArea area, bool caretToEnd) {
     }
 }
 
-std::u16string MainWindow::MemoText() { return WindowText(controls_.foreignArea); }
+std::u16string MainWindow::ForeignText() { return WindowText(controls_.foreignArea); }
 
-void MainWindow::SetMemoText(const std::u16string& text) {
+void MainWindow::SetForeignText(const std::u16string& text) {
     SetWindowTextW(controls_.foreignArea, W(text));
 }
 
-void MainWindow::SetEditText(const std::u16string& text) {
+void MainWindow::SetPhoneticText(const std::u16string& text) {
     SetWindowTextW(controls_.phoneticArea, W(text));
 }
 

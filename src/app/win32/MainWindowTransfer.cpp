@@ -12,8 +12,8 @@ namespace tess {
 
 namespace {
 
-HWND AreaControl(const MainControls& c, SourceArea area) {
-    return area == SourceArea::Edit1 ? c.phoneticArea : c.foreignArea;
+HWND AreaControl(const MainControls& c, InputArea area) {
+    return area == InputArea::Phonetic ? c.phoneticArea : c.foreignArea;
 }
 
 }  // namespace
@@ -22,25 +22,25 @@ std::u16string MainWindow::LanguageName() { return model_.language().LanguageNam
 
 int MainWindow::LangCharset() { return model_.language().LangCharset; }
 
-std::u16string MainWindow::AreaText(SourceArea area) { return WindowText(AreaControl(controls_, area)); }
+std::u16string MainWindow::AreaText(InputArea area) { return WindowText(AreaControl(controls_, area)); }
 
-TextSelection MainWindow::AreaSelection(SourceArea area) {
+TextSelection MainWindow::AreaSelection(InputArea area) {
     DWORD start = 0, end = 0;
     SendMessageW(AreaControl(controls_, area), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     return {start, end - start};
 }
 
-void MainWindow::SelectInArea(SourceArea area, TextSelection selection) {
+void MainWindow::SelectInArea(InputArea area, TextSelection selection) {
     SendMessageW(AreaControl(controls_, area), EM_SETSEL, selection.start,
                  selection.start + selection.length);
 }
 
-void MainWindow::SetAreaText(SourceArea area, const std::u16string& text) {
+void MainWindow::SetAreaText(InputArea area, const std::u16string& text) {
     SetWindowTextW(AreaControl(controls_, area), reinterpret_cast<const wchar_t*>(text.c_str()));
 }
 
-void MainWindow::FocusArea(SourceArea area) {
+void MainWindow::FocusArea(InputArea area) {
     // The edit control reports EN_SETFOCUS before SetFocus returns, so the
     // focus-entry rules have run when this returns.
     SetFocus(AreaControl(controls_, area));
@@ -104,12 +104,12 @@ void MainWindow::FillTransferMenu() {
 void MainWindow::OnAreaFocused(InputArea area) {
     if (!transfer_) return;
     const int mode = model_.settings().InputMode;
-    if (area == InputArea::Memo) {
-        layouts_->Memo1Entered(mode);
-        transfer_->OnAreaEntered(SourceArea::Memo1);
+    if (area == InputArea::Foreign) {
+        layouts_->ForeignAreaEntered(mode);
+        transfer_->OnAreaEntered(InputArea::Foreign);
     } else {
         layouts_->PlainFieldEntered(mode);
-        transfer_->OnAreaEntered(SourceArea::Edit1);
+        transfer_->OnAreaEntered(InputArea::Phonetic);
     }
 }
 
