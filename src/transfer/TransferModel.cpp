@@ -77,8 +77,9 @@ void TransferModel::TransferTxt1Execute() {
 bool TransferModel::FillClipboard(int mode, const std::u16string& text) {
     switch (mode) {
         case 1:
-            port_.CopyAsRichText(RichBuffer::A, text, settings_.UsrMainFont, port_.LangCharset(),
-                                 settings_.UsrMainFontSize);
+            port_.CopyRichText(RichCopy{RichBuffer::A, text, {}, settings_.UsrMainFont,
+                                        port_.LangCharset(), settings_.UsrMainFontSize,
+                                        RichEditLength(text)});
             return true;
         case 2:
         case 11: {
@@ -92,11 +93,11 @@ bool TransferModel::FillClipboard(int mode, const std::u16string& text) {
                     MessageKind::Warning, MessageButtons::Yes);
                 return false;
             }
-            // A rich edit that loads Work.rtf and copies its text puts this
-            // same document on the clipboard; handing it over directly spares
-            // the hidden buffer a round trip through the file.
-            platform_.SetClipboardRichText(
-                platform_.EncodeCodePage(kAnsiCodePage, BuildRtf(charset, size, font, text)), text);
+            // The buffer loads the document just written to Work.rtf.
+            port_.CopyRichText(RichCopy{
+                foreign ? RichBuffer::A : RichBuffer::B, text,
+                platform_.EncodeCodePage(kAnsiCodePage, BuildRtf(charset, size, font, text)), font,
+                charset, size, RichEditLength(text)});
             return true;
         }
         case 3:

@@ -1,4 +1,5 @@
 #include "transfer/TransferModes.h"
+#include "transfer/TransferPort.h"
 
 #include <algorithm>
 
@@ -64,6 +65,13 @@ std::span<const TransferMenuItem> TransferMenuItems() { return kMenu; }
 std::u16string TransferMenuCaption(int mode, std::u16string_view languageName) {
     const ModeTexts* t = Find(mode);
     return t ? Compose(mode, languageName, t->caption) : std::u16string();
+}
+
+std::size_t RichEditLength(const std::u16string& text) {
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < text.size(); ++i, ++length)
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    return length;
 }
 
 }  // namespace tess

@@ -26,6 +26,27 @@ struct TextSelection {
 // foreign-language text, B for the phonetic text.
 enum class RichBuffer { A, B };
 
+// What a rich-text buffer copies. Mode 1 gives the buffer the text in a
+// font; modes 2 and 11 give it the program's own RTF document (the bytes of
+// "Work.rtf"), which holds the same text. Either way the buffer selects just
+// the text: a rich edit keeps each line break as one paragraph mark and ends
+// with a mark of its own, which the selection must leave out, or a line
+// break would follow the text in the target.
+struct RichCopy {
+    RichBuffer buffer = RichBuffer::A;
+    std::u16string text;
+    std::string rtf;  // empty: the text in the font below
+    std::u16string fontName;
+    int charset = 0;
+    int sizePt = 0;
+    std::size_t selectLength = 0;
+    bool operator==(const RichCopy&) const = default;
+};
+
+// The length of `text` inside a rich edit: CR LF, a lone CR and a lone LF
+// are each one paragraph mark.
+std::size_t RichEditLength(const std::u16string& text);
+
 // Where the target is shown: the main window, or the PAD window while open.
 enum class TargetIndicator { Main, Pad };
 
@@ -45,11 +66,11 @@ public:
     virtual void SetAreaText(InputArea area, const std::u16string& text) = 0;
     virtual void FocusArea(InputArea area) = 0;
 
-    // The buffer takes `text` in that font, selects all of it and copies it
-    // to the clipboard as rich text plus Unicode text, as a rich edit
-    // control's own copy does. It need not take the focus.
-    virtual void CopyAsRichText(RichBuffer buffer, const std::u16string& text,
-                                const std::u16string& fontName, int charset, int sizePt) = 0;
+    // The rich-text modes' one clipboard route: the buffer takes the copy's
+    // content, selects [0, selectLength) and copies its selection to the
+    // clipboard as rich text plus Unicode text, as a rich edit control's own
+    // copy does. It need not take the focus.
+    virtual void CopyRichText(const RichCopy& copy) = 0;
 
     // The mode display Edit2.
     virtual void ShowTransferModeText(const std::u16string& text) = 0;

@@ -24,14 +24,6 @@ struct FakeTransferPort : TransferPort {
     std::map<InputArea, TextSelection> selection;
     std::optional<InputArea> focus;
 
-    struct RichCopy {
-        RichBuffer buffer;
-        std::u16string text;
-        std::u16string font;
-        int charset;
-        int sizePt;
-        bool operator==(const RichCopy&) const = default;
-    };
     std::vector<RichCopy> richCopies;
     std::u16string modeText;
     struct Shown {
@@ -58,10 +50,7 @@ struct FakeTransferPort : TransferPort {
         focus = area;
         if (model) model->OnAreaEntered(area);
     }
-    void CopyAsRichText(RichBuffer buffer, const std::u16string& t, const std::u16string& font,
-                        int cs, int sizePt) override {
-        richCopies.push_back({buffer, t, font, cs, sizePt});
-    }
+    void CopyRichText(const RichCopy& copy) override { richCopies.push_back(copy); }
     void ShowTransferModeText(const std::u16string& t) override { modeText = t; }
     void ShowTarget(TargetIndicator where, bool held, const std::u16string& caption) override {
         shown.push_back({where, held, caption});

@@ -69,15 +69,25 @@ TEST(TransferTxt1Execute, EachModePutsItsFormOnTheClipboardAndSelectsTheSource) 
         w.settings.TransMode = c.mode;
         w.model.TransferTxt1Execute();
 
-        EXPECT_EQ(w.fake.clipboardText, c.clipboardText);
         if (c.rtf.empty()) {
-            EXPECT_FALSE(w.fake.clipboardRtf.has_value());
+            EXPECT_EQ(w.fake.clipboardText, c.clipboardText);
+            EXPECT_TRUE(w.port.richCopies.empty());
         } else {
-            EXPECT_EQ(w.fake.clipboardRtf, c.rtf);
-            // The work file holds the same document, as one CR LF line.
+            // The rich-text buffer of the area loads the document and copies
+            // exactly the text; the work file holds the same document, as one
+            // CR LF line.
+            const bool foreign = c.area == InputArea::Foreign;
+            EXPECT_EQ(w.fake.clipboardWrites, 0);
+            EXPECT_EQ(w.port.richCopies,
+                      (std::vector<RichCopy>{{foreign ? RichBuffer::A : RichBuffer::B,
+                                              c.clipboardText, c.rtf,
+                                              foreign ? w.settings.UsrMainFont : w.settings.UsrSubFont,
+                                              foreign ? 222 : 0,
+                                              foreign ? w.settings.UsrMainFontSize
+                                                      : w.settings.UsrSubFontSize,
+                                              c.clipboardText.size()}}));
             EXPECT_EQ(w.fake.ReadWholeFile(kSys + u"\\Work.rtf"), c.rtf + "\r\n");
         }
-        EXPECT_TRUE(w.port.richCopies.empty());
         EXPECT_EQ(w.port.focus, c.area);
         EXPECT_EQ(w.port.selection[c.area], (TextSelection{0, w.port.text[c.area].size()}));
         EXPECT_EQ(w.settings.TransMode, c.mode);
@@ -91,11 +101,36 @@ TEST(TransferTxt1Execute, ModeOneCopiesThroughTheForeignRichBufferInTheAreaFont)
     w.settings.UsrMainFont = u"Padauk Book";
     w.settings.UsrMainFontSize = 24;
     w.model.TransferTxt1Execute();
-    EXPECT_EQ(w.port.richCopies, (std::vector<FakeTransferPort::RichCopy>{
-                                     {RichBuffer::A, u"กข", u"Padauk Book", 0, 24}}));
+    EXPECT_EQ(w.port.richCopies,
+              (std::vector<RichCopy>{{RichBuffer::A, u"กข", "", u"Padauk Book", 0, 24, 2}}));
     EXPECT_EQ(w.fake.clipboardWrites, 0);
     EXPECT_EQ(w.port.modeText, u"ﾐｬﾝﾏｰ語 ﾘｯﾁ1");
     EXPECT_EQ(w.port.selection[InputArea::Foreign], (TextSelection{0, 2}));
+}
+
+TEST(TransferTxt1Execute, RichBuffersSelectTheTextAloneWithItsLineBreaks) {
+    // A rich edit holds each line break as one paragraph mark and one more
+    // at the end: selecting the area's length in code units would take that
+    // last mark and paste a line break after the text.
+    for (int mode : {1, 2, 11}) {
+        SCOPED_TRACE(mode);
+        World w;
+        w.settings.TransMode = mode;
+        const InputArea area = mode == 11 ? InputArea::Phonetic : InputArea::Foreign;
+        w.port.text[area] = u"ก\r\nข\r\n";
+        w.model.TransferTxt1Execute();
+        ASSERT_EQ(w.port.richCopies.size(), 1u);
+        EXPECT_EQ(w.port.richCopies[0].text, u"ก\r\nข\r\n");
+        EXPECT_EQ(w.port.richCopies[0].selectLength, 4u);
+    }
+}
+
+TEST(RichEditLength, CountsEachLineBreakAsOneMark) {
+    const std::pair<std::u16string, std::size_t> cases[] = {
+        {u"", 0}, {u"กข", 2}, {u"a\r\nb", 3}, {u"a\rb", 3}, {u"a\nb", 3},
+        {u"\r\n\r\n", 2}, {u"a\r", 2}, {u"\n\r", 2},
+    };
+    for (const auto& [text, length] : cases) EXPECT_EQ(RichEditLength(text), length);
 }
 
 TEST(TransferTxt1Execute, ASelectionIsSentAloneAndStaysSelected) {
