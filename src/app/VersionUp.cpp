@@ -37,7 +37,9 @@ std::u16string VersionMarkerName(std::u16string_view version) {
 void CopyFolderFiles(Platform& platform, const std::u16string& source,
                      const std::u16string& destination, bool noOverwrite) {
     if (!platform.DirectoryExists(source) || !platform.DirectoryExists(destination)) return;
-    for (const std::u16string& name : platform.ListFiles(source, u"*.*"))
+    // "*", not "*.*": a listing pattern means what it says, and "*.*" would
+    // miss the files whose names have no dot.
+    for (const std::u16string& name : platform.ListFiles(source, u"*"))
         platform.CopyFileTo(source + u"\\" + name, destination + u"\\" + name, noOverwrite);
 }
 
