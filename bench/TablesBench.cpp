@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -42,11 +43,12 @@ const std::vector<Pair> kEveryPair = {{u"CandAll.csv", u"DBPhonet.csv"},
                                       {u"CandLao.csv", u"DBLao.csv"},
                                       {u"CandKhmer.csv", u"DBKhmer.csv"}};
 
+// The repository's shipped tables, found from any working folder: the
+// build names the source folder; TESS_SOURCE_DIR in the environment
+// points elsewhere (another checkout with the same build).
 std::filesystem::path TableFolder() {
     const char* root = std::getenv("TESS_SOURCE_DIR");
-    const std::filesystem::path repo =
-        root ? std::filesystem::path(root)
-             : std::filesystem::path(__FILE__).parent_path().parent_path();
+    const std::filesystem::path repo = root && *root ? root : TESS_SOURCE_DIR;
     return repo / "data" / "Tbl";
 }
 
@@ -57,7 +59,9 @@ FakePlatform& Tables() {
     static FakePlatform platform = [] {
         FakePlatform p;
         p.CreateDirectories(kFolder);
-        for (const auto& entry : std::filesystem::directory_iterator(TableFolder())) {
+        // A missing folder leaves the platform empty; HaveTables reports it.
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(TableFolder(), error)) {
             std::ifstream in(entry.path(), std::ios::binary);
             p.PutFile(kFolder + u"\\" + Utf8ToUtf16(entry.path().filename().string()),
                       Bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});

@@ -38,4 +38,6 @@ if(benchmark_FOUND AND BENCH_SOURCES)
   target_compile_options(tessaline_bench PRIVATE ${WARNINGS})
   target_include_directories(tessaline_bench PRIVATE ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(tessaline_bench PRIVATE tess_app benchmark::benchmark)
+  # Reads the shipped tables of this checkout, whatever the working folder.
+  target_compile_definitions(tessaline_bench PRIVATE TESS_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 endif()

@@ -1,5 +1,6 @@
 #include "app/VersionUp.h"
 
+#include "lib/Blanks.h"
 #include "lib/TextFile.h"
 #include "platform/Wildcard.h"
 
@@ -9,11 +10,7 @@ std::u16string VersionMarkerName(std::u16string_view version) {
     std::u16string v(version);
     if (auto pos = v.find(u"Ver"); pos != std::u16string::npos) v.erase(pos, 3);
     if (auto pos = v.find(u'.'); pos != std::u16string::npos) v.erase(pos, 1);
-    // Trim blanks and control characters on both sides.
-    std::size_t first = 0, last = v.size();
-    while (first < last && v[first] <= u' ') ++first;
-    while (last > first && v[last - 1] <= u' ') --last;
-    v = v.substr(first, last - first);
+    v = std::u16string(TrimBlanks(v));
 
     // The digits read as an integer; anything that is not a number counts as
     // 0, so that a strange version still yields a well-formed name.
@@ -40,7 +37,9 @@ std::u16string VersionMarkerName(std::u16string_view version) {
 void CopyFolderFiles(Platform& platform, const std::u16string& source,
                      const std::u16string& destination, bool noOverwrite) {
     if (!platform.DirectoryExists(source) || !platform.DirectoryExists(destination)) return;
-    for (const std::u16string& name : platform.ListFiles(source, u"*.*"))
+    // "*", not "*.*": a listing pattern means what it says, and "*.*" would
+    // miss the files whose names have no dot.
+    for (const std::u16string& name : platform.ListFiles(source, u"*"))
         platform.CopyFileTo(source + u"\\" + name, destination + u"\\" + name, noOverwrite);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "lib/Blanks.h"
 #include "lib/TextFile.h"
 #include "tables/CandFile.h"
 #include "tables/SymbolDbFile.h"
@@ -108,7 +109,7 @@ std::u16string SingleCandidate(const CandBuf& buffer) {
     std::u16string single;
     int counted = 0;
     for (char16_t c : buffer) {
-        if (c > u' ') {
+        if (!IsBlank(c)) {
             ++counted;
             single.assign(1, c);
         }

@@ -1,6 +1,7 @@
 #include "input/Keyboards.h"
 
 #include "input/KeyboardLayouts.h"
+#include "lib/Blanks.h"
 
 namespace tess {
 namespace {
@@ -46,9 +47,6 @@ constexpr int kListButtonSize = 10;
 constexpr int kHoverShift = 5;
 
 bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
-
-// Blanks and control characters (up to U+0020) count as nothing on a key.
-bool IsBlankOrControl(char16_t c) { return c <= u' '; }
 
 // n / d rounded to the nearest integer, halves to the even one (d > 0).
 int RoundHalfEven(long long n, long long d) {
@@ -311,9 +309,8 @@ KeyboardClick MsImeKeyboard::Click(std::size_t cell) {
         return {KeyboardClick::Action::CapsChanged, InputSide::Foreign, 0, {}};
     }
     if (c.kind != CellKind::KeyButton) return {};
-    std::size_t first = 0;
-    while (first < c.text.size() && IsBlankOrControl(c.text[first])) ++first;
-    if (first == c.text.size()) return {};
+    // A key showing only blanks inserts nothing.
+    if (TrimBlanks(c.text).empty()) return {};
     return {KeyboardClick::Action::InsertText, InputSide::Foreign, 0, c.text};
 }
 

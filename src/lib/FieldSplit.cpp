@@ -1,10 +1,10 @@
 #include "lib/FieldSplit.h"
 
+#include "lib/Blanks.h"
+
 namespace tess {
 
 namespace {
-
-bool IsBlank(char16_t c) { return c <= u' '; }
 
 // The shared core of both splitters; NUL is an ordinary blank here.
 std::vector<std::u16string> SplitFields(std::u16string_view line) {

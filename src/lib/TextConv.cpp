@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "lib/Blanks.h"
 #include "lib/TextFile.h"
 
 namespace tess {
@@ -130,15 +131,12 @@ std::u16string ToDecNcr(std::u16string_view text) {
 }
 
 std::u16string CodeValueText(std::u16string_view text) {
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && text[first] <= u' ') ++first;
-    while (last > first && text[last - 1] <= u' ') --last;
+    const std::u16string_view trimmed = TrimBlanks(text);
     std::u16string out;
-    out.reserve((last - first) * 7);
-    for (std::size_t i = first; i < last; ++i) {
+    out.reserve(trimmed.size() * 7);
+    for (char16_t c : trimmed) {
         out += u"/#$";
-        AppendHex4(out, text[i]);
+        AppendHex4(out, c);
     }
     return out;
 }

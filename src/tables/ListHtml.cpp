@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "lib/Blanks.h"
 #include "settings/FontLists.h"
 #include "tables/CandFile.h"
 
@@ -45,14 +46,6 @@ std::u16string CssText(std::u16string_view text, bool quoted) {
         }
     }
     return out;
-}
-
-std::u16string Trimmed(std::u16string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && text[begin] <= u' ') ++begin;
-    while (end > begin && text[end - 1] <= u' ') --end;
-    return std::u16string(text.substr(begin, end - begin));
 }
 
 bool IsPlainFileName(std::u16string_view name) {
@@ -305,7 +298,7 @@ void ListHtmlModel::Make() {
 
 void ListHtmlModel::Save() {
     if (!SaveEnabled()) return;
-    const std::u16string name = Trimmed(boxes.htmlFileName);
+    const std::u16string name(TrimBlanks(boxes.htmlFileName));
     if (!IsPlainFileName(name)) {
         platform_.ShowMessage(kHtmlNameWarning, MessageKind::Warning, MessageButtons::Yes);
         return;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+
 #include "app/DataFolders.h"
 #include "platform/fake/FakePlatform.h"
 
@@ -113,6 +116,22 @@ TEST(CopyFolderFiles, MissingFoldersCopyNothing) {
     CopyFolderFiles(fake, u"C:\\src", u"C:\\nowhere", false);
     CopyFolderFiles(fake, u"C:\\none", u"C:\\src", false);
     EXPECT_EQ(fake.AllFiles(), std::vector<std::u16string>{u"C:\\src\\a.txt"});
+}
+
+TEST(CopyFolderFiles, CopiesEveryFileWhateverItsNameButNoSubFolder) {
+    FakePlatform fake;
+    fake.CreateDirectories(u"C:\\dst");
+    const char16_t* const names[] = {u"README", u"GroupName.txt", u"book.utx.bak", u".hidden",
+                                      u"trailing."};
+    for (const char16_t* name : names) fake.PutFile(u"C:\\src\\" + std::u16string(name), "x");
+    fake.PutFile(u"C:\\src\\sub\\inner", "x");
+    CopyFolderFiles(fake, u"C:\\src", u"C:\\dst", true);
+    for (const char16_t* name : names) {
+        SCOPED_TRACE(std::string(name, name + std::char_traits<char16_t>::length(name)));
+        EXPECT_TRUE(fake.FileExists(u"C:\\dst\\" + std::u16string(name)));
+    }
+    EXPECT_EQ(fake.ListFiles(u"C:\\dst", u"*").size(), std::size(names));
+    EXPECT_FALSE(fake.DirectoryExists(u"C:\\dst\\sub"));
 }
 
 TEST(DataFolders, DerivedFromTheThreeBaseFolders) {

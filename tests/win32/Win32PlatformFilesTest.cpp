@@ -7,6 +7,7 @@
 
 #include "platform/win32/Win32Platform.h"
 #include "TempFolder.h"
+#include "shared/WildcardCases.h"
 
 namespace tess {
 namespace {
@@ -182,41 +183,23 @@ TEST_F(Win32PlatformFiles, ReplaceFileContentsThatFailsLeavesEverythingAsItWas) 
     }
 }
 
-TEST_F(Win32PlatformFiles, ListFilesMatchesLongNamesOnly) {
-    for (const char16_t* name :
-         {u"Leaf360.txt", u"Leaf350.txt", u"Leaf360.txta", u"notes.txt", u"leaf7.TXT",
-          u"\u041F\u0440\u0438\u043C\u0435\u0440.txt"}) {
-        ASSERT_TRUE(WriteBytes(temp.At(name), "x"));
+// The listing table the fake platform is checked against too, on real files.
+TEST_F(Win32PlatformFiles, ListFilesMatchesTheSharedListingCases) {
+    for (const std::u16string& name : testing::kListingFiles) {
+        ASSERT_TRUE(WriteBytes(temp.At(name), "x")) << testing::Utf8(name);
     }
-    ASSERT_TRUE(CreateDirectoryW(Wide(temp.At(u"Leaf9.txt")), nullptr));
+    for (const std::u16string& folder : testing::kListingSubFolders) {
+        ASSERT_TRUE(CreateDirectoryW(Wide(temp.At(folder)), nullptr)) << testing::Utf8(folder);
+    }
 
-    struct Case {
-        const char16_t* pattern;
-        std::vector<std::u16string> names;  // sorted
-    };
-    const std::vector<Case> cases = {
-        {u"Leaf*.txt", {u"Leaf350.txt", u"Leaf360.txt", u"leaf7.TXT"}},
-        {u"*.txt",
-         {u"Leaf350.txt", u"Leaf360.txt", u"leaf7.TXT", u"notes.txt",
-          u"\u041F\u0440\u0438\u043C\u0435\u0440.txt"}},
-        // Case is ignored beyond ASCII, as the file system ignores it.
-        {u"\u043F\u0420\u0418*", {u"\u041F\u0440\u0438\u043C\u0435\u0440.txt"}},
-        {u"*.txta", {u"Leaf360.txta"}},
-        {u"Leaf3?0.txt", {u"Leaf350.txt", u"Leaf360.txt"}},
-        {u"NOTES.TXT", {u"notes.txt"}},
-        {u"*",
-         {u"Leaf350.txt", u"Leaf360.txt", u"Leaf360.txta", u"leaf7.TXT", u"notes.txt",
-          u"\u041F\u0440\u0438\u043C\u0435\u0440.txt"}},
-        {u"Leaf9*", {}},  // only the sub-folder
-        {u"nothing*", {}},
-    };
-    for (const Case& c : cases) {
+    for (const testing::ListingCase& c : testing::kListingCases) {
         SCOPED_TRACE(testing::Utf8(c.pattern));
         std::vector<std::u16string> listed = platform.ListFiles(temp.Path(), c.pattern);
         std::sort(listed.begin(), listed.end());
         EXPECT_EQ(listed, c.names);
     }
-    EXPECT_TRUE(platform.ListFiles(temp.Path() + u"\\", u"notes.txt").size() == 1);
+    EXPECT_EQ(platform.ListFiles(temp.Path() + u"\\", u"notes.txt"),
+              std::vector<std::u16string>{u"notes.txt"});
     EXPECT_TRUE(platform.ListFiles(temp.At(u"no-such-folder"), u"*").empty());
 }
 

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/Wildcard.h"
+
 namespace tess {
 namespace {
 
@@ -55,36 +57,6 @@ private:
 bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 
 DWORD Attributes(const std::u16string& path) { return GetFileAttributesW(Wide(path)); }
-
-// Matches a long file name against "*" / "?" wildcards, ignoring case. The
-// file system's own matching also tries the generated 8.3 name, so that
-// "Leaf*.txt" finds "Leaf360.txta" (short name LEAF36~1.TXT); the listing
-// filters every name through this function to give the literal meaning.
-bool MatchesPattern(std::wstring name, std::wstring pattern) {
-    if (!name.empty()) CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
-    if (!pattern.empty()) CharUpperBuffW(pattern.data(), static_cast<DWORD>(pattern.size()));
-
-    std::size_t n = 0;
-    std::size_t p = 0;
-    std::size_t starAt = std::wstring::npos;  // pattern index of the last "*"
-    std::size_t starName = 0;                 // name index that "*" resumes from
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == L'?' || pattern[p] == name[n])) {
-            ++n;
-            ++p;
-        } else if (p < pattern.size() && pattern[p] == L'*') {
-            starAt = p++;
-            starName = n;
-        } else if (starAt != std::wstring::npos) {
-            p = starAt + 1;
-            n = ++starName;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == L'*') ++p;
-    return p == pattern.size();
-}
 
 bool WriteAll(HANDLE file, const Bytes& contents) {
     const char* data = contents.data();
@@ -242,20 +214,24 @@ bool Win32Platform::RemoveFile(const std::u16string& path) {
 
 std::vector<std::u16string> Win32Platform::ListFiles(const std::u16string& folder,
                                                      const std::u16string& pattern) {
+    // Every name of the folder, filtered by WildcardMatch: the file system's
+    // own matching would also try the generated 8.3 names ("Leaf*.txt" finding
+    // "Leaf360.txta" through LEAF36~1.TXT), give "*.*" and "?" their DOS
+    // meanings and fold case by its own table. The fake platform filters
+    // through the same function, so both list the same names.
     std::u16string query = folder;
     if (!query.empty() && !IsSeparator(query.back()) && query.back() != u':') query += u'\\';
-    query += pattern;
+    query += u'*';
 
     std::vector<std::u16string> names;
     WIN32_FIND_DATAW found{};
     HANDLE search = FindFirstFileExW(Wide(query), FindExInfoBasic, &found,
                                      FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE) return names;
-    const std::wstring widePattern(Wide(pattern), pattern.size());
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        const std::wstring name(found.cFileName);
-        if (MatchesPattern(name, widePattern)) names.push_back(FromWide(name));
+        std::u16string name = FromWide(found.cFileName, wcslen(found.cFileName));
+        if (WildcardMatch(pattern, name)) names.push_back(std::move(name));
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
