@@ -1,5 +1,6 @@
 #include "app/MainModel.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/TextFileCommands.h"
@@ -24,6 +25,9 @@ constexpr std::array<FunctionButton, 7> kFunctionButtons = {{
 constexpr int kMinMainFontSize = 8;
 // Keyboard pages wider than this keep their designed width.
 constexpr int kMaxKeyboardPagesWidth = 390;
+
+// The MS IME keyboard shows Thai characters in the Thai character set.
+constexpr int kThaiCharset = 222;
 
 constexpr char16_t kPhoneticDefaultFont[] = u"Segoe UI";
 constexpr int kPhoneticDefaultSize = 16;
@@ -59,9 +63,24 @@ std::u16string ImePageCaption(bool kedmanee) {
 
 std::span<const FunctionButton> FunctionButtons() { return kFunctionButtons; }
 
+MainModel::MainModel(Platform& platform, DataFolders folders)
+    : platform_(platform), folders_(std::move(folders)), layouts_(platform_, settings_) {}
+
+MainModel::~MainModel() = default;
+
+void MainModel::Attach(MainWindowPort& port, TransferPort& transferPort, InputFields& fields,
+                       CandidatePopupPort& popups) {
+    port_ = &port;
+    transfer_ = std::make_unique<TransferModel>(platform_, settings_, transferPort,
+                                                folders_.SysFolder);
+    input_ = std::make_unique<InputSession>(tables_, settings_, fields, popups, &layouts_);
+}
+
 void MainModel::RunStartupSequence() {
-    // 1. Every setting and run-time value to its default.
+    // 1. Every setting and run-time value to its default; the layout active
+    //    now is the one given back at exit.
     LoadDefaults(settings_, platform_);
+    layouts_.RecordStartupLayout();
     saveSettingsAtExit_ = true;
     language_ = ThaiLanguageState();
     currentTextFile_.clear();
@@ -99,10 +118,16 @@ void MainModel::RunStartupSequence() {
 }
 
 bool MainModel::RunShutdownSequence() {
-    // Releasing the input tables, clearing the word list and restoring the
-    // start-up keyboard layout come first, once those parts exist.
+    // The timers stop with the transfer model; clearing the word list joins
+    // here with the word books.
+    transfer_.reset();
+    layouts_.RestoreLayoutAtExit();
     if (!saveSettingsAtExit_) return true;
-    return SaveSettings(settings_, platform_, folders_.SysFolder);
+    if (SaveSettings(settings_, platform_, folders_.SysFolder)) return true;
+    platform_.ShowMessage(u"設定ファイル「" + folders_.SysFolder + u"\\" + kSettingsFileName +
+                              u"」を保存できませんでした。",
+                          MessageKind::Warning, MessageButtons::Yes);
+    return false;
 }
 
 // --- Set-up ------------------------------------------------------------------------
@@ -118,9 +143,9 @@ int MainModel::EditDisplaySize() const {
 void MainModel::SetUpMainWindow() {
     // The IME menu's two captions are fixed; the MS IME page names the layout.
     port_->SetImePageCaption(ImePageCaption(settings_.ThaiImeKedFlg));
-    // The transfer mode display, the transfer and paste timers (TrTimer,
-    // PaTimer, both stopped) and the TRMode01-05 captions are set up here
-    // once the transfer modes exist.
+    // The transfer and paste timers stay stopped until they are needed; the
+    // TRMode01-05 captions are made each time the menu opens.
+    transfer_->ShowTransferMode();
     port_->SetAutoPasteCheck(settings_.AutoPasteFlg);
     CheckBox1Click(settings_.UnderStretchFlg);
 
@@ -161,8 +186,7 @@ void MainModel::ApplyLayoutAndMode() {
     const int mode = settings_.InputMode;
     port_->SelectModeBoxItem(mode >= kModeThaiMsIme && mode <= kModeKhmerRomaji ? mode - 1 : 0);
     SwitchInputMode(mode);
-    port_->SelectKeyboardPage(mode == kModeThaiMsIme ? KeyboardPage::MsIme
-                                                     : KeyboardPage::Romaji);
+    SelectKeyboardPage(mode == kModeThaiMsIme ? KeyboardPage::MsIme : KeyboardPage::Romaji);
     if (settings_.PC2Width <= kMaxKeyboardPagesWidth)
         port_->SetKeyboardPagesWidth(settings_.PC2Width);
     // Then, as their parts arrive: the word list's column widths
@@ -171,12 +195,20 @@ void MainModel::ApplyLayoutAndMode() {
     // pressed when DicFlg is set; the lower pane showing "単語リスト".
 }
 
+void MainModel::SelectKeyboardPage(KeyboardPage page) {
+    if (page == KeyboardPage::MsIme && !imePageVisible_) return;
+    shownPage_ = page;
+    port_->SelectKeyboardPage(page);
+}
+
 void MainModel::FormShow() { port_->Focus(InputArea::Foreign, false); }
 
 // --- Languages and input modes -----------------------------------------------------
 
 void MainModel::ApplyLanguage(const LanguageRow& row) {
     language_ = LanguageStateOf(row);
+    input_->SetForeignCharset(language_.LangCharset);
+    imePageVisible_ = row.msImePage;
     port_->SetRomajiPageCaption(language_.LanguageName + u"ローマ字");
     port_->SetImePageVisible(row.msImePage);
     port_->SetDirectionCaptions(language_.LangToJpCaption, language_.JpToLangCaption);
@@ -210,15 +242,21 @@ void MainModel::SwitchInputMode(int mode) {
             settings_.GaCandFile = settings_.*row->candSetting;
             tables_.LoadForeignTables(platform_, folders_.TblFolder, settings_.GaCandFile,
                                       settings_.GaUDBFile);
-            // The romaji keyboard is rebuilt from the new table here once the
-            // on-screen keyboards exist.
+            RefreshRomajiKeyboard();
         }
         port_->ShowLanguagePicture(row->picture);
     }
     // Every mode then shows the transfer mode (the language name may have
-    // changed), and every mode but the alphanumeric one toggles the word book
-    // menu when its arrow shows "←" and AutoDoorFlg is set; both join here
-    // with the transfer modes and the word book menu.
+    // changed); every mode but the alphanumeric one toggles the word book
+    // menu when its arrow shows "←" and AutoDoorFlg is set, once the word
+    // book menu exists.
+    transfer_->ShowTransferMode();
+}
+
+void MainModel::RefreshRomajiKeyboard() {
+    if (!romajiKeyboard_) return;
+    romajiKeyboard_->ShowTriggerKeys();
+    port_->RepaintKeyboard(KeyboardPage::Romaji);
 }
 
 void MainModel::ComboBox3Change(int item) {
@@ -232,11 +270,11 @@ void MainModel::ComboBox3Change(int item) {
             // table (after the user edited it, say). A stored mode below 1 is
             // left alone.
             if (settings_.InputMode >= kModeThaiRomaji) switchTo(kModeThaiRomaji);
-            port_->SelectKeyboardPage(KeyboardPage::Romaji);
+            SelectKeyboardPage(KeyboardPage::Romaji);
             break;
         case 1:
             if (settings_.InputMode != kModeThaiMsIme) switchTo(kModeThaiMsIme);
-            port_->SelectKeyboardPage(KeyboardPage::MsIme);
+            SelectKeyboardPage(KeyboardPage::MsIme);
             break;
         case 2:
             if (settings_.InputMode != kModeAlphanumeric) switchTo(kModeAlphanumeric);
@@ -245,7 +283,7 @@ void MainModel::ComboBox3Change(int item) {
         case 4:
         case 5:
             if (settings_.InputMode != item + 1) switchTo(item + 1);
-            port_->SelectKeyboardPage(KeyboardPage::Romaji);
+            SelectKeyboardPage(KeyboardPage::Romaji);
             break;
         default:
             break;
@@ -282,8 +320,106 @@ void MainModel::CheckBox1Click(bool checked) {
     port_->SetUnderStretch(checked);
 }
 
-void MainModel::PageControl2Change(KeyboardPage page) {
-    port_->Focus(page == KeyboardPage::Phonetic ? InputArea::Phonetic : InputArea::Foreign, false);
+void MainModel::PageControl2Change(int tabIndex) {
+    shownPage_ = PageAtTab(tabIndex);
+    port_->Focus(shownPage_ == KeyboardPage::Phonetic ? InputArea::Phonetic : InputArea::Foreign,
+                 false);
+}
+
+int MainModel::TabIndexOf(KeyboardPage page) const {
+    const int index = static_cast<int>(page);
+    return !imePageVisible_ && page == KeyboardPage::Phonetic ? index - 1 : index;
+}
+
+KeyboardPage MainModel::PageAtTab(int tabIndex) const {
+    if (!imePageVisible_ && tabIndex >= 1) ++tabIndex;
+    return static_cast<KeyboardPage>(std::clamp(tabIndex, 0, 2));
+}
+
+// --- Focus and keyboards -------------------------------------------------------------
+
+void MainModel::AreaEntered(InputArea area) {
+    if (area == InputArea::Foreign) layouts_.ForeignAreaEntered(settings_.InputMode);
+    else if (area == InputArea::Phonetic) layouts_.PlainFieldEntered(settings_.InputMode);
+    else return;
+    transfer_->OnAreaEntered(area);
+}
+
+void MainModel::BuildKeyboards(int sheetWidth, int sheetHeight) {
+    if (romajiKeyboard_) return;
+    romajiKeyboard_ = std::make_unique<TriggerKeyboard>(InputSide::Foreign, sheetWidth, sheetHeight,
+                                                        tables_.GaCandTable, settings_);
+    phoneticKeyboard_ = std::make_unique<TriggerKeyboard>(
+        InputSide::Phonetic, sheetWidth, sheetHeight, tables_.PhCandTable, settings_);
+    imeKeyboard_ = std::make_unique<MsImeKeyboard>(sheetWidth, sheetHeight, kThaiCharset,
+                                                   settings_, platform_);
+    romajiKeyboard_->ShowTriggerKeys();
+    phoneticKeyboard_->ShowTriggerKeys();
+    imeKeyboard_->ShowThaiKeys(ChosenThaiLayout(settings_), false);
+}
+
+const KeyboardCells* MainModel::KeyboardOf(KeyboardPage page) const {
+    switch (page) {
+        case KeyboardPage::Romaji: return romajiKeyboard_.get();
+        case KeyboardPage::MsIme: return imeKeyboard_.get();
+        case KeyboardPage::Phonetic: return phoneticKeyboard_.get();
+    }
+    return nullptr;
+}
+
+KeyboardBackground MainModel::KeyboardBackgroundOf(KeyboardPage page) const {
+    switch (page) {
+        case KeyboardPage::Romaji:
+            if (romajiKeyboard_) return romajiKeyboard_->Background();
+            break;
+        case KeyboardPage::MsIme:
+            if (imeKeyboard_) return imeKeyboard_->Background();
+            break;
+        case KeyboardPage::Phonetic:
+            if (phoneticKeyboard_) return phoneticKeyboard_->Background();
+            break;
+    }
+    return {};
+}
+
+std::optional<CellRect> MainModel::LanguagePictureRect(int sheetWidth, int sheetHeight) const {
+    if (!romajiKeyboard_) return std::nullopt;
+    return romajiKeyboard_->PictureRect(sheetWidth, sheetHeight);
+}
+
+void MainModel::KeyboardClicked(KeyboardPage page, std::size_t cell) {
+    KeyboardClick click;
+    if (page == KeyboardPage::Romaji && romajiKeyboard_) click = romajiKeyboard_->Click(cell);
+    else if (page == KeyboardPage::Phonetic && phoneticKeyboard_) click = phoneticKeyboard_->Click(cell);
+    else if (page == KeyboardPage::MsIme && imeKeyboard_) click = imeKeyboard_->Click(cell);
+    switch (click.action) {
+        case KeyboardClick::Action::TriggerKey:
+            input_->KeyClicked(click.side == InputSide::Phonetic ? kPhoneticKeyboardClick
+                                                                 : kRomajiKeyboardClick,
+                               click.key);
+            break;
+        case KeyboardClick::Action::InsertText:
+            // A Thai key of the MS IME keyboard types into the foreign area.
+            input_->InsertInto(FieldId::MainForeign, click.text);
+            break;
+        case KeyboardClick::Action::OpenCandList:
+            OpenCandList(platform_, folders_.TblFolder, CandFileOfSide(settings_, click.side));
+            break;
+        default:
+            break;
+    }
+    port_->RepaintKeyboard(page);
+}
+
+bool MainModel::ImeKeyboardHover(std::optional<std::size_t> cell) {
+    return imeKeyboard_ && imeKeyboard_->Hover(cell);
+}
+
+void MainModel::ForeignAreaKey(std::uint16_t virtualKey, bool down) {
+    if (!imeKeyboard_ || shownPage_ != KeyboardPage::MsIme) return;
+    if (down) imeKeyboard_->KeyDown(virtualKey);
+    else imeKeyboard_->KeyUp(virtualKey);
+    port_->RepaintKeyboard(KeyboardPage::MsIme);
 }
 
 // --- Function keys -------------------------------------------------------------------
@@ -293,28 +429,41 @@ void MainModel::SetActionEnabled(MainAction action, bool enabled) {
     port_->SetActionEnabled(action, enabled);
 }
 
-std::optional<MainAction> MainModel::FormKeyDown(std::uint16_t virtualKey) {
-    auto ifEnabled = [this](MainAction action) -> std::optional<MainAction> {
-        if (!ActionEnabled(action)) return std::nullopt;
-        return action;
+bool MainModel::FormKeyDown(std::uint16_t virtualKey) {
+    auto run = [this](MainAction action) {
+        if (!ActionEnabled(action)) return false;
+        RunAction(action);
+        return true;
     };
     switch (virtualKey) {
         case kVkF1: {
             const InputArea next =
                 port_->FocusedArea() == InputArea::Foreign ? InputArea::Phonetic : InputArea::Foreign;
             port_->Focus(next, true);
-            return std::nullopt;
+            return true;
         }
-        case kVkF1 + 1:
-            if (ActionEnabled(MainAction::AreaClear)) AreaClearExecute();
-            return std::nullopt;
-        case kVkF1 + 3: return ifEnabled(MainAction::RegWord);
-        case kVkF1 + 4: return ifEnabled(MainAction::ModWord);
-        case kVkF1 + 5: return ifEnabled(MainAction::SearchWord);
-        case kVkF1 + 6: return ifEnabled(MainAction::PadMode);
-        case kVkF1 + 7: return ifEnabled(MainAction::Option);
-        case kVkF9: return ifEnabled(MainAction::TransferTxt1);
-        default: return std::nullopt;
+        case kVkF1 + 1: return run(MainAction::AreaClear);
+        case kVkF1 + 3: return run(MainAction::RegWord);
+        case kVkF1 + 4: return run(MainAction::ModWord);
+        case kVkF1 + 5: return run(MainAction::SearchWord);
+        case kVkF1 + 6: return run(MainAction::PadMode);
+        case kVkF1 + 7: return run(MainAction::Option);
+        case kVkF9: return run(MainAction::TransferTxt1);
+        default: return false;
+    }
+}
+
+void MainModel::RunAction(MainAction action) {
+    if (!ActionEnabled(action)) return;
+    switch (action) {
+        case MainAction::Close: port_->CloseWindow(); break;
+        case MainAction::AreaClear: AreaClearExecute(); break;
+        case MainAction::TransferTxt1: transfer_->TransferTxt1Execute(); break;
+        case MainAction::RegWord:
+        case MainAction::ModWord:
+        case MainAction::SearchWord:
+        case MainAction::PadMode:
+        case MainAction::Option: port_->OpenWindowFor(action); break;
     }
 }
 
@@ -374,9 +523,13 @@ void MainModel::ToggleScrollBars() {
 
 void MainModel::ChooseThaiIme(bool kedmanee) {
     if (kedmanee == settings_.ThaiImeKedFlg) return;
-    settings_.ThaiImeKedFlg = kedmanee;
-    // The MS IME keyboard is rebuilt for the other layout here once the
-    // on-screen keyboards exist.
+    const ThaiLayout layout = kedmanee ? ThaiLayout::Kedmanee : ThaiLayout::Pattachote;
+    if (imeKeyboard_) {
+        imeKeyboard_->ChooseImeLayout(layout);
+        port_->RepaintKeyboard(KeyboardPage::MsIme);
+    } else {
+        settings_.ThaiImeKedFlg = kedmanee;
+    }
     port_->SetImePageCaption(ImePageCaption(kedmanee));
 }
 

@@ -13,13 +13,20 @@
 #include <string>
 #include <string_view>
 
+#include <memory>
+
 #include "app/DataFolders.h"
-#include "settings/FontLists.h"
 #include "app/Languages.h"
 #include "app/MainWindowPort.h"
-#include "settings/Settings.h"
+#include "input/InputSession.h"
 #include "input/InputTables.h"
+#include "input/KeyboardLayouts.h"
+#include "input/Keyboards.h"
 #include "platform/platform.h"
+#include "settings/FontLists.h"
+#include "settings/Settings.h"
+#include "transfer/TransferModel.h"
+#include "transfer/TransferPort.h"
 
 namespace tess {
 
@@ -39,18 +46,23 @@ inline constexpr FunctionButton kTransferButton{u"転送", MainAction::TransferT
 
 class MainModel {
 public:
-    MainModel(Platform& platform, DataFolders folders)
-        : platform_(platform), folders_(std::move(folders)) {}
+    MainModel(Platform& platform, DataFolders folders);
+    ~MainModel();
 
     // The view attaches itself once its controls exist, before the start-up
-    // sequence; every rule below shows its effects through it.
-    void SetPort(MainWindowPort* port) { port_ = port; }
+    // sequence; every rule below shows its effects through these: the main
+    // window's own controls, the areas as the transfer sees them, the
+    // directory of fields that take candidates, and the candidate popups.
+    void Attach(MainWindowPort& port, TransferPort& transferPort, InputFields& fields,
+                CandidatePopupPort& popups);
 
     // What the main window's creation runs, before it is first shown.
     void RunStartupSequence();
 
-    // What the main window's close runs. False when the settings file could
-    // not be written (the caller tells the user; the old file is whole).
+    // What the main window's close runs, in order: the transfer timers stop,
+    // the start-up keyboard layout comes back, the settings are written. A
+    // settings file that could not be written is reported (the old file is
+    // whole) and false returned.
     bool RunShutdownSequence();
 
     // The settings dialog's reset asks that nothing be written at exit.
@@ -60,6 +72,38 @@ public:
     const DataFolders& folders() const { return folders_; }
     const LanguageState& language() const { return language_; }
     InputTables& tables() { return tables_; }
+    // The one input route of every field that takes trigger keys.
+    InputSession& input() { return *input_; }
+    TransferModel& transfer() { return *transfer_; }
+    KeyboardLayouts& layouts() { return layouts_; }
+
+    // --- Focus -------------------------------------------------------------------
+    // An input area got the keyboard focus: the keyboard layout first, then
+    // the transfer mode (AutoTransFlg).
+    void AreaEntered(InputArea area);
+
+    // --- On-screen keyboards --------------------------------------------------------
+    // Builds the three keyboards for a tab sheet of this size, once, after
+    // the start-up sequence has loaded the tables. Later sizes move no key
+    // (only the language picture follows the sheet); a language switch shows
+    // the new table's keys on the same romaji keyboard; the MS IME keyboard
+    // keeps CAPS and its table through every change.
+    void BuildKeyboards(int sheetWidth, int sheetHeight);
+    // The cells a page paints; null before BuildKeyboards.
+    const KeyboardCells* KeyboardOf(KeyboardPage page) const;
+    KeyboardBackground KeyboardBackgroundOf(KeyboardPage page) const;
+    std::optional<CellRect> LanguagePictureRect(int sheetWidth, int sheetHeight) const;
+    void KeyboardClicked(KeyboardPage page, std::size_t cell);
+    // The mouse over the MS IME keyboard; true when a key grew or shrank.
+    bool ImeKeyboardHover(std::optional<std::size_t> cell);
+    // A key down or up in the foreign area: Shift and Caps Lock switch the
+    // MS IME keyboard's table while its page shows.
+    void ForeignAreaKey(std::uint16_t virtualKey, bool down);
+
+    // The keyboard tab control lists the MS IME page only for Thai: the
+    // phonetic page moves up one place while it is hidden.
+    int TabIndexOf(KeyboardPage page) const;
+    KeyboardPage PageAtTab(int tabIndex) const;
 
     // --- Set-up ------------------------------------------------------------------
     // Start-up step 6: captions, fonts, colours and the three boxes.
@@ -84,15 +128,18 @@ public:
     void ComboBox2Change(const std::u16string& text);
     // "下伸び" clicked; `checked` is the box's new state.
     void CheckBox1Click(bool checked);
-    // The keyboard page control now shows `page`.
-    void PageControl2Change(KeyboardPage page);
+    // The keyboard page control now shows the page at `tabIndex`.
+    void PageControl2Change(int tabIndex);
 
     // --- Function keys -------------------------------------------------------------
-    // A key seen before the focused control (which still receives it). F1 and
-    // F2 are carried out here; for F4 to F9 the enabled action is returned for
-    // the view to run. Nothing when the key has no effect or its action is
-    // disabled.
-    std::optional<MainAction> FormKeyDown(std::uint16_t virtualKey);
+    // A key seen before the focused control (which still receives it): F1
+    // moves between the areas, F2 and F4 to F9 run their action when it is
+    // enabled. True when the key did something.
+    bool FormKeyDown(std::uint16_t virtualKey);
+    // A function button, "転送", F2, F4 to F9: runs the action when it is
+    // enabled. The windows of the word books, the PAD and the settings are
+    // the view's to open.
+    void RunAction(MainAction action);
     bool ActionEnabled(MainAction action) const {
         return actionEnabled_[static_cast<int>(action)];
     }
@@ -116,7 +163,9 @@ public:
     void ToggleScrollBars();
 
     // --- IME menu (the checked item shows ThaiImeKedFlg) -----------------------------
-    // "タイ語 Kedmanee" (true) or "タイ語 Pattachote" (false) chosen.
+    // "タイ語 Kedmanee" (true) or "タイ語 Pattachote" (false) chosen: the
+    // MS IME keyboard shows the other layout's table (shifted while CAPS is
+    // down); choosing the checked layout does nothing.
     void ChooseThaiIme(bool kedmanee);
 
     // --- Tools and help ---------------------------------------------------------------
@@ -138,11 +187,21 @@ private:
     int MemoDisplaySize() const;
     int EditDisplaySize() const;
 
+    void RefreshRomajiKeyboard();
+    void SelectKeyboardPage(KeyboardPage page);
+
     Platform& platform_;
     DataFolders folders_;
     Settings settings_;
     bool saveSettingsAtExit_ = true;
     MainWindowPort* port_ = nullptr;
+    KeyboardLayouts layouts_;
+    std::unique_ptr<TransferModel> transfer_;
+    std::unique_ptr<InputSession> input_;
+    std::unique_ptr<TriggerKeyboard> romajiKeyboard_, phoneticKeyboard_;
+    std::unique_ptr<MsImeKeyboard> imeKeyboard_;
+    bool imePageVisible_ = true;
+    KeyboardPage shownPage_ = KeyboardPage::Romaji;
 
     LanguageState language_ = ThaiLanguageState();
     InputTables tables_;

@@ -4,7 +4,7 @@
 // (MainWindow) implements this interface by setting its controls and reporting
 // the few things only it knows (which area has the focus, what Memo1 holds).
 // Every call is a plain "show this": the view decides nothing. The view
-// attaches itself with MainModel::SetPort before the start-up sequence.
+// attaches itself with MainModel::Attach before the start-up sequence.
 #pragma once
 
 #include <string>
@@ -67,6 +67,17 @@ public:
     virtual void SetLowerPaneHeight(int height) = 0;  // PageControl1
     virtual void SetFontPanelWidth(int width) = 0;    // Panel11
     virtual void SetAutoPasteCheck(bool checked) = 0;  // CheckBox3
+
+    // --- Keyboards -----------------------------------------------------------------
+    // Paint a page again after its keyboard changed in place.
+    virtual void RepaintKeyboard(KeyboardPage page) = 0;
+
+    // --- Windows ----------------------------------------------------------------------
+    // Open the window of an action: registration, edit, search, PAD,
+    // settings (each arrives with its part; until then nothing opens).
+    virtual void OpenWindowFor(MainAction action) = 0;
+    // Close the main window (its close runs the shut-down sequence).
+    virtual void CloseWindow() = 0;
 
     // --- Function-key buttons --------------------------------------------------
     // The buttons (and the "転送" button) whose action this is.

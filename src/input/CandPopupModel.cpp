@@ -1,5 +1,7 @@
 #include "input/CandPopupModel.h"
 
+#include "lib/Blanks.h"
+
 #include <algorithm>
 
 namespace tess {
@@ -73,7 +75,7 @@ CandPopupModel::CandPopupModel(InputSide side, const CandBuf& buffer, const Name
 std::u16string CandPopupModel::CellText(int cell) const {
     // A slot holds one code unit; trimming blanks (up to U+0020) leaves it
     // whole or empty.
-    if (!ValidCell(cell) || buffer_[cell] <= u' ') return {};
+    if (!ValidCell(cell) || IsBlank(buffer_[cell])) return {};
     return std::u16string(1, buffer_[cell]);
 }
 

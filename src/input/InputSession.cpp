@@ -42,4 +42,11 @@ bool InputSession::Insert(InputSide side, const std::u16string& text) {
     return InsertForSide(fields_, requesters_, side, text);
 }
 
+bool InputSession::InsertInto(FieldId id, const std::u16string& text) {
+    InputField* field = fields_.Find(id);
+    if (field == nullptr) return false;
+    field->Apply(InsertIntoField(field->Read(), text));
+    return true;
+}
+
 }  // namespace tess

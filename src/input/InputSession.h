@@ -72,6 +72,10 @@ public:
     // Text for a side's requester field (a popup's choice, a symbol, a code).
     bool Insert(InputSide side, const std::u16string& text);
 
+    // Text straight into a field, as a key of the MS IME keyboard types into
+    // the foreign area; false when the field is not open.
+    bool InsertInto(FieldId field, const std::u16string& text);
+
     const Requesters& requesters() const { return requesters_; }
 
 private:

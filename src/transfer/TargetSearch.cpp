@@ -1,15 +1,9 @@
 #include "transfer/TargetSearch.h"
 
+#include "lib/Blanks.h"
+
 namespace tess {
 namespace {
-
-// Without the blanks and control characters (up to U+0020) at both ends,
-// as window titles sometimes carry them.
-std::u16string_view Trimmed(std::u16string_view text) {
-    while (!text.empty() && text.front() <= u' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() <= u' ') text.remove_suffix(1);
-    return text;
-}
 
 // Drops the extension: what follows the last dot of the file name part.
 std::u16string_view WithoutExtension(std::u16string_view name) {
@@ -30,7 +24,7 @@ TargetExclusion ExcludeAsTarget(WindowId window, std::u16string_view title,
     if (context.mediaPlayerFlg && !context.lastPlayedAudio.empty() &&
         title == WithoutExtension(context.lastPlayedAudio))
         return TargetExclusion::PlayedAudio;
-    if (Trimmed(title) == u"スタート メニュー") return TargetExclusion::StartMenu;
+    if (TrimBlanks(title) == u"スタート メニュー") return TargetExclusion::StartMenu;
     if (title.starts_with(u"Tessaline")) return TargetExclusion::OwnWindow;
     if (window == context.currentTarget) return TargetExclusion::CurrentTarget;
     return TargetExclusion::None;

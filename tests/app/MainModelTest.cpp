@@ -17,11 +17,14 @@ protected:
     }
     std::u16string SettingsPath(const DataFolders& f) { return f.SysFolder + u"\\Morvane_A.rng"; }
     void Start(MainModel& model) {
-        model.SetPort(&port);
+        model.Attach(port, transferPort, fields, popups);
         model.RunStartupSequence();
     }
     FakePlatform fake;
     RecordingMainWindowPort port;
+    testing::FakeTransferPort transferPort;
+    testing::FakeFields fields;
+    testing::UnansweredPopups popups;
 };
 
 TEST_F(MainModelTest, FirstStartRunsTheVersionUpAndWritesSettingsOnlyAtExit) {
@@ -78,6 +81,23 @@ TEST_F(MainModelTest, AFailedSettingsWriteIsReportedAndKeepsTheOldFile) {
     Start(model);
     EXPECT_FALSE(model.RunShutdownSequence());
     EXPECT_EQ(*fake.ReadWholeFile(SettingsPath(f)), "MainLeft,5\r\n");
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].text,
+              u"設定ファイル「" + f.SysFolder + u"\\Morvane_A.rng」を保存できませんでした。");
+}
+
+TEST_F(MainModelTest, ShutdownStopsTheTimersAndGivesBackTheStartupLayoutBeforeSaving) {
+    fake.activeLayout = u"00000411";
+    MainModel model(fake, InitDataFolders(fake));
+    Start(model);
+    model.transfer().OnApplicationDeactivate();
+    ASSERT_TRUE(fake.TimerRunning(kTransTimerId));
+    fake.activeLayout = kThaiKedmaneeLayout;  // mode 2 left the Thai layout on
+    fake.FailWritesTo(SettingsPath(model.folders()));
+    EXPECT_FALSE(model.RunShutdownSequence());
+    EXPECT_FALSE(fake.TimerRunning(kTransTimerId));
+    EXPECT_EQ(fake.activeLayout, u"00000411");
+    EXPECT_EQ(fake.messages.size(), 1u);
 }
 
 }  // namespace
@@ -90,7 +110,10 @@ TEST(MainModelActions, WithNoWordBookOpenRegisteringAndEditingAreDisabled) {
     FakePlatform fake;
     RecordingMainWindowPort port;
     MainModel model(fake, InitDataFolders(fake));
-    model.SetPort(&port);
+    testing::FakeTransferPort transferPort;
+    testing::FakeFields fields;
+    testing::UnansweredPopups popups;
+    model.Attach(port, transferPort, fields, popups);
     model.RunStartupSequence();
     for (MainAction action : {MainAction::RegWord, MainAction::ModWord}) {
         EXPECT_FALSE(model.ActionEnabled(action));
@@ -98,9 +121,9 @@ TEST(MainModelActions, WithNoWordBookOpenRegisteringAndEditingAreDisabled) {
     }
     EXPECT_TRUE(model.ActionEnabled(MainAction::TransferTxt1));
     // F4 and F5 do nothing then.
-    EXPECT_EQ(model.FormKeyDown(0x73), std::nullopt);
-    EXPECT_EQ(model.FormKeyDown(0x74), std::nullopt);
-    EXPECT_EQ(model.FormKeyDown(0x78), MainAction::TransferTxt1);
+    EXPECT_FALSE(model.FormKeyDown(0x73));
+    EXPECT_FALSE(model.FormKeyDown(0x74));
+    EXPECT_TRUE(port.opened.empty());
 }
 
 }  // namespace

@@ -48,25 +48,29 @@ TEST(FormKeyDown, WhatEachKeyDoes) {
     struct Case {
         std::uint16_t key;
         InputArea focusedBefore;
-        std::optional<MainAction> action;
+        bool handled;
+        std::optional<MainAction> opens;  // the window the view is asked to open
         InputArea focusedAfter;
         bool caretToEnd;
         bool cleared;
+        bool transferred;
     };
+    const InputArea Fo = InputArea::Foreign, Ph = InputArea::Phonetic;
     const Case cases[] = {
-        {F(1), InputArea::Foreign, std::nullopt, InputArea::Phonetic, true, false},
-        {F(1), InputArea::Phonetic, std::nullopt, InputArea::Foreign, true, false},
-        {F(1), InputArea::None, std::nullopt, InputArea::Foreign, true, false},
-        {F(2), InputArea::Phonetic, std::nullopt, InputArea::Foreign, false, true},
-        {F(3), InputArea::Phonetic, std::nullopt, InputArea::Phonetic, false, false},
-        {F(4), InputArea::Phonetic, MainAction::RegWord, InputArea::Phonetic, false, false},
-        {F(5), InputArea::Phonetic, MainAction::ModWord, InputArea::Phonetic, false, false},
-        {F(6), InputArea::Phonetic, MainAction::SearchWord, InputArea::Phonetic, false, false},
-        {F(7), InputArea::Phonetic, MainAction::PadMode, InputArea::Phonetic, false, false},
-        {F(8), InputArea::Phonetic, MainAction::Option, InputArea::Phonetic, false, false},
-        {F(9), InputArea::Phonetic, MainAction::TransferTxt1, InputArea::Phonetic, false, false},
-        {F(10), InputArea::Phonetic, std::nullopt, InputArea::Phonetic, false, false},
-        {u'A', InputArea::Phonetic, std::nullopt, InputArea::Phonetic, false, false},
+        {F(1), Fo, true, std::nullopt, Ph, true, false, false},
+        {F(1), Ph, true, std::nullopt, Fo, true, false, false},
+        {F(1), InputArea::None, true, std::nullopt, Fo, true, false, false},
+        {F(2), Ph, true, std::nullopt, Fo, false, true, false},
+        {F(3), Ph, false, std::nullopt, Ph, false, false, false},
+        {F(4), Ph, true, MainAction::RegWord, Ph, false, false, false},
+        {F(5), Ph, true, MainAction::ModWord, Ph, false, false, false},
+        {F(6), Ph, true, MainAction::SearchWord, Ph, false, false, false},
+        {F(7), Ph, true, MainAction::PadMode, Ph, false, false, false},
+        {F(8), Ph, true, MainAction::Option, Ph, false, false, false},
+        // F9 sends the foreign area in mode 1; the source takes the focus.
+        {F(9), Ph, true, std::nullopt, Fo, false, false, true},
+        {F(10), Ph, false, std::nullopt, Ph, false, false, false},
+        {u'A', Ph, false, std::nullopt, Ph, false, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
@@ -77,13 +81,20 @@ TEST(FormKeyDown, WhatEachKeyDoes) {
         w.model.SetActionEnabled(MainAction::ModWord, true);
         w.port.memoText = u"กา";
         w.port.editText = u"ka";
+        w.transferPort.text[InputArea::Foreign] = u"กา";
         w.port.focused = c.focusedBefore;
+        w.transferPort.focus = c.focusedBefore;
         w.port.caretToEnd = false;
-        EXPECT_EQ(w.model.FormKeyDown(c.key), c.action);
-        EXPECT_EQ(w.port.focused, c.focusedAfter);
+        EXPECT_EQ(w.model.FormKeyDown(c.key), c.handled);
+        const InputArea after =
+            c.transferred ? *w.transferPort.focus : w.port.focused;
+        EXPECT_EQ(after, c.focusedAfter);
         EXPECT_EQ(w.port.caretToEnd, c.caretToEnd);
         EXPECT_EQ(w.port.memoText, c.cleared ? u"" : u"กา");
         EXPECT_EQ(w.port.editText, c.cleared ? u"" : u"ka");
+        EXPECT_EQ(w.port.opened, c.opens ? std::vector<MainAction>{*c.opens}
+                                         : std::vector<MainAction>{});
+        EXPECT_EQ(w.transferPort.richCopies.size(), c.transferred ? 1u : 0u);
     }
 }
 
@@ -102,22 +113,77 @@ TEST(FormKeyDown, ADisabledActionsKeyDoesNothing) {
         w.port.focused = InputArea::Phonetic;
         w.model.SetActionEnabled(action, false);
         EXPECT_FALSE(w.port.actions.at(action));  // its button is disabled too
-        EXPECT_EQ(w.model.FormKeyDown(key), std::nullopt);
+        EXPECT_FALSE(w.model.FormKeyDown(key));
         EXPECT_EQ(w.port.memoText, u"กา");
         EXPECT_EQ(w.port.focused, InputArea::Phonetic);
+        EXPECT_TRUE(w.port.opened.empty());
+        EXPECT_TRUE(w.transferPort.richCopies.empty());
 
         w.model.SetActionEnabled(action, true);
         EXPECT_TRUE(w.port.actions.at(action));
     }
 }
 
-TEST(PageControl2Change, ThePhoneticPageFocusesEdit1AndTheOthersMemo1) {
+TEST(RunAction, TheCloseButtonAsksTheViewToClose) {
     MainWindowWorld w;
     w.Start();
-    w.model.PageControl2Change(KeyboardPage::Phonetic);
-    EXPECT_EQ(w.port.focused, InputArea::Phonetic);
-    w.model.PageControl2Change(KeyboardPage::MsIme);
-    EXPECT_EQ(w.port.focused, InputArea::Foreign);
+    w.model.RunAction(MainAction::Close);
+    EXPECT_EQ(w.port.closeRequests, 1);
+}
+
+TEST(PageControl2Change, ThePhoneticPageFocusesThePhoneticAreaAndTheOthersTheForeign) {
+    // Thai lists three pages; the other languages hide the MS IME page, and
+    // the phonetic page moves up to the second tab.
+    struct Case {
+        int inputMode;
+        int tab;
+        KeyboardPage page;
+        InputArea focused;
+    };
+    const Case cases[] = {
+        {kModeThaiRomaji, 0, KeyboardPage::Romaji, InputArea::Foreign},
+        {kModeThaiRomaji, 1, KeyboardPage::MsIme, InputArea::Foreign},
+        {kModeThaiRomaji, 2, KeyboardPage::Phonetic, InputArea::Phonetic},
+        {kModeLaoRomaji, 0, KeyboardPage::Romaji, InputArea::Foreign},
+        {kModeLaoRomaji, 1, KeyboardPage::Phonetic, InputArea::Phonetic},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tab);
+        MainWindowWorld w;
+        w.Start();
+        w.model.ComboBox3Change(c.inputMode - 1);
+        EXPECT_EQ(w.model.PageAtTab(c.tab), c.page);
+        EXPECT_EQ(w.model.TabIndexOf(c.page), c.tab);
+        w.model.PageControl2Change(c.tab);
+        EXPECT_EQ(w.port.focused, c.focused);
+    }
+}
+
+TEST(FocusEntry, TheLayoutComesFirstThenTheAutomaticTransferMode) {
+    MainWindowWorld w;
+    w.fake.activeLayout = u"00000411";
+    w.Start();
+    w.model.settings().InputMode = kModeThaiMsIme;
+    w.model.settings().AutoTransFlg = true;
+    w.model.AreaEntered(InputArea::Foreign);
+    EXPECT_EQ(w.fake.activeLayout, kThaiKedmaneeLayout);
+    EXPECT_EQ(w.model.settings().TransMode, 1);
+    w.model.AreaEntered(InputArea::Phonetic);
+    EXPECT_EQ(w.fake.activeLayout, u"00000411");
+    EXPECT_EQ(w.model.settings().TransMode, 11);
+    EXPECT_EQ(w.transferPort.modeText, u"発音記号 ﾘｯﾁ");
+}
+
+TEST(ModeBox, ALanguageSwitchShowsTheModeAndTheNewTableOnTheSameKeyboard) {
+    MainWindowWorld w;
+    w.Start();
+    w.model.BuildKeyboards(390, 300);
+    const KeyboardCells* romaji = w.model.KeyboardOf(KeyboardPage::Romaji);
+    w.port.repainted.clear();
+    w.model.ComboBox3Change(4);  // Lao romaji
+    EXPECT_EQ(w.transferPort.modeText, u"ﾗｵｽ語 ﾘｯﾁ1");
+    EXPECT_EQ(w.model.KeyboardOf(KeyboardPage::Romaji), romaji);
+    EXPECT_EQ(w.port.repainted, std::vector<KeyboardPage>{KeyboardPage::Romaji});
 }
 
 // --- File menu ---------------------------------------------------------------------------
@@ -271,6 +337,28 @@ TEST(ImeMenu, ChoosingTheOtherLayoutSwitchesTheFlagAndThePageCaption) {
     w.model.ChooseThaiIme(true);
     EXPECT_TRUE(w.model.settings().ThaiImeKedFlg);
     EXPECT_EQ(w.port.imePageCaption, u"MS IME (Kedmanee)");
+}
+
+TEST(ImeMenu, ChoosingTheOtherLayoutKeepsCapsAndTheShiftedTable) {
+    MainWindowWorld w;
+    w.Start();
+    w.model.BuildKeyboards(390, 300);
+    const auto* ime = static_cast<const MsImeKeyboard*>(w.model.KeyboardOf(KeyboardPage::MsIme));
+    w.model.ComboBox3Change(1);  // MS IME mode shows its page
+    w.fake.capsLock = true;
+    w.model.ForeignAreaKey(kVkCapital, true);
+    ASSERT_TRUE(ime->CapsDown());
+    ASSERT_TRUE(ime->ShownShifted());
+    w.port.repainted.clear();
+    w.model.ChooseThaiIme(false);
+    EXPECT_EQ(w.model.KeyboardOf(KeyboardPage::MsIme), ime);  // the same keyboard
+    EXPECT_EQ(ime->ShownLayout(), ThaiLayout::Pattachote);
+    EXPECT_TRUE(ime->CapsDown());
+    EXPECT_TRUE(ime->ShownShifted());
+    EXPECT_EQ(w.port.repainted, std::vector<KeyboardPage>{KeyboardPage::MsIme});
+    // The checked item changes nothing.
+    w.model.ChooseThaiIme(false);
+    EXPECT_EQ(w.port.repainted.size(), 1u);
 }
 
 TEST(EditMenu, TheTwoTogglesInvertTheirFlagsAndMemo1Follows) {

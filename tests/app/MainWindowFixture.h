@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "app/MainModel.h"
+#include "input/FakeInputFields.h"
 #include "lib/TextFile.h"
 #include "platform/fake/FakePlatform.h"
+#include "transfer/FakeTransferPort.h"
 
 namespace tess {
 
@@ -39,6 +41,9 @@ public:
     void SetFontPanelWidth(int width) override { fontPanelWidth = width; }
     void SetAutoPasteCheck(bool checked) override { autoPaste = checked; }
     void SetActionEnabled(MainAction action, bool enabled) override { actions[action] = enabled; }
+    void RepaintKeyboard(KeyboardPage p) override { repainted.push_back(p); }
+    void OpenWindowFor(MainAction action) override { opened.push_back(action); }
+    void CloseWindow() override { ++closeRequests; }
     void SetForeignFont(const FontSpec& font) override { memoFont = font; }
     void SetPhoneticAreaFont(const FontSpec& font) override { editFont = font; }
     void SetPhoneticBackground(Color color) override { editBackground = color; }
@@ -64,6 +69,9 @@ public:
     bool underStretch = false, autoPaste = false;
     int lowerHeight = -1, fontPanelWidth = -1;
     std::map<MainAction, bool> actions;
+    std::vector<KeyboardPage> repainted;
+    std::vector<MainAction> opened;
+    int closeRequests = 0;
     FontSpec memoFont, editFont;
     Color editBackground = 0;
     bool wordWrap = false, scrollBars = false;
@@ -107,7 +115,7 @@ struct MainWindowWorld {
     }
 
     void Start() {
-        model.SetPort(&port);
+        Attach();
         model.RunStartupSequence();
     }
 
@@ -127,9 +135,21 @@ struct MainWindowWorld {
         return text;
     }
 
+    // The views attach as the real window does; the transfer's port runs the
+    // model's focus-entry rule when an area gets the focus.
+    void Attach() {
+        model.Attach(port, transferPort, fields, popups);
+        transferPort.focusEntered = [this](InputArea area) { model.AreaEntered(area); };
+        transferPort.mainLanguageName = [this] { return model.language().LanguageName; };
+        transferPort.mainLanguageCharset = [this] { return model.language().LangCharset; };
+    }
+
     FakePlatform fake;
     DataFolders folders;
     RecordingMainWindowPort port;
+    testing::FakeTransferPort transferPort;
+    testing::FakeFields fields;
+    testing::UnansweredPopups popups;
     MainModel model;
 };
 

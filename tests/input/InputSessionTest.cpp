@@ -12,10 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "input/FakeInputFields.h"
 #include "platform/fake/FakePlatform.h"
 
 namespace tess {
 namespace {
+
+using testing::FakeField;
+using testing::FakeFields;
 
 constexpr char16_t kKoKai = u'\u0E01';    // ก
 constexpr char16_t kSaraAa = u'\u0E32';   // า
@@ -48,27 +52,6 @@ struct SideFlags {
 constexpr SideFlags kOneKey{false, true};
 constexpr SideFlags kNoOneKey{false, false};
 constexpr SideFlags kReversal{true, true};
-
-// A field of a view: the text and selection of an edit control.
-class FakeField : public InputField {
-public:
-    FieldText state;
-    int focusCount = 0;
-    FieldText Read() const override { return state; }
-    void Apply(const InsertOutcome& outcome) override {
-        state = FieldText{outcome.text, outcome.caret, 0};
-        ++focusCount;
-    }
-};
-
-class FakeFields : public InputFields {
-public:
-    std::map<FieldId, FakeField> open;
-    InputField* Find(FieldId field) override {
-        auto it = open.find(field);
-        return it == open.end() ? nullptr : &it->second;
-    }
-};
 
 // Arrows are written as "→" and "←" in the typed strings.
 constexpr char16_t kRightArrow = u'\u2192';

@@ -4,6 +4,7 @@
 // focus-entry rule, as the real window's focus handler does.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -16,7 +17,10 @@
 namespace tess::testing {
 
 struct FakeTransferPort : TransferPort {
+    // Runs when an area gets the focus (the main window's focus-entry rule);
+    // by default the transfer model's own.
     TransferModel* model = nullptr;
+    std::function<void(InputArea)> focusEntered;
 
     std::u16string language = u"タイ語";
     int charset = 222;
@@ -36,8 +40,13 @@ struct FakeTransferPort : TransferPort {
     std::set<std::u16string> openForms;
     std::u16string lastAudio;
 
-    std::u16string LanguageName() override { return language; }
-    int LangCharset() override { return charset; }
+    // The language as the main window keeps it, when a test has a main window.
+    std::function<std::u16string()> mainLanguageName;
+    std::function<int()> mainLanguageCharset;
+    std::u16string LanguageName() override {
+        return mainLanguageName ? mainLanguageName() : language;
+    }
+    int LangCharset() override { return mainLanguageCharset ? mainLanguageCharset() : charset; }
     std::u16string AreaText(InputArea area) override { return text[area]; }
     TextSelection AreaSelection(InputArea area) override { return selection[area]; }
     void SelectInArea(InputArea area, TextSelection s) override { selection[area] = s; }
@@ -48,7 +57,8 @@ struct FakeTransferPort : TransferPort {
     void FocusArea(InputArea area) override {
         if (focus == area) return;
         focus = area;
-        if (model) model->OnAreaEntered(area);
+        if (focusEntered) focusEntered(area);
+        else if (model) model->OnAreaEntered(area);
     }
     void CopyRichText(const RichCopy& copy) override { richCopies.push_back(copy); }
     void ShowTransferModeText(const std::u16string& t) override { modeText = t; }
