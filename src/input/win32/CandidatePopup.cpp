@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "input/FitFontSize.h"
+#include "lib/CombiningMarks.h"
 #include "lib/win32/ShapedText.h"
 
 namespace tess {
@@ -111,8 +112,7 @@ void Paint(HWND hwnd, PopupState& s) {
         DeleteObject(brush);
         FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
         // A combining mark alone is drawn on a dotted circle so it shows.
-        std::u16string text = s.model->CellText(cell);
-        DrawShapedText(dc, text, r);
+        DrawShapedText(dc, CellDrawText(s.model->CellText(cell)), r);
     }
     SelectObject(dc, oldFont);
     EndPaint(hwnd, &ps);
