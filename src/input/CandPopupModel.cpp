@@ -19,6 +19,26 @@ std::u16string DigitLabel(int cell) {
     return std::u16string(1, cell == 9 ? u'0' : static_cast<char16_t>(u'1' + cell));
 }
 
+PopupRect CellRect(int cell) {
+    return {kCellRowLeft + kCellLeft + kCellPitch * cell, kCellRowTop + kCellTop, kCellWidth,
+            kCellHeight};
+}
+
+PopupRect PanelRect(InputSide side) {
+    return {kPanelLeft, 0, kPanelWidth,
+            side == InputSide::Foreign ? kBandPanelHeight : kCandPanelHeight};
+}
+
+std::vector<PopupControlPlace> PanelControls(InputSide side) {
+    std::vector<PopupControlPlace> controls{
+        {PopupControl::CloseButton, {kPanelLeft, 0, kPanelWidth, kCandPanelHeight}, kCloseHint}};
+    if (side == InputSide::Foreign) {
+        controls.push_back({PopupControl::FsLab, {kPanelLeft + 5, 23, 15, 15}, u""});
+        controls.push_back({PopupControl::UpDown, {kPanelLeft + 2, 40, 17, 25}, kUpDownHint});
+    }
+    return controls;
+}
+
 PopupHit HitTestPopup(InputSide side, int x, int y) {
     const int panelHeight = side == InputSide::Foreign ? kBandPanelHeight : kCandPanelHeight;
     if (Within(x, kPanelLeft, kPanelWidth) && Within(y, 0, panelHeight)) {
@@ -96,6 +116,23 @@ std::u16string CandPopupModel::JapaneseNameLabel() const {
 
 std::u16string CandPopupModel::EnglishNameLabel() const {
     return u"Note: " + english_[highlight_];
+}
+
+std::vector<PopupLabel> CandPopupModel::Labels(TextMeasurer& measurer) const {
+    auto measured = [&measurer](std::u16string text, const PopupFont& font, int left, int top) {
+        const TextExtent extent = measurer.Measure(font.charset, font.face, font.sizePt, text);
+        return PopupLabel{std::move(text), font, {left, top, extent.width, extent.height}};
+    };
+    std::vector<PopupLabel> labels;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        labels.push_back(measured(DigitLabel(cell), kDigitLabelFont,
+                                  kDigitLabelLeft + kCellPitch * cell, kDigitLabelTop));
+    }
+    labels.push_back(
+        measured(JapaneseNameLabel(), kJapaneseNameFont, kJapaneseNameLeft, kJapaneseNameTop));
+    const int englishLeft = labels.back().rect.Right() + kEnglishNameGap;
+    labels.push_back(measured(EnglishNameLabel(), kEnglishNameFont, englishLeft, kEnglishNameTop));
+    return labels;
 }
 
 PopupAction CandPopupModel::UpDownClicked(int position) {

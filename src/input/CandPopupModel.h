@@ -16,7 +16,9 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "input/FitFontSize.h"
 #include "input/InputTables.h"
 #include "input/TriggerStep.h"
 
@@ -26,8 +28,12 @@ inline constexpr int kCellCount = 10;
 
 // --- Form geometry (client coordinates, pixels) --------------------------------------
 
+// The form has no border: its client area is the whole window, and the form
+// draws its own 2-pixel grey outline (red, green and blue 128) round it.
 inline constexpr int kPopupWidth = 420;
 inline constexpr int kPopupHeight = 92;
+inline constexpr int kOutlineWidth = 2;
+inline constexpr int kOutlineGrey = 128;
 // The row that holds the cells; a cell's left inside it is 4 + 39 × index.
 inline constexpr int kCellRowLeft = 4;
 inline constexpr int kCellRowTop = 22;
@@ -38,9 +44,17 @@ inline constexpr int kCellTop = 2;
 inline constexpr int kCellPitch = 39;
 inline constexpr int kCellWidth = 38;
 inline constexpr int kCellHeight = 40;
+// Each cell is outlined by a black frame this wide, inside its 38 × 40.
+inline constexpr int kCellFrameWidth = 2;
 // The digit label over cell `index` stands at (23 + 39 × index, 4).
 inline constexpr int kDigitLabelLeft = 23;
 inline constexpr int kDigitLabelTop = 4;
+// The name labels under the row: the Japanese one at (4, 70), the English
+// one at top 68, 12 pixels right of the Japanese one's right edge.
+inline constexpr int kJapaneseNameLeft = 4;
+inline constexpr int kJapaneseNameTop = 70;
+inline constexpr int kEnglishNameTop = 68;
+inline constexpr int kEnglishNameGap = 12;
 // Panel1, the close button ("×") and the band popup's size correction.
 inline constexpr int kPanelLeft = 398;
 inline constexpr int kPanelWidth = 22;
@@ -51,6 +65,64 @@ inline constexpr int kCellFitHeight = kCellHeight * 8 / 10;  // 32
 inline constexpr int kCellFitWidth = kCellWidth * 8 / 10;    // 30
 
 inline constexpr unsigned kCellClickDelayMs = 100;
+
+struct PopupRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int Right() const { return left + width; }
+    int Bottom() const { return top + height; }
+    bool operator==(const PopupRect&) const = default;
+};
+
+// Cell `cell` (0 to 9) in the form's client coordinates.
+PopupRect CellRect(int cell);
+// Panel1: 22 × 22 on the candidate list, 22 × 66 on the band.
+PopupRect PanelRect(InputSide side);
+
+// --- Fonts and texts of the form's own labels and controls ---------------------------
+
+inline constexpr int kAnsiCharset = 0;
+inline constexpr int kShiftJisCharset = 128;
+
+struct PopupFont {
+    std::u16string face;
+    int sizePt = 0;
+    int charset = kAnsiCharset;
+    bool operator==(const PopupFont&) const = default;
+};
+
+// The form's own font, which the close button's "×" uses.
+inline const PopupFont kPopupFormFont{u"ＭＳ Ｐゴシック", 12, kShiftJisCharset};
+inline const PopupFont kDigitLabelFont{u"ＭＳ Ｐゴシック", 11, kShiftJisCharset};
+inline const PopupFont kJapaneseNameFont{u"ＭＳ Ｐゴシック", 11, kShiftJisCharset};
+inline const PopupFont kEnglishNameFont{u"Tahoma", 11, kAnsiCharset};
+inline const PopupFont kFsLabFont{u"Times New Roman", 9, kAnsiCharset};
+
+inline constexpr char16_t kCloseCaption[] = u"×";
+inline constexpr char16_t kCloseHint[] = u"[Esc]または[Backspace]キーで閉じられます";
+inline constexpr char16_t kUpDownHint[] = u"文字サイズ補正";
+
+// The controls in Panel1, in the form's client coordinates: the close button
+// at the panel's top and, on the band, FsLab (5, 23 in the panel) and
+// UpDown1 (2, 40 in the panel, 17 × 25). FsLab has no hint.
+enum class PopupControl { CloseButton, FsLab, UpDown };
+struct PopupControlPlace {
+    PopupControl control;
+    PopupRect rect;
+    std::u16string hint;
+    bool operator==(const PopupControlPlace&) const = default;
+};
+std::vector<PopupControlPlace> PanelControls(InputSide side);
+
+// A label the form draws itself, as large as its text in its font.
+struct PopupLabel {
+    std::u16string text;
+    PopupFont font;
+    PopupRect rect;
+    bool operator==(const PopupLabel&) const = default;
+};
 
 // "1" … "9" over cells 0 to 8, "0" over cell 9.
 std::u16string DigitLabel(int cell);
@@ -146,6 +218,10 @@ public:
     // The name labels, for the highlighted cell.
     std::u16string JapaneseNameLabel() const;
     std::u16string EnglishNameLabel() const;
+    // Every label the form draws: the ten digit labels, then the Japanese
+    // and the English name label. Each is measured in its font; the English
+    // one follows the Japanese one's measured right edge.
+    std::vector<PopupLabel> Labels(TextMeasurer& measurer) const;
 
     // The band popup's correction: BandDev within UpDown1's range, which is
     // where UpDown1 starts. Each click on UpDown1 sets it to the control's

@@ -22,6 +22,19 @@ drv wait TBandFrm 5000 >/dev/null || fail "k opened no candidate band"
 read -r _ ptop _ _ < <(drv rect TBandFrm)
 read -r _ mtop _ _ < <(drv rect TMainFrm)
 ((ptop > mtop - 200 && ptop < mtop + 500)) || fail "the popup is far from the caret (top $ptop)"
+# No border: the whole 420 x 92 window is client area, and Panel1's "×"
+# (id 10) and UpDown1 (id 11) lie wholly inside it.
+check_popup_frame() {  # CLASS
+    read -r cw ch < <(drv client "$1")
+    read -r wl wt wr wb < <(drv rect "$1")
+    [[ "$cw $ch" == "420 92" && $((wr - wl)) == 420 && $((wb - wt)) == 92 ]] ||
+        fail "$1 is ${cw}x${ch} inside a $((wr - wl))x$((wb - wt)) window"
+    read -r l t r b < <(drv childrect "$1" 10)
+    [[ "$l $t $r $b" == "398 0 420 22" ]] || fail "the close button of $1 is at $l $t $r $b"
+}
+check_popup_frame TBandFrm
+read -r l t r b < <(drv childrect TBandFrm 11)
+[[ "$l $t $r $b" == "400 40 417 65" ]] || fail "UpDown1 is at $l $t $r $b"
 screenshot band_popup
 drv type TBandFrm 2
 drv gone TBandFrm 3000 || fail "the popup stayed open after 2"
@@ -39,6 +52,8 @@ first_a=$(iconv -f CP932 -t UTF-8 "$IMAGE_DIR/Tbl/CandAll.csv" | tr -d '\r' | aw
 drv click TMainFrm $EDIT
 drv type TMainFrm A
 drv wait TCandFrm 5000 >/dev/null || fail "A opened no candidate list"
+check_popup_frame TCandFrm
+screenshot cand_list_popup
 drv key TCandFrm 0x0D
 drv gone TCandFrm 3000 || fail "Enter did not close the list"
 expected=$(printf "\\u$first_a")

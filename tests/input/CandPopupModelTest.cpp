@@ -261,6 +261,145 @@ TEST(CandPopupHitTest, CellsGapsPanelAndBackground) {
     }
 }
 
+// --- Layout ---------------------------------------------------------------------------
+
+// Measures as a face with fixed advances would: each face has its own width
+// per code unit, and the height follows the point size. Records what it was
+// asked.
+class FixedPitchMeasurer : public TextMeasurer {
+public:
+    struct Call {
+        int charset;
+        std::u16string face;
+        int sizePt;
+        std::u16string text;
+    };
+    TextExtent Measure(int charset, const std::u16string& face, int sizePt,
+                       const std::u16string& text) override {
+        calls.push_back({charset, face, sizePt, text});
+        const int advance = face == u"Tahoma" ? 6 : face == u"ＭＳ Ｐゴシック" ? 10 : 8;
+        return {advance * static_cast<int>(text.size()), sizePt * 4 / 3 + 1};
+    }
+    std::vector<Call> calls;
+};
+
+TEST(CandPopupLayout, DigitLabelsStandOverTheirCells) {
+    FixedPitchMeasurer measurer;
+    const std::vector<PopupLabel> labels = Band().Labels(measurer);
+    ASSERT_EQ(labels.size(), static_cast<std::size_t>(kCellCount + 2));
+    const struct {
+        int cell;
+        std::u16string text;
+        int left;
+    } cases[] = {{0, u"1", 23}, {1, u"2", 62}, {4, u"5", 179}, {8, u"9", 335}, {9, u"0", 374}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell);
+        const PopupLabel& label = labels[c.cell];
+        EXPECT_EQ(label.text, c.text);
+        EXPECT_EQ(label.font, (PopupFont{u"ＭＳ Ｐゴシック", 11, 128}));
+        EXPECT_EQ(label.rect, (PopupRect{c.left, 4, 10, 15}));
+        // Over its cell and clear of the row below.
+        const PopupRect cell = CellRect(c.cell);
+        EXPECT_GE(label.rect.left, cell.left);
+        EXPECT_LE(label.rect.Right(), cell.Right());
+        EXPECT_LE(label.rect.Bottom(), kCellRowTop);
+    }
+}
+
+TEST(CandPopupLayout, EnglishNameFollowsTheMeasuredJapaneseName) {
+    struct Case {
+        const char* name;
+        InputSide side;
+        int rightPresses;
+        std::u16string japanese;
+        std::u16string english;
+        int englishLeft;  // 4 + measured width + 12
+    };
+    const Case cases[] = {
+        {"list", InputSide::Phonetic, 0, u"日本語名：コー・カイ", u"Note: KO KAI", 4 + 100 + 12},
+        {"band, a blank after the colon", InputSide::Foreign, 0, u"日本語名： コー・カイ",
+         u"Note: KO KAI", 4 + 110 + 12},
+        {"band, a longer name", InputSide::Foreign, 2, u"日本語名： コー・カイ2",
+         u"Note: KHO KHAI", 4 + 120 + 12},
+        {"band, an empty cell", InputSide::Foreign, 1, u"日本語名： ", u"Note: ", 4 + 60 + 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CandPopupModel popup(c.side, Buffer(), Names());
+        for (int i = 0; i < c.rightPresses; ++i) popup.KeyDown(kVkRight);
+        FixedPitchMeasurer measurer;
+        const std::vector<PopupLabel> labels = popup.Labels(measurer);
+        ASSERT_EQ(labels.size(), static_cast<std::size_t>(kCellCount + 2));
+        const PopupLabel& japanese = labels[kCellCount];
+        const PopupLabel& english = labels[kCellCount + 1];
+        EXPECT_EQ(japanese.text, c.japanese);
+        EXPECT_EQ(japanese.font, (PopupFont{u"ＭＳ Ｐゴシック", 11, 128}));
+        EXPECT_EQ(japanese.rect.left, 4);
+        EXPECT_EQ(japanese.rect.top, 70);
+        EXPECT_EQ(english.text, c.english);
+        EXPECT_EQ(english.font, (PopupFont{u"Tahoma", 11, 0}));
+        EXPECT_EQ(english.rect, (PopupRect{c.englishLeft, 68, 6 * static_cast<int>(c.english.size()), 15}));
+        // Each label was measured in its own font.
+        ASSERT_GE(measurer.calls.size(), 2u);
+        const auto& measuredJapanese = measurer.calls[measurer.calls.size() - 2];
+        EXPECT_EQ(measuredJapanese.text, c.japanese);
+        EXPECT_EQ(measuredJapanese.face, u"ＭＳ Ｐゴシック");
+        EXPECT_EQ(measuredJapanese.charset, 128);
+        EXPECT_EQ(measurer.calls.back().face, u"Tahoma");
+    }
+}
+
+TEST(CandPopupLayout, PanelControlsAreWholeInsideThePanelAndTheForm) {
+    struct Case {
+        InputSide side;
+        PopupRect panel;
+        std::vector<PopupControlPlace> controls;
+    };
+    const PopupControlPlace close{PopupControl::CloseButton, {398, 0, 22, 22},
+                                  u"[Esc]または[Backspace]キーで閉じられます"};
+    const Case cases[] = {
+        {InputSide::Phonetic, {398, 0, 22, 22}, {close}},
+        {InputSide::Foreign,
+         {398, 0, 22, 66},
+         {close,
+          {PopupControl::FsLab, {403, 23, 15, 15}, u""},
+          {PopupControl::UpDown, {400, 40, 17, 25}, u"文字サイズ補正"}}},
+    };
+    const PopupRect form{0, 0, kPopupWidth, kPopupHeight};
+    auto inside = [](const PopupRect& inner, const PopupRect& outer) {
+        return inner.left >= outer.left && inner.top >= outer.top &&
+               inner.Right() <= outer.Right() && inner.Bottom() <= outer.Bottom();
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.side == InputSide::Foreign ? "band" : "list");
+        EXPECT_EQ(PanelRect(c.side), c.panel);
+        EXPECT_TRUE(inside(c.panel, form));
+        EXPECT_EQ(PanelControls(c.side), c.controls);
+        for (const PopupControlPlace& control : PanelControls(c.side)) {
+            EXPECT_TRUE(inside(control.rect, c.panel)) << static_cast<int>(control.control);
+        }
+        // The cells end left of the panel, and the panel ends above the name labels.
+        EXPECT_LE(CellRect(9).Right(), c.panel.left);
+        EXPECT_LE(c.panel.Bottom(), 68);
+    }
+}
+
+TEST(CandPopupLayout, CellRectsAreWhatTheHitTestFinds) {
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        SCOPED_TRACE(cell);
+        const PopupRect r = CellRect(cell);
+        EXPECT_EQ(r.width, 38);
+        EXPECT_EQ(r.height, 40);
+        EXPECT_EQ(r.left, 8 + 39 * cell);
+        EXPECT_EQ(r.top, 24);
+        const PopupHit hit{PopupHit::Cell, cell};
+        EXPECT_EQ(HitTestPopup(InputSide::Foreign, r.left, r.top), hit);
+        EXPECT_EQ(HitTestPopup(InputSide::Foreign, r.Right() - 1, r.Bottom() - 1), hit);
+        EXPECT_NE(HitTestPopup(InputSide::Foreign, r.Right(), r.top), hit);
+        EXPECT_NE(HitTestPopup(InputSide::Foreign, r.left, r.Bottom()), hit);
+    }
+}
+
 // --- Placement ------------------------------------------------------------------------
 
 TEST(CandPopupPlacement, AboveTheCaretWithBothEdgeCorrections) {

@@ -1,8 +1,13 @@
 #include "input/win32/CandidatePopup.h"
 
 #include <commctrl.h>
+#include <imm.h>
+
+#include <utility>
+#include <vector>
 
 #include "input/FitFontSize.h"
+#include "lib/CombiningMarks.h"
 #include "lib/win32/ShapedText.h"
 
 namespace tess {
@@ -13,7 +18,6 @@ constexpr wchar_t kCandClass[] = L"TCandFrm";
 constexpr wchar_t kBandClass[] = L"TBandFrm";
 constexpr int kIdClose = 10;
 constexpr int kIdUpDown = 11;
-constexpr int kIdFsLab = 12;
 constexpr UINT_PTR kClickTimer = 1;
 
 const wchar_t* W(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
@@ -34,22 +38,53 @@ public:
     }
 };
 
+// The fonts of the form's own labels and controls, made once per popup.
+class FontCache {
+public:
+    ~FontCache() {
+        for (auto& entry : fonts_) DeleteObject(entry.second);
+    }
+    HFONT Get(const PopupFont& font) {
+        for (auto& entry : fonts_) {
+            if (entry.first == font) return entry.second;
+        }
+        fonts_.emplace_back(font, CreatePointFont(font.face, font.charset, font.sizePt));
+        return fonts_.back().second;
+    }
+
+private:
+    std::vector<std::pair<PopupFont, HFONT>> fonts_;
+};
+
 struct PopupState {
     CandPopupModel* model = nullptr;
     const PopupLook* look = nullptr;
     int* bandDev = nullptr;
     int fittedSize = 12;
     HFONT cellFont = nullptr;
-    HFONT labelFont = nullptr;
+    FontCache fonts;
+    GdiMeasurer measurer;
     HWND tooltip = nullptr;
     std::optional<std::u16string> result;
     bool done = false;
 };
 
-RECT CellRect(int cell) {
-    int left = kCellRowLeft + kCellLeft + kCellPitch * cell;
-    int top = kCellRowTop + kCellTop;
-    return {left, top, left + kCellWidth, top + kCellHeight};
+RECT ToRect(const PopupRect& r) { return {r.left, r.top, r.Right(), r.Bottom()}; }
+
+// A frame `width` pixels wide inside `rect`.
+void DrawFrame(HDC dc, RECT rect, int width, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    for (int i = 0; i < width; ++i) {
+        FrameRect(dc, &rect, brush);
+        InflateRect(&rect, -1, -1);
+    }
+    DeleteObject(brush);
+}
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
 }
 
 void RebuildCellFont(PopupState& s) {
@@ -74,47 +109,70 @@ void Apply(HWND hwnd, PopupState& s, const PopupAction& action) {
     if (action.startTimer) SetTimer(hwnd, kClickTimer, kCellClickDelayMs, nullptr);
     if (action.insert) s.result = action.insert;
     if (action.close) s.done = true;
-    if (action.redraw) InvalidateRect(hwnd, nullptr, TRUE);
+    if (action.redraw) InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void PaintPanel(HDC dc, PopupState& s) {
+    const InputSide side = s.model->Side();
+    RECT panel = ToRect(PanelRect(side));
+    FillSolid(dc, panel, GetSysColor(COLOR_BTNFACE));
+    DrawEdge(dc, &panel, BDR_RAISEDINNER, BF_RECT);
+    for (const PopupControlPlace& control : PanelControls(side)) {
+        if (control.control != PopupControl::FsLab) continue;
+        SelectObject(dc, s.fonts.Get(kFsLabFont));
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        RECT r = ToRect(control.rect);
+        const std::u16string text = s.model->FsLabText();
+        DrawTextW(dc, W(text), -1, &r, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    }
 }
 
 void Paint(HWND hwnd, PopupState& s) {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+    HDC screen = BeginPaint(hwnd, &ps);
     RECT client{};
     GetClientRect(hwnd, &client);
-    HBRUSH background = CreateSolidBrush(s.look->background);
-    FillRect(dc, &client, background);
-    DeleteObject(background);
+    // Drawn off screen and copied at once, so a redraw does not flicker.
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+
+    FillSolid(dc, client, s.look->background);
+    DrawFrame(dc, client, kOutlineWidth, RGB(kOutlineGrey, kOutlineGrey, kOutlineGrey));
     SetBkMode(dc, TRANSPARENT);
 
-    HGDIOBJ oldFont = SelectObject(dc, s.labelFont);
+    // The digit labels and the names of the highlighted candidate, each
+    // drawn from its measured left and top.
     SetTextColor(dc, RGB(0, 0, 0));
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        RECT label{kDigitLabelLeft + kCellPitch * cell - 8, kDigitLabelTop,
-                   kDigitLabelLeft + kCellPitch * cell + 8, kCellRowTop};
-        std::u16string digit = DigitLabel(cell);
-        DrawTextW(dc, W(digit), -1, &label, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+    for (const PopupLabel& label : s.model->Labels(s.measurer)) {
+        SelectObject(dc, s.fonts.Get(label.font));
+        RECT r{label.rect.left, label.rect.top, kPanelLeft, label.rect.Bottom()};
+        if (label.rect.top >= kCellRowTop) r.right = client.right - kOutlineWidth;
+        DrawShapedText(dc, label.text, r, DT_LEFT);
     }
-    // The names of the highlighted candidate under the cells.
-    RECT names{6, kCellRowTop + kCellRowHeight + 2, kPanelLeft - 4, kPopupHeight - 2};
-    std::u16string line = s.model->JapaneseNameLabel() + u"　" + s.model->EnglishNameLabel();
-    DrawShapedText(dc, line, names, DT_LEFT);
 
     SelectObject(dc, s.cellFont);
     for (int cell = 0; cell < kCellCount; ++cell) {
-        RECT r = CellRect(cell);
-        COLORREF fill = s.model->CellFillOf(cell) == CellFill::Highlight ? RGB(0, 255, 255)
-                        : s.model->CellFillOf(cell) == CellFill::Empty   ? GetSysColor(COLOR_BTNFACE)
-                                                                         : RGB(255, 255, 255);
-        HBRUSH brush = CreateSolidBrush(fill);
-        FillRect(dc, &r, brush);
-        DeleteObject(brush);
-        FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+        RECT r = ToRect(CellRect(cell));
+        const CellFill fill = s.model->CellFillOf(cell);
+        FillSolid(dc, r,
+                  fill == CellFill::Highlight ? RGB(0, 255, 255)
+                  : fill == CellFill::Empty   ? GetSysColor(COLOR_BTNFACE)
+                                              : RGB(255, 255, 255));
+        DrawFrame(dc, r, kCellFrameWidth, RGB(0, 0, 0));
         // A combining mark alone is drawn on a dotted circle so it shows.
-        std::u16string text = s.model->CellText(cell);
-        DrawShapedText(dc, text, r);
+        DrawShapedText(dc, CellDrawText(s.model->CellText(cell)), r);
     }
+
+    PaintPanel(dc, s);
+
+    BitBlt(screen, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+           ps.rcPaint.bottom - ps.rcPaint.top, dc, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
     SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
     EndPaint(hwnd, &ps);
 }
 
@@ -166,9 +224,10 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
                 const auto* delta = reinterpret_cast<const NMUPDOWN*>(lParam);
                 Apply(hwnd, *s, s->model->UpDownClicked(delta->iPos + delta->iDelta));
                 *s->bandDev = s->model->BandDev();
-                SetDlgItemTextW(hwnd, kIdFsLab, W(s->model->FsLabText()));
                 RebuildCellFont(*s);
-                InvalidateRect(hwnd, nullptr, TRUE);
+                InvalidateRect(hwnd, nullptr, FALSE);
+                // The keys stay with the form.
+                SetFocus(hwnd);
             }
             return 0;
         }
@@ -208,44 +267,69 @@ std::optional<std::u16string> RunCandidatePopup(HWND owner, CandPopupModel& mode
     state.model = &model;
     state.look = &look;
     state.bandDev = &bandDev;
-    GdiMeasurer measurer;
-    state.fittedSize = FitFontSize(measurer, look.charset, look.face, kCellFitHeight, kCellFitWidth);
+    state.fittedSize =
+        FitFontSize(state.measurer, look.charset, look.face, kCellFitHeight, kCellFitWidth);
     RebuildCellFont(state);
-    state.labelFont = CreatePointFont(u"ＭＳ Ｐゴシック", 128, 9);
 
+    // No border: the client area is the whole 420 x 92 and the form draws
+    // its own outline.
     HWND popup = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, band ? kBandClass : kCandClass,
-                                 L"", WS_POPUP | WS_BORDER, position.left, position.top,
+                                 L"", WS_POPUP | WS_CLIPCHILDREN, position.left, position.top,
                                  kPopupWidth, kPopupHeight, owner, nullptr, instance, &state);
     if (!popup) {
         DeleteObject(state.cellFont);
-        DeleteObject(state.labelFont);
         return std::nullopt;
     }
-    HWND close = CreateWindowExW(0, L"BUTTON", L"×", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                                 kPanelLeft, 0, kPanelWidth, kCandPanelHeight, popup,
-                                 reinterpret_cast<HMENU>(kIdClose), instance, nullptr);
-    SendMessageW(close, WM_SETFONT, reinterpret_cast<WPARAM>(state.labelFont), FALSE);
-    if (band) {
-        HWND fsLab = CreateWindowExW(0, L"STATIC", W(model.FsLabText()), WS_CHILD | WS_VISIBLE | SS_CENTER,
-                                     kPanelLeft, kCandPanelHeight + 2, kPanelWidth, 16, popup,
-                                     reinterpret_cast<HMENU>(kIdFsLab), instance, nullptr);
-        SendMessageW(fsLab, WM_SETFONT, reinterpret_cast<WPARAM>(state.labelFont), FALSE);
-        HWND upDown = CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE, kPanelLeft + 3,
-                                      kCandPanelHeight + 20, kPanelWidth - 6, kBandPanelHeight - 40,
-                                      popup, reinterpret_cast<HMENU>(kIdUpDown), instance, nullptr);
-        SendMessageW(upDown, UDM_SETRANGE32, kBandDevMin, kBandDevMax);
-        SendMessageW(upDown, UDM_SETPOS32, 0, model.BandDev());
+    state.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                    WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0, 0, popup,
+                                    nullptr, instance, nullptr);
+    SendMessageW(state.tooltip, TTM_SETMAXTIPWIDTH, 0, 600);
+    auto addHint = [&](HWND control, const std::u16string& hint) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = popup;
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = const_cast<wchar_t*>(W(hint));
+        SendMessageW(state.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    };
+
+    // Panel1's controls: "×" and, on the band, UpDown1 (FsLab is painted).
+    for (const PopupControlPlace& place : PanelControls(model.Side())) {
+        const PopupRect& r = place.rect;
+        HWND control = nullptr;
+        if (place.control == PopupControl::CloseButton) {
+            control = CreateWindowExW(0, L"BUTTON", W(std::u16string(kCloseCaption)),
+                                      WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, r.left, r.top,
+                                      r.width, r.height, popup, reinterpret_cast<HMENU>(kIdClose),
+                                      instance, nullptr);
+            SendMessageW(control, WM_SETFONT,
+                         reinterpret_cast<WPARAM>(state.fonts.Get(kPopupFormFont)), FALSE);
+        } else if (place.control == PopupControl::UpDown) {
+            control = CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE, r.left, r.top,
+                                      r.width, r.height, popup, reinterpret_cast<HMENU>(kIdUpDown),
+                                      instance, nullptr);
+            SendMessageW(control, UDM_SETRANGE32, kBandDevMin, kBandDevMax);
+            SendMessageW(control, UDM_SETPOS32, 0, model.BandDev());
+            // Wine's comctl32 narrows it on creation; it stays 17 x 25.
+            SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        if (!control) continue;
+        // The popup takes plain keys even while the user keeps the IME on.
+        ImmAssociateContextEx(control, nullptr, 0);
+        if (!place.hint.empty()) addHint(control, place.hint);
     }
+    ImmAssociateContextEx(popup, nullptr, 0);
+
     // Each cell's hint is its candidate's note.
-    state.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
-                                    0, 0, 0, 0, popup, nullptr, instance, nullptr);
     for (int cell = 0; cell < kCellCount; ++cell) {
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_SUBCLASS;
         tool.hwnd = popup;
         tool.uId = static_cast<UINT_PTR>(cell + 1);
-        tool.rect = CellRect(cell);
+        tool.rect = ToRect(CellRect(cell));
         tool.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(state.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
@@ -266,7 +350,6 @@ std::optional<std::u16string> RunCandidatePopup(HWND owner, CandPopupModel& mode
     SetActiveWindow(owner);
     DestroyWindow(popup);
     DeleteObject(state.cellFont);
-    DeleteObject(state.labelFont);
     return state.result;
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "lib/CombiningMarks.h"
 #include "lib/win32/ShapedText.h"
 
 namespace tess {
@@ -42,17 +43,6 @@ bool IsButtonLike(const KeyCell& cell) {
 
 bool IsCheckBox(const KeyCell& cell) {
     return cell.kind == CellKind::OneInputBox || cell.kind == CellKind::ReversalBox;
-}
-
-// A combining mark alone has nothing to sit on and would land outside its
-// key or vanish; it is shown on a dotted circle, as type books show marks.
-constexpr char16_t kDottedCircle = u'\u25CC';
-
-bool IsLoneMark(const std::u16string& text) {
-    if (text.size() != 1) return false;
-    WORD type = 0;
-    const auto* wide = reinterpret_cast<const wchar_t*>(text.c_str());
-    return GetStringTypeW(CT_CTYPE3, wide, 1, &type) && (type & C3_NONSPACING);
 }
 
 bool HasGlyphs(HDC dc, const std::u16string& text) {
@@ -401,8 +391,9 @@ void KeyboardView::DrawCellText(HDC dc, const KeyCell& cell, const RECT& rect, U
     SelectObject(dc, FontFor(cell.font));
     std::u16string text = cell.text;
     bool shaped = true;
-    if (IsLoneMark(text) && HasGlyphs(dc, std::u16string(1, kDottedCircle))) {
-        text.insert(text.begin(), kDottedCircle);
+    // A lone combining mark is drawn on a dotted circle when the face has one.
+    if (IsLoneCombiningMark(text) && HasGlyphs(dc, std::u16string(1, kDottedCircle))) {
+        text = CellDrawText(text);
         shaped = false;
     }
     // A face picked for a script's character set may lack a key cap of

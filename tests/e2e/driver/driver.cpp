@@ -8,6 +8,9 @@
 //   driver title CLASS                  print the window text of the first one
 //   driver close CLASS                  post WM_CLOSE to the first one
 //   driver rect CLASS                   print "left top right bottom" of the first one
+//   driver client CLASS                 print "width height" of its client area
+//   driver childrect CLASS ID           print "left top right bottom" of the child control ID
+//                                       in the window's client coordinates
 //   driver folder appdata|documents     print the user's base folder (Windows path)
 //   driver text CLASS ID                print the text of the child control ID
 //   driver click CLASS ID               bring the window to the front and click the child's centre
@@ -201,6 +204,16 @@ int wmain(int argc, wchar_t** argv) {
         Print(TextOf(child));
         return 0;
     }
+    if (command == L"childrect" && argc > 3) {
+        HWND child = ChildById(hwnd, _wtoi(argv[3]));
+        if (!child) return 1;
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
+        Print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+              std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom));
+        return 0;
+    }
     if (command == L"click" && argc > 3) {
         HWND child = ChildById(hwnd, _wtoi(argv[3]));
         if (!child) return 1;
@@ -298,6 +311,12 @@ int wmain(int argc, wchar_t** argv) {
         GetWindowRect(hwnd, &r);
         Print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
               std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom));
+        return 0;
+    }
+    if (command == L"client") {
+        RECT r{};
+        GetClientRect(hwnd, &r);
+        Print(std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom));
         return 0;
     }
     return Usage();
