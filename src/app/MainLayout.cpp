@@ -53,4 +53,20 @@ MainLayout LayOutMainWindow(int clientWidth, int clientHeight, int statusBarHeig
     return m;
 }
 
+PaneSizes WithLowerHeight(PaneSizes sizes, int clientHeight, int statusBarHeight, int underHeight) {
+    const int middle = std::max(0, clientHeight - kTopBarHeight - statusBarHeight - kSplitterSize);
+    const int most = std::max(0, middle - kMinInputHeight);
+    const int lower = std::clamp(underHeight, std::min(kMinLowerHeight, most), most);
+    sizes.lowerHeight = lower;
+    sizes.inputHeight = middle - lower;
+    return sizes;
+}
+
+SavedPanes PanesToSave(const PaneSizes& sizes, int normalClientWidth, int normalClientHeight,
+                       int statusBarHeight) {
+    const MainLayout m =
+        LayOutMainWindow(normalClientWidth, normalClientHeight, statusBarHeight, sizes);
+    return {m.lowerPane.Height(), m.fontPanel.Width(), m.keyboardPages.Width()};
+}
+
 }  // namespace tess

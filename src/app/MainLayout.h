@@ -47,4 +47,27 @@ int InitialInputHeight(int clientHeight, int statusBarHeight, int lowerHeight);
 MainLayout LayOutMainWindow(int clientWidth, int clientHeight, int statusBarHeight,
                             const PaneSizes& sizes);
 
+// The smallest input pane a start leaves: the phonetic line and the
+// keyboards' minimum.
+inline constexpr int kMinInputHeight = kMinKeyboardHeight;
+
+// The pane sizes for the saved lower-pane height (UnderHeight) in a client
+// area of this height: the lower pane takes it, within what leaves both
+// panes their minimum, and the input pane the rest. Whatever was saved, a
+// start never makes a pane smaller than its minimum.
+PaneSizes WithLowerHeight(PaneSizes sizes, int clientHeight, int statusBarHeight, int underHeight);
+
+// What the settings keep of the panes (UnderHeight, FontPanelWidth,
+// PC2Width): the sizes they have in the window's restored (normal) client
+// area, also while it is maximised or minimised, so that the next start in
+// that restored rectangle shows the same layout.
+struct SavedPanes {
+    int underHeight = 0;
+    int fontPanelWidth = 0;
+    int keyboardWidth = 0;
+    bool operator==(const SavedPanes&) const = default;
+};
+SavedPanes PanesToSave(const PaneSizes& sizes, int normalClientWidth, int normalClientHeight,
+                       int statusBarHeight);
+
 }  // namespace tess

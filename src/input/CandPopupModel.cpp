@@ -19,7 +19,7 @@ std::u16string DigitLabel(int cell) {
     return std::u16string(1, cell == 9 ? u'0' : static_cast<char16_t>(u'1' + cell));
 }
 
-PopupRect CellRect(int cell) {
+PopupRect PopupCellRect(int cell) {
     return {kCellRowLeft + kCellLeft + kCellPitch * cell, kCellRowTop + kCellTop, kCellWidth,
             kCellHeight};
 }

@@ -77,7 +77,7 @@ struct PopupRect {
 };
 
 // Cell `cell` (0 to 9) in the form's client coordinates.
-PopupRect CellRect(int cell);
+PopupRect PopupCellRect(int cell);
 // Panel1: 22 × 22 on the candidate list, 22 × 66 on the band.
 PopupRect PanelRect(InputSide side);
 

@@ -63,5 +63,63 @@ TEST(MainLayout, ATinyWindowGivesNoNegativeSizes) {
     }
 }
 
+// One run of the program: it starts in the restored client area `start`
+// with what the settings saved, is shown at the client height `during` (the
+// frame dragged, maximised, minimised: the pane the flag names keeps its
+// height, the layout gives the other the rest) and closes with the restored
+// client area `end`. Returns what it saves.
+SavedPanes RunOnce(const SavedPanes& saved, bool underStretch, int width, int start, int during,
+                   int end) {
+    PaneSizes sizes;
+    sizes.underStretch = underStretch;
+    sizes.fontPanelWidth = saved.fontPanelWidth;
+    sizes.keyboardWidth = saved.keyboardWidth;
+    sizes = WithLowerHeight(sizes, start, kStatus, saved.underHeight);
+    const MainLayout shown = LayOutMainWindow(width, during, kStatus, sizes);
+    EXPECT_GE(shown.lowerPane.Height(), 0);
+    return PanesToSave(sizes, width, end, kStatus);
+}
+
+TEST(PaneSizes, RestartsAfterAnyResizeGiveTheSameLayout) {
+    struct Case {
+        const char* name;
+        bool underStretch;
+        int start, during, end;  // client heights
+    };
+    const Case cases[] = {
+        {"the frame dragged 58 pixels taller", true, 652, 710, 710},
+        {"the frame dragged taller, lower pane fixed", false, 652, 710, 710},
+        {"closed while maximised", true, 652, 860, 652},
+        {"closed while minimised", true, 652, 0, 652},
+        {"the frame dragged smaller", true, 652, 560, 560},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SavedPanes saved{296, 193, 390};
+        saved = RunOnce(saved, c.underStretch, 824, c.start, c.during, c.end);
+        const SavedPanes first = saved;
+        // Four more starts and closes in the same restored rectangle.
+        for (int run = 0; run < 4; ++run) saved = RunOnce(saved, c.underStretch, 824, c.end, c.end, c.end);
+        EXPECT_EQ(saved, first);
+        PaneSizes sizes;
+        sizes = WithLowerHeight(sizes, c.end, kStatus, saved.underHeight);
+        const MainLayout m = LayOutMainWindow(824, c.end, kStatus, sizes);
+        EXPECT_GE(m.inputPane.Height(), kMinInputHeight);
+        EXPECT_GE(m.lowerPane.Height(), kMinLowerHeight);
+        EXPECT_GT(saved.underHeight, 0);
+    }
+}
+
+TEST(PaneSizes, ASavedHeightNeverSqueezesAPaneBelowItsMinimum) {
+    const int heights[] = {-8, 0, 30, 296, 480, 5000};
+    for (int under : heights) {
+        SCOPED_TRACE(under);
+        PaneSizes sizes = WithLowerHeight(PaneSizes{}, 652, kStatus, under);
+        const MainLayout m = LayOutMainWindow(824, 652, kStatus, sizes);
+        EXPECT_GE(m.inputPane.Height(), kMinInputHeight);
+        EXPECT_GE(m.lowerPane.Height(), kMinLowerHeight);
+    }
+}
+
 }  // namespace
 }  // namespace tess

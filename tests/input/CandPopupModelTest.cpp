@@ -299,7 +299,7 @@ TEST(CandPopupLayout, DigitLabelsStandOverTheirCells) {
         EXPECT_EQ(label.font, (PopupFont{u"ＭＳ Ｐゴシック", 11, 128}));
         EXPECT_EQ(label.rect, (PopupRect{c.left, 4, 10, 15}));
         // Over its cell and clear of the row below.
-        const PopupRect cell = CellRect(c.cell);
+        const PopupRect cell = PopupCellRect(c.cell);
         EXPECT_GE(label.rect.left, cell.left);
         EXPECT_LE(label.rect.Right(), cell.Right());
         EXPECT_LE(label.rect.Bottom(), kCellRowTop);
@@ -379,7 +379,7 @@ TEST(CandPopupLayout, PanelControlsAreWholeInsideThePanelAndTheForm) {
             EXPECT_TRUE(inside(control.rect, c.panel)) << static_cast<int>(control.control);
         }
         // The cells end left of the panel, and the panel ends above the name labels.
-        EXPECT_LE(CellRect(9).Right(), c.panel.left);
+        EXPECT_LE(PopupCellRect(9).Right(), c.panel.left);
         EXPECT_LE(c.panel.Bottom(), 68);
     }
 }
@@ -387,7 +387,7 @@ TEST(CandPopupLayout, PanelControlsAreWholeInsideThePanelAndTheForm) {
 TEST(CandPopupLayout, CellRectsAreWhatTheHitTestFinds) {
     for (int cell = 0; cell < kCellCount; ++cell) {
         SCOPED_TRACE(cell);
-        const PopupRect r = CellRect(cell);
+        const PopupRect r = PopupCellRect(cell);
         EXPECT_EQ(r.width, 38);
         EXPECT_EQ(r.height, 40);
         EXPECT_EQ(r.left, 8 + 39 * cell);

@@ -9,6 +9,7 @@
 #include "input/FitFontSize.h"
 #include "lib/CombiningMarks.h"
 #include "lib/win32/ShapedText.h"
+#include "lib/win32/Win32Helpers.h"
 
 namespace tess {
 
@@ -20,7 +21,6 @@ constexpr int kIdClose = 10;
 constexpr int kIdUpDown = 11;
 constexpr UINT_PTR kClickTimer = 1;
 
-const wchar_t* W(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
 class GdiMeasurer : public TextMeasurer {
 public:
@@ -154,7 +154,7 @@ void Paint(HWND hwnd, PopupState& s) {
 
     SelectObject(dc, s.cellFont);
     for (int cell = 0; cell < kCellCount; ++cell) {
-        RECT r = ToRect(CellRect(cell));
+        RECT r = ToRect(PopupCellRect(cell));
         const CellFill fill = s.model->CellFillOf(cell);
         FillSolid(dc, r,
                   fill == CellFill::Highlight ? RGB(0, 255, 255)
@@ -329,7 +329,7 @@ std::optional<std::u16string> RunCandidatePopup(HWND owner, CandPopupModel& mode
         tool.uFlags = TTF_SUBCLASS;
         tool.hwnd = popup;
         tool.uId = static_cast<UINT_PTR>(cell + 1);
-        tool.rect = ToRect(CellRect(cell));
+        tool.rect = ToRect(PopupCellRect(cell));
         tool.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(state.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }

@@ -9,14 +9,9 @@
 #include <string>
 
 #include "input/CandPopupModel.h"
+#include "input/InputSession.h"
 
 namespace tess {
-
-struct PopupLook {
-    std::u16string face;  // the side's font: UsrSubFont / UsrMainFont
-    int charset = 0;      // 0 / LangCharset
-    COLORREF background;  // CandBg / BandBg
-};
 
 // Shows the popup at `position` (screen), runs it modally over `owner` and
 // returns the text to insert, if any. `bandDev` is read and written back

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "input/win32/CandidatePopup.h"
+
 namespace tess {
 
 namespace {
@@ -50,6 +52,24 @@ void EditField::Apply(const InsertOutcome& outcome) {
     SendMessageW(hwnd, EM_SETSEL, static_cast<WPARAM>(outcome.caret), static_cast<LPARAM>(outcome.caret));
     SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
     SetFocus(hwnd);
+}
+
+InputField* EditFieldDirectory::Find(FieldId id) {
+    auto it = fields_.find(id);
+    return it == fields_.end() || !it->second.Handle() ? nullptr : &it->second;
+}
+
+std::optional<std::u16string> EditFieldDirectory::RunPopup(CandPopupModel& popup,
+                                                           const PopupLook& look, FieldId id,
+                                                           int& bandDev) {
+    auto it = fields_.find(id);
+    HWND field = it == fields_.end() ? nullptr : it->second.Handle();
+    HWND owner = field ? GetAncestor(field, GA_ROOT) : GetActiveWindow();
+    const PopupPosition position = field ? PopupPositionForCaret(field) : PopupPosition{};
+    std::optional<std::u16string> chosen = RunCandidatePopup(owner, popup, look, position, bandDev);
+    // Cancelled or not, the user goes on typing where the key came from.
+    if (field) SetFocus(field);
+    return chosen;
 }
 
 void HookTypedCharacters(HWND control, std::function<bool(char16_t)>* onChar) {

@@ -4,16 +4,6 @@
 
 namespace tess {
 
-HFONT CreatePointFont(const std::u16string& face, int charset, int sizePt, bool bold) {
-    HDC dc = GetDC(nullptr);
-    int height = -MulDiv(sizePt, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, dc);
-    return CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       static_cast<BYTE>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       reinterpret_cast<const wchar_t*>(face.c_str()));
-}
-
 void DrawShapedText(HDC dc, const std::u16string& text, const RECT& rect, UINT align) {
     if (text.empty()) return;
     const auto* wide = reinterpret_cast<const wchar_t*>(text.c_str());

@@ -7,10 +7,10 @@
 
 #include <string>
 
+#include "lib/win32/Win32Helpers.h"
+
 namespace tess {
 
-// A font of a face, character set and point size for the screen.
-HFONT CreatePointFont(const std::u16string& face, int charset, int sizePt, bool bold = false);
 
 // Draws `text` centred in `rect` with the DC's selected font, colour and
 // background mode.

@@ -1,10 +1,13 @@
-// UTF-16 text across the Win32 boundary: wchar_t is 16 bits on Windows, so
-// the program's char16_t strings pass by a cast.
+// The small Win32 helpers every view uses: UTF-16 text across the boundary
+// (wchar_t is 16 bits on Windows, so the program's char16_t strings pass by
+// a cast), window texts, fonts by point size, combo boxes, tooltips and the
+// input method of a control.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace tess {
 
@@ -12,12 +15,32 @@ inline const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wc
 inline const wchar_t* W(const std::u16string& text) { return W(text.c_str()); }
 
 // The whole text of a window or control.
-inline std::u16string WindowText(HWND hwnd) {
-    int length = GetWindowTextLengthW(hwnd);
-    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
-    GetWindowTextW(hwnd, reinterpret_cast<wchar_t*>(text.data()), length + 1);
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
+std::u16string WindowText(HWND hwnd);
+
+// A font of `sizePt` points on the screen (charset: the font character set).
+HFONT CreatePointFont(const std::u16string& face, int charset, int sizePt, bool bold = false);
+
+// --- Combo boxes ----------------------------------------------------------------------
+void FillCombo(HWND combo, const std::vector<std::u16string>& items);
+// Selects the item equal to `text` (exactly), or shows `text` in the edit
+// field with no item selected.
+void SetComboText(HWND combo, const std::u16string& text);
+// The selected item's text (the edit field may lag behind it), or the
+// edit field's text when no item is selected.
+std::u16string SelectedComboText(HWND combo);
+
+// --- Tooltips -------------------------------------------------------------------------
+// A tooltip window for the children of `owner`; AddToolTip gives `control`
+// the hint `text`.
+HWND CreateToolTips(HWND owner);
+void AddToolTip(HWND tooltips, HWND control, const std::u16string& text);
+
+// --- Input method ---------------------------------------------------------------------
+// What a field's input method does while the field has the focus. Fields
+// that take trigger keys or Thai typing have it disabled (romaji must arrive
+// as keys, not as Japanese composition); Japanese fields open it in
+// hiragana or full-width katakana; other fields start with it closed.
+enum class ImeMode { Disabled, Closed, Hiragana, KatakanaFull };
+void SetImeMode(HWND control, ImeMode mode);
 
 }  // namespace tess

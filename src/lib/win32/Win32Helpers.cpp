@@ -1,0 +1,106 @@
+#include "lib/win32/Win32Helpers.h"
+
+#include <commctrl.h>
+#include <imm.h>
+
+namespace tess {
+
+std::u16string WindowText(HWND hwnd) {
+    int length = GetWindowTextLengthW(hwnd);
+    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
+    GetWindowTextW(hwnd, reinterpret_cast<wchar_t*>(text.data()), length + 1);
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+HFONT CreatePointFont(const std::u16string& face, int charset, int sizePt, bool bold) {
+    HDC dc = GetDC(nullptr);
+    const int height = -MulDiv(sizePt, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, dc);
+    return CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                       static_cast<BYTE>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, W(face));
+}
+
+void FillCombo(HWND combo, const std::vector<std::u16string>& items) {
+    SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+    for (const auto& item : items) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(item)));
+    SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
+}
+
+namespace {
+
+std::u16string ComboItem(HWND combo, int index) {
+    const int length = static_cast<int>(SendMessageW(combo, CB_GETLBTEXTLEN, index, 0));
+    if (length < 0) return {};
+    std::u16string item(static_cast<size_t>(length) + 1, u'\0');
+    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data()));
+    item.resize(static_cast<size_t>(length));
+    return item;
+}
+
+}  // namespace
+
+void SetComboText(HWND combo, const std::u16string& text) {
+    const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        if (ComboItem(combo, i) == text) {
+            SendMessageW(combo, CB_SETCURSEL, i, 0);
+            return;
+        }
+    }
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SetWindowTextW(combo, W(text));
+}
+
+std::u16string SelectedComboText(HWND combo) {
+    const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) return WindowText(combo);
+    return ComboItem(combo, static_cast<int>(index));
+}
+
+HWND CreateToolTips(HWND owner) {
+    return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE)),
+                           nullptr);
+}
+
+void AddToolTip(HWND tooltips, HWND control, const std::u16string& text) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(W(text));
+    SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void SetImeMode(HWND control, ImeMode mode) {
+    if (mode == ImeMode::Disabled) {
+        // No input context: the keys reach the control as they are typed,
+        // whatever the user's input method is doing elsewhere.
+        ImmAssociateContextEx(control, nullptr, 0);
+        return;
+    }
+    ImmAssociateContextEx(control, nullptr, IACE_DEFAULT);
+    HIMC context = ImmGetContext(control);
+    if (!context) return;
+    switch (mode) {
+        case ImeMode::Closed: ImmSetOpenStatus(context, FALSE); break;
+        case ImeMode::Hiragana:
+            ImmSetOpenStatus(context, TRUE);
+            ImmSetConversionStatus(context, IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE, IME_SMODE_PHRASEPREDICT);
+            break;
+        case ImeMode::KatakanaFull:
+            ImmSetOpenStatus(context, TRUE);
+            ImmSetConversionStatus(context, IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_FULLSHAPE,
+                                   IME_SMODE_PHRASEPREDICT);
+            break;
+        case ImeMode::Disabled: break;
+    }
+    ImmReleaseContext(control, context);
+}
+
+}  // namespace tess
