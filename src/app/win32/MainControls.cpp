@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include "app/win32/ResourceIds.h"
+#include "lib/win32/Win32Helpers.h"
 
 namespace tess {
 
@@ -93,6 +94,10 @@ void CreateMainControls(HWND parent, HINSTANCE instance, MainControls& c) {
     c.foreignArea = Child(parent, instance, L"EDIT", L"",
                           ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_TABSTOP,
                           kIdForeignArea, WS_EX_CLIENTEDGE);
+
+    // Romaji must arrive as keys, never as Japanese composition.
+    SetImeMode(c.phoneticArea, ImeMode::Disabled);
+    SetImeMode(c.foreignArea, ImeMode::Disabled);
 
     c.keyboardPages = Child(parent, instance, WC_TABCONTROLW, L"", WS_CLIPSIBLINGS, kIdKeyboardPages);
     AddTab(c.keyboardPages, 0, L"タイ語ローマ字");

@@ -12,17 +12,6 @@ namespace tess {
 
 namespace {
 
-// The selected item's text of a combo box (its edit field may lag behind).
-std::u16string SelectedComboText(HWND combo) {
-    LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return WindowText(combo);
-    LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    std::u16string text(static_cast<size_t>(length) + 1, u'\0');
-    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
 enum EditMenuId : int { kEditMenuChangeFont = 2000, kEditMenuResetFont };
 
 LRESULT CALLBACK PhoneticAreaProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
@@ -56,7 +45,7 @@ LRESULT CALLBACK PhoneticAreaProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 
 MainWindow::~MainWindow() {
     for (HGDIOBJ object : {static_cast<HGDIOBJ>(memoFont_), static_cast<HGDIOBJ>(editFont_),
-                           static_cast<HGDIOBJ>(editBrush_)})
+                           static_cast<HGDIOBJ>(editBrush_), static_cast<HGDIOBJ>(transferModeFont_)})
         if (object) DeleteObject(object);
 }
 
@@ -83,6 +72,9 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
                             nullptr, nullptr, instance, this);
     if (!hwnd_) return false;
     PlaceOnFirstShow();
+    // The panes take their saved sizes in the window's own rectangle, not in
+    // the size it was created with.
+    ApplySavedPaneSizes();
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
     model_.FormShow();
@@ -111,29 +103,22 @@ void MainWindow::OnCreate() {
                       reinterpret_cast<DWORD_PTR>(hwnd_));
     memoChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Foreign, key); };
     editChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Phonetic, key); };
-    // Shift and Caps Lock in Memo1 switch the MS IME keyboard's table while it shows.
+    // Shift and Caps Lock in the foreign area switch the MS IME keyboard's table.
     memoKeys_ = [this](unsigned vk, bool down) {
-        if (!imeKeyboard_ || !IsWindowVisible(keyboardControls_[1].Handle())) return;
-        if (down) imeKeyboard_->KeyDown(static_cast<std::uint16_t>(vk));
-        else imeKeyboard_->KeyUp(static_cast<std::uint16_t>(vk));
-        keyboardControls_[1].Repaint();
+        model_.ForeignAreaKey(static_cast<std::uint16_t>(vk), down);
     };
     HookInputAreas();
     SetPropW(controls_.phoneticArea, L"TessalineCueFont", controls_.formFont);
+    fields_.Register(FieldId::MainForeign, &controls_.foreignArea);
+    fields_.Register(FieldId::MainPhonetic, &controls_.phoneticArea);
 
     RECT client{};
     GetClientRect(hwnd_, &client);
     paneSizes_.inputHeight = InitialInputHeight(client.bottom, StatusBarHeight(controls_),
                                                 paneSizes_.lowerHeight);
-    model_.SetPort(this);
-    // The layout active at start-up is the one restored at exit.
-    layouts_ = std::make_unique<KeyboardLayouts>(platform_, model_.settings());
-    layouts_->RecordStartupLayout();
+    model_.Attach(*this, *this, fields_, fields_);
     model_.RunStartupSequence();
-    transfer_ = std::make_unique<TransferModel>(platform_, model_.settings(), *this,
-                                                model_.folders().SysFolder);
-    transfer_->ShowTransferMode();
-    RebuildKeyboards();
+    BuildKeyboards();
 }
 
 MainLayout MainWindow::CurrentLayout() const {
@@ -149,26 +134,38 @@ void MainWindow::LayOut() {
 }
 
 void MainWindow::RecreateMemo() {
-    // An edit control takes its wrapping and scroll bars only when created.
+    // An edit control takes its wrapping and scroll bars only when created:
+    // the new one takes over the text, the selection and the first visible
+    // line. With wrapping on it never scrolls sideways (a horizontal scroll
+    // bar or ES_AUTOHSCROLL would switch the wrapping off again).
     HWND old = controls_.foreignArea;
     std::u16string text = WindowText(old);
     DWORD start = 0, end = 0;
     SendMessageW(old, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const LRESULT firstLine = SendMessageW(old, EM_GETFIRSTVISIBLELINE, 0, 0);
     bool focused = GetFocus() == old;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
     if (!memoWordWrap_) style |= ES_AUTOHSCROLL;
-    if (memoScrollBars_) style |= WS_VSCROLL | WS_HSCROLL;
-    controls_.foreignArea = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", W(text), style, 0, 0, 10, 10,
-                                            hwnd_, reinterpret_cast<HMENU>(kIdForeignArea),
-                                            instance_, nullptr);
+    if (memoScrollBars_) style |= memoWordWrap_ ? WS_VSCROLL : WS_VSCROLL | WS_HSCROLL;
+    RECT bounds{};
+    GetWindowRect(old, &bounds);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&bounds), 2);
+    controls_.foreignArea = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, bounds.left,
+                                            bounds.top, bounds.right - bounds.left,
+                                            bounds.bottom - bounds.top, hwnd_,
+                                            reinterpret_cast<HMENU>(kIdForeignArea), instance_, nullptr);
     SendMessageW(controls_.foreignArea, WM_SETFONT,
                  reinterpret_cast<WPARAM>(memoFont_ ? memoFont_ : controls_.formFont), FALSE);
-    SendMessageW(controls_.foreignArea, EM_SETSEL, start, end);
+    SendMessageW(controls_.foreignArea, EM_LIMITTEXT, 0, 0);
+    SetWindowTextW(controls_.foreignArea, W(text));
+    SetImeMode(controls_.foreignArea, ImeMode::Disabled);
     SetWindowPos(controls_.foreignArea, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     DestroyWindow(old);
     HookTypedCharacters(controls_.foreignArea, &memoChars_);
     HookKeyStrokes(controls_.foreignArea, &memoKeys_);
     LayOut();
+    SendMessageW(controls_.foreignArea, EM_SETSEL, start, end);
+    SendMessageW(controls_.foreignArea, EM_LINESCROLL, 0, firstLine);
     if (focused) SetFocus(controls_.foreignArea);
 }
 
@@ -210,27 +207,18 @@ void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 void MainWindow::AddButtonHints() {
-    HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                0, 0, 0, 0, hwnd_, nullptr, instance_, nullptr);
-    auto add = [&](HWND button, std::u16string_view hint) {
-        if (hint.empty()) return;
-        std::u16string text(hint);
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = hwnd_;
-        tool.uId = reinterpret_cast<UINT_PTR>(button);
-        tool.lpszText = const_cast<wchar_t*>(W(text));
-        SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    };
+    HWND tips = CreateToolTips(hwnd_);
     auto buttons = FunctionButtons();
-    for (std::size_t i = 0; i < buttons.size() && i < 7; ++i) add(controls_.functionButtons[i], buttons[i].hint);
-    add(controls_.transferButton, kTransferButton.hint);
+    for (std::size_t i = 0; i < buttons.size() && i < 7; ++i)
+        if (!buttons[i].hint.empty())
+            AddToolTip(tips, controls_.functionButtons[i], std::u16string(buttons[i].hint));
+    AddToolTip(tips, controls_.transferButton, std::u16string(kTransferButton.hint));
 }
 
 MainWindow::Splitter MainWindow::SplitterAt(int x, int y) const {
     MainLayout m = CurrentLayout();
     auto inside = [x, y](const Rect& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; };
+    if (inside(m.topSplitter)) return Splitter::Top;
     if (inside(m.keyboardSplitter)) return Splitter::Keyboard;
     if (inside(m.paneSplitter)) return Splitter::Panes;
     return Splitter::None;
@@ -238,7 +226,12 @@ MainWindow::Splitter MainWindow::SplitterAt(int x, int y) const {
 
 void MainWindow::DragSplitter(int x, int y) {
     MainLayout m = CurrentLayout();
-    if (dragging_ == Splitter::Keyboard) {
+    if (dragging_ == Splitter::Top) {
+        // The font panel follows the splitter; it never gets narrower than
+        // its minimum.
+        paneSizes_.fontPanelWidth =
+            std::max(kMinFontPanelWidth, m.fontPanel.right - x - kSplitterSize / 2);
+    } else if (dragging_ == Splitter::Keyboard) {
         paneSizes_.keyboardWidth = std::clamp(m.keyboardPages.right - x - kSplitterSize / 2,
                                               kMinKeyboardWidth, kMaxKeyboardWidth);
     } else if (dragging_ == Splitter::Panes) {
@@ -259,64 +252,15 @@ void MainWindow::HookInputAreas() {
     HookTypedCharacters(controls_.phoneticArea, &editChars_);
 }
 
-InputField* MainWindow::Find(FieldId field) {
-    if (field == FieldId::MainForeign) return &memoField_;
-    if (field == FieldId::MainPhonetic) return &editField_;
-    return nullptr;
-}
-
 bool MainWindow::OnAreaChar(InputArea area, char16_t key) {
-    // Control characters (Backspace, Enter, Tab...) are never trigger keys.
-    if (key < u' ') return false;
-    const KeySource& source = area == InputArea::Phonetic ? kMainPhoneticKeys : kMainForeignKeys;
-    TriggerResult result = TriggerStep(model_.tables(), requesters_,
-                                       TriggerSettingsOf(model_.settings()), source, key);
-    switch (result.action) {
-        case TriggerResult::PassKey: return false;
-        case TriggerResult::InsertText:
-            InsertForSide(*this, requesters_, result.side, result.text);
-            return true;
-        case TriggerResult::OpenPopup:
-            OpenCandidatePopup(result.side,
-                               area == InputArea::Phonetic ? controls_.phoneticArea : controls_.foreignArea);
-            return true;
-    }
-    return false;
-}
-
-void MainWindow::OpenCandidatePopup(InputSide side, HWND field) {
-    Settings& s = model_.settings();
-    const InputTables& tables = model_.tables();
-    const bool phonetic = side == InputSide::Phonetic;
-    CandPopupModel popup(side, phonetic ? tables.PhCandBuf : tables.GaCandBuf,
-                         phonetic ? tables.PhNameTable : tables.GaNameTable, s.BandDev);
-    PopupLook look{phonetic ? s.UsrSubFont : s.UsrMainFont,
-                   phonetic ? 0 : model_.language().LangCharset,
-                   phonetic ? s.CandBg : s.BandBg};
-    std::optional<std::u16string> chosen =
-        RunCandidatePopup(hwnd_, popup, look, PopupPositionForCaret(field), s.BandDev);
-    if (chosen) InsertForSide(*this, requesters_, side, *chosen);
-    else SetFocus(field);
-}
-
-void MainWindow::RunAction(MainAction action) {
-    if (!model_.ActionEnabled(action)) return;
-    switch (action) {
-        case MainAction::Close: PostMessageW(hwnd_, WM_CLOSE, 0, 0); break;
-        case MainAction::AreaClear: model_.AreaClearExecute(); break;
-        case MainAction::TransferTxt1:
-            if (transfer_) transfer_->TransferTxt1Execute();
-            break;
-        // The word book, PAD, settings and transfer windows arrive with their
-        // parts; until then their actions are disabled and never get here.
-        default: break;
-    }
+    return model_.input().KeyTyped(area == InputArea::Phonetic ? kMainPhoneticKeys : kMainForeignKeys,
+                                   key);
 }
 
 void MainWindow::PreviewKey(const MSG& msg) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return;
     if (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)) return;
-    if (auto action = model_.FormKeyDown(static_cast<std::uint16_t>(msg.wParam))) RunAction(*action);
+    model_.FormKeyDown(static_cast<std::uint16_t>(msg.wParam));
 }
 
 void MainWindow::OpenTextFileDialog(bool save) {
@@ -380,17 +324,17 @@ void MainWindow::OnInitMenu(HMENU menu) {
 
 void MainWindow::OnCommand(int id, int code) {
     if (id >= kIdFunctionButton0 && id < kIdFunctionButton0 + 7) {
-        RunAction(FunctionButtons()[static_cast<size_t>(id - kIdFunctionButton0)].action);
+        model_.RunAction(FunctionButtons()[static_cast<size_t>(id - kIdFunctionButton0)].action);
         return;
     }
     // The edit commands act on whichever text control has the focus.
     HWND focus = GetFocus();
     if (id > kMenuTransferMode0 && id <= kMenuTransferMode0 + 14) {
-        if (transfer_) transfer_->TRModeClick(id - kMenuTransferMode0);
+        model_.transfer().TRModeClick(id - kMenuTransferMode0);
         return;
     }
     switch (id) {
-        case kIdTransferButton: RunAction(MainAction::TransferTxt1); break;
+        case kIdTransferButton: model_.RunAction(MainAction::TransferTxt1); break;
         case kIdForeignArea:
             if (code == EN_SETFOCUS) OnAreaFocused(InputArea::Foreign);
             break;
@@ -398,26 +342,25 @@ void MainWindow::OnCommand(int id, int code) {
             if (code == EN_SETFOCUS) OnAreaFocused(InputArea::Phonetic);
             break;
         case kIdAutoPasteCheck:
-            if (code == BN_CLICKED && transfer_)
-                transfer_->CheckBox3Click(SendMessageW(controls_.autoPasteCheck, BM_GETCHECK, 0, 0) == BST_CHECKED);
+            if (code == BN_CLICKED)
+                model_.transfer().CheckBox3Click(SendMessageW(controls_.autoPasteCheck, BM_GETCHECK, 0, 0) == BST_CHECKED);
             break;
         case kIdFontBox:
             if (quietCombos_) break;
             if (code == CBN_EDITCHANGE) model_.ComboBox1Change(WindowText(controls_.fontBox));
             if (code == CBN_SELCHANGE) model_.ComboBox1Change(SelectedComboText(controls_.fontBox));
+            // A pick from the list ends the choice: typing goes on where it was.
+            if (code == CBN_SELENDOK) GiveFocusBack();
             break;
         case kIdSizeBox:
             if (quietCombos_) break;
             if (code == CBN_EDITCHANGE) model_.ComboBox2Change(WindowText(controls_.sizeBox));
             if (code == CBN_SELCHANGE) model_.ComboBox2Change(SelectedComboText(controls_.sizeBox));
+            if (code == CBN_SELENDOK) GiveFocusBack();
             break;
         case kIdModeBox:
             if (code == CBN_SELCHANGE) {
                 model_.ComboBox3Change(static_cast<int>(SendMessageW(controls_.modeBox, CB_GETCURSEL, 0, 0)));
-                // The mode display names the language, and the romaji keyboard
-                // shows the language's table: both may have changed.
-                if (transfer_) transfer_->ShowTransferMode();
-                RebuildKeyboards();
             }
             break;
         case kIdStretchCheck:
@@ -436,14 +379,8 @@ void MainWindow::OnCommand(int id, int code) {
         case kMenuEditSelectAll: SendMessageW(focus, EM_SETSEL, 0, -1); break;
         case kMenuEditWordWrap: model_.ToggleWordWrap(); break;
         case kMenuEditScrollBars: model_.ToggleScrollBars(); break;
-        case kMenuImeKedmanee:
-            model_.ChooseThaiIme(true);
-            RebuildKeyboards();
-            break;
-        case kMenuImePattachote:
-            model_.ChooseThaiIme(false);
-            RebuildKeyboards();
-            break;
+        case kMenuImeKedmanee: model_.ChooseThaiIme(true); break;
+        case kMenuImePattachote: model_.ChooseThaiIme(false); break;
         case kMenuToolCodeChecker: model_.RunCodeValueChecker(); break;
         case kMenuHelp: model_.OpenHelp(); break;
         case kEditMenuResetFont: model_.ResetPhoneticFont(); break;
@@ -478,32 +415,53 @@ void MainWindow::PlaceOnFirstShow() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void MainWindow::ApplySavedPaneSizes() {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    paneSizes_ = WithLowerHeight(paneSizes_, client.bottom, StatusBarHeight(controls_),
+                                 model_.settings().UnderHeight);
+    LayOut();
+}
+
 void MainWindow::OnClose() {
-    // The settings record the window's normal rectangle, also when it is
-    // minimised or maximised at the moment of closing.
-    RECT r{};
-    if (IsIconic(hwnd_) || IsZoomed(hwnd_)) {
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof placement;
-        GetWindowPlacement(hwnd_, &placement);
-        r = placement.rcNormalPosition;
-    } else {
-        GetWindowRect(hwnd_, &r);
-    }
+    // The settings record the window's normal rectangle and the panes as
+    // they are in it, also when it is minimised or maximised at the moment
+    // of closing: the next start shows the same layout.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(hwnd_, &placement);
+    const RECT r = placement.rcNormalPosition;
     StoreWindowGeometry(model_.settings(), {r.left, r.top, r.right - r.left, r.bottom - r.top});
-    MainLayout now = CurrentLayout();
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), TRUE,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+    const int clientWidth = (r.right - r.left) - (frame.right - frame.left);
+    const int clientHeight = (r.bottom - r.top) - (frame.bottom - frame.top);
+    const SavedPanes panes = PanesToSave(paneSizes_, clientWidth, clientHeight, StatusBarHeight(controls_));
     Settings& s = model_.settings();
-    s.UnderHeight = now.lowerPane.Height();
-    s.FontPanelWidth = now.fontPanel.Width();
-    s.PC2Width = now.keyboardPages.Width();
-    transfer_.reset();  // its timers stop with it
-    layouts_->RestoreLayoutAtExit();
-    if (!model_.RunShutdownSequence()) {
-        platform_.ShowMessage(u"設定ファイル「" + model_.folders().SysFolder + u"\\" +
-                                  kSettingsFileName + u"」を保存できませんでした。",
-                              MessageKind::Warning, MessageButtons::Yes);
-    }
+    s.UnderHeight = panes.underHeight;
+    s.FontPanelWidth = panes.fontPanelWidth;
+    s.PC2Width = panes.keyboardWidth;
+    model_.RunShutdownSequence();
     DestroyWindow(hwnd_);
+}
+
+void MainWindow::OnActivate(bool active) {
+    if (!active) {
+        // Remember where the user was typing, as Windows programs do.
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
+        return;
+    }
+    HWND target = focusBeforeDeactivation_ && IsWindow(focusBeforeDeactivation_) &&
+                          IsChild(hwnd_, focusBeforeDeactivation_)
+                      ? focusBeforeDeactivation_
+                      : controls_.foreignArea;
+    SetFocus(target);
+}
+
+void MainWindow::GiveFocusBack() {
+    Focus(lastArea_ == InputArea::Phonetic ? InputArea::Phonetic : InputArea::Foreign, false);
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -541,10 +499,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             if (header->idFrom == kIdKeyboardPages && header->code == TCN_SELCHANGE) {
-                int index = static_cast<int>(SendMessageW(controls_.keyboardPages, TCM_GETCURSEL, 0, 0));
-                if (!imePageVisible_ && index >= 1) ++index;
+                const int tab = static_cast<int>(SendMessageW(controls_.keyboardPages, TCM_GETCURSEL, 0, 0));
                 ShowSelectedKeyboard();
-                model_.PageControl2Change(static_cast<KeyboardPage>(index));
+                model_.PageControl2Change(tab);
             }
             return 0;
         }
@@ -559,7 +516,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Splitter at = dragging_ != Splitter::None ? dragging_ : SplitterAt(p.x, p.y);
                 if (at != Splitter::None) {
                     SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(
-                                                       at == Splitter::Keyboard ? IDC_SIZEWE : IDC_SIZENS)));
+                                                       at == Splitter::Panes ? IDC_SIZENS : IDC_SIZEWE)));
                     return TRUE;
                 }
             }
@@ -579,12 +536,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 if (message == WM_LBUTTONUP) ReleaseCapture();
             }
             return 0;
+        case WM_ACTIVATE:
+            // Coming back (Alt+Tab, the taskbar, a closed message box) gives
+            // the focus back to the control that had it.
+            OnActivate(LOWORD(wParam) != WA_INACTIVE);
+            return 0;
         case WM_ACTIVATEAPP:
             // The target search runs only while another application is active.
-            if (transfer_) {
-                if (wParam) transfer_->OnApplicationActivate();
-                else transfer_->OnApplicationDeactivate();
-            }
+            if (wParam) model_.transfer().OnApplicationActivate();
+            else model_.transfer().OnApplicationDeactivate();
             return 0;
         case WM_CLOSE:
             OnClose();

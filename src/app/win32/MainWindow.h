@@ -14,8 +14,6 @@
 #include "app/MainModel.h"
 #include "app/MainWindowPort.h"
 #include "input/win32/EditField.h"
-#include "input/KeyboardLayouts.h"
-#include "input/Keyboards.h"
 #include "input/win32/KeyboardView.h"
 #include "input/TriggerStep.h"
 #include "transfer/TransferModel.h"
@@ -24,7 +22,7 @@
 
 namespace tess {
 
-class MainWindow : public MainWindowPort, public InputFields, public TransferPort {
+class MainWindow : public MainWindowPort, public TransferPort {
 public:
     MainWindow(Platform& platform, DataFolders folders)
         : platform_(platform), model_(platform, std::move(folders)) {}
@@ -57,6 +55,9 @@ public:
     void SetFontPanelWidth(int width) override;
     void SetAutoPasteCheck(bool checked) override;
     void SetActionEnabled(MainAction action, bool enabled) override;
+    void RepaintKeyboard(KeyboardPage page) override;
+    void OpenWindowFor(MainAction action) override;
+    void CloseWindow() override;
     void SetForeignFont(const FontSpec& font) override;
     void SetPhoneticAreaFont(const FontSpec& font) override;
     void SetPhoneticBackground(Color color) override;
@@ -68,9 +69,6 @@ public:
     void SetForeignText(const std::u16string& text) override;
     void SetPhoneticText(const std::u16string& text) override;
 
-    // --- InputFields: where candidates are written -------------------------------
-    InputField* Find(FieldId field) override;
-
     // --- TransferPort -------------------------------------------------------------
     std::u16string LanguageName() override;
     int LangCharset() override;
@@ -79,8 +77,7 @@ public:
     void SelectInArea(InputArea area, TextSelection selection) override;
     void SetAreaText(InputArea area, const std::u16string& text) override;
     void FocusArea(InputArea area) override;
-    void CopyAsRichText(RichBuffer buffer, const std::u16string& text,
-                        const std::u16string& fontName, int charset, int sizePt) override;
+    void CopyRichText(const RichCopy& copy) override;
     void ShowTransferModeText(const std::u16string& text) override;
     void ShowTarget(TargetIndicator where, bool held, const std::u16string& caption) override;
     bool IsFormOpen(const std::u16string& name) override;
@@ -97,28 +94,30 @@ private:
     void DrawItem(const DRAWITEMSTRUCT& item);
     void OnCommand(int id, int code);
     void OnInitMenu(HMENU menu);
-    void RunAction(MainAction action);
     void RecreateMemo();
     void ShowEditContextMenu(int x, int y);
     void OpenTextFileDialog(bool save);
     HFONT MakeAreaFont(const FontSpec& font);
-    int KeyboardTabIndex(KeyboardPage page) const;
     bool OnAreaChar(InputArea area, char16_t key);
-    void OpenCandidatePopup(InputSide side, HWND field);
     void HookInputAreas();
     void FillTransferMenu();
     void CreateKeyboards();
     RECT KeyboardSheetRect() const;
-    void RebuildKeyboards();
+    void BuildKeyboards();
     void PlaceKeyboards();
+    void ShowKeyboardPictures();
     void ShowSelectedKeyboard();
     void OnKeyboardClick(KeyboardPage page, std::size_t cell);
     void AddButtonHints();
     // Splitters: which one the mouse is over, and dragging it.
-    enum class Splitter { None, Keyboard, Panes };
+    enum class Splitter { None, Top, Keyboard, Panes };
     Splitter SplitterAt(int x, int y) const;
     void DragSplitter(int x, int y);
     void OnAreaFocused(InputArea area);
+    void OnActivate(bool active);
+    void ApplySavedPaneSizes();
+    void GiveFocusBack();
+    void ShowTransferModeFitted();
 
     Platform& platform_;
     MainModel model_;
@@ -141,20 +140,22 @@ private:
     COLORREF editColor_ = RGB(255, 255, 255);
     bool memoWordWrap_ = false, memoScrollBars_ = false;
 
-    std::unique_ptr<KeyboardLayouts> layouts_;
     // The keyboard pages: romaji, MS IME, phonetic.
     KeyboardView keyboardControls_[3];
-    std::unique_ptr<TriggerKeyboard> romajiKeyboard_, phoneticKeyboard_;
-    std::unique_ptr<MsImeKeyboard> imeKeyboard_;
     SIZE keyboardSheetSize_{0, 0};
-    std::unique_ptr<TransferModel> transfer_;
 
-    // The trigger step's requesters of the two sides.
-    Requesters requesters_;
-    EditField memoField_{&controls_.foreignArea};
-    EditField editField_{&controls_.phoneticArea};
+    // The fields candidates are written into, and the popups.
+    EditFieldDirectory fields_;
     std::function<bool(char16_t)> memoChars_, editChars_;
     std::function<void(unsigned, bool)> memoKeys_;
+    // The control that had the focus when the window was last deactivated;
+    // it gets the focus back when the window is active again.
+    HWND focusBeforeDeactivation_ = nullptr;
+    // The input area the user typed in last: the font and size boxes give it
+    // the focus back after a pick.
+    InputArea lastArea_ = InputArea::Foreign;
+    std::u16string transferModeText_;
+    HFONT transferModeFont_ = nullptr;
 };
 
 }  // namespace tess

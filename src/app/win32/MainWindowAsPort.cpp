@@ -16,31 +16,6 @@ void SetTabCaption(HWND tabs, int index, const std::u16string& caption) {
     SendMessageW(tabs, TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
-void FillCombo(HWND combo, const ItemList& items) {
-    SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-    for (const auto& item : items) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(item)));
-    SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
-}
-
-// Selects the item equal to the text (exactly, as the model compares) or
-// just shows the text in the edit field.
-void SetComboText(HWND combo, const std::u16string& text) {
-    int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        int length = static_cast<int>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0));
-        std::u16string item(static_cast<size_t>(length) + 1, u'\0');
-        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
-        item.resize(static_cast<size_t>(length));
-        if (item == text) {
-            SendMessageW(combo, CB_SETCURSEL, i, 0);
-            return;
-        }
-    }
-    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    SetWindowTextW(combo, W(text));
-}
-
 }  // namespace
 
 HFONT MainWindow::MakeAreaFont(const FontSpec& font) {
@@ -50,13 +25,6 @@ HFONT MainWindow::MakeAreaFont(const FontSpec& font) {
     return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                        static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                        CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, W(font.face));
-}
-
-int MainWindow::KeyboardTabIndex(KeyboardPage page) const {
-    int index = static_cast<int>(page);
-    // With the MS IME page hidden the phonetic page moves up one place.
-    if (!imePageVisible_ && page == KeyboardPage::Phonetic) --index;
-    return index;
 }
 
 void MainWindow::SetRomajiPageCaption(const std::u16string& caption) {
@@ -74,6 +42,9 @@ void MainWindow::SetImePageVisible(bool visible) {
     } else {
         SendMessageW(controls_.keyboardPages, TCM_DELETEITEM, 1, 0);
     }
+    // The strip is painted whole again: a removed tab leaves no sliver.
+    RedrawWindow(controls_.keyboardPages, nullptr, nullptr,
+                 RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
     ShowSelectedKeyboard();
 }
 
@@ -84,7 +55,7 @@ void MainWindow::SetImePageCaption(const std::u16string& caption) {
 
 void MainWindow::SelectKeyboardPage(KeyboardPage page) {
     if (page == KeyboardPage::MsIme && !imePageVisible_) return;
-    SendMessageW(controls_.keyboardPages, TCM_SETCURSEL, KeyboardTabIndex(page), 0);
+    SendMessageW(controls_.keyboardPages, TCM_SETCURSEL, model_.TabIndexOf(page), 0);
     ShowSelectedKeyboard();
 }
 
@@ -95,10 +66,7 @@ void MainWindow::SetKeyboardPagesWidth(int width) {
 
 void MainWindow::ShowLanguagePicture(int index) {
     languagePicture_ = index;
-    if (romajiKeyboard_)
-        keyboardControls_[0].Show(romajiKeyboard_.get(), romajiKeyboard_->Background(),
-                                  controls_.languagePictures, index,
-                                  romajiKeyboard_->PictureRect(keyboardSheetSize_.cx, keyboardSheetSize_.cy));
+    ShowKeyboardPictures();
 }
 
 void MainWindow::SetDirectionCaptions(const std::u16string& langToJp, const std::u16string& jpToLang) {
@@ -156,6 +124,13 @@ void MainWindow::SetActionEnabled(MainAction action, bool enabled) {
                       : controls_.functionButtons[static_cast<int>(action)];
     EnableWindow(button, enabled);
 }
+
+void MainWindow::OpenWindowFor(MainAction) {
+    // The registration, edit, search, PAD and settings windows open here as
+    // they arrive; until then their actions are disabled or do nothing.
+}
+
+void MainWindow::CloseWindow() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
 void MainWindow::SetForeignFont(const FontSpec& font) {
     HFONT made = MakeAreaFont(font);

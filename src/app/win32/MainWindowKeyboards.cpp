@@ -20,12 +20,12 @@ void MainWindow::CreateKeyboards() {
                       GetWindowLongPtrW(controls_.keyboardPages, GWL_STYLE) | WS_CLIPCHILDREN);
     for (int page = 0; page < 3; ++page) {
         keyboardControls_[page].Create(controls_.keyboardPages, kIdKeyboardControl0 + page);
-        keyboardControls_[page].SetClickHandler(
-            [this, page](std::size_t cell) { OnKeyboardClick(static_cast<KeyboardPage>(page), cell); });
+        keyboardControls_[page].SetClickHandler([this, page](std::size_t cell) {
+            model_.KeyboardClicked(static_cast<KeyboardPage>(page), cell);
+        });
     }
-    keyboardControls_[1].SetHoverHandler([this](std::optional<std::size_t> cell) {
-        return imeKeyboard_ && imeKeyboard_->Hover(cell);
-    });
+    keyboardControls_[1].SetHoverHandler(
+        [this](std::optional<std::size_t> cell) { return model_.ImeKeyboardHover(cell); });
 }
 
 RECT MainWindow::KeyboardSheetRect() const {
@@ -35,74 +35,50 @@ RECT MainWindow::KeyboardSheetRect() const {
     return r;
 }
 
-void MainWindow::RebuildKeyboards() {
+void MainWindow::BuildKeyboards() {
+    // Once, after the start-up sequence has loaded the tables: the keys keep
+    // their places for the whole run; a resize moves only the picture.
     if (!keyboardControls_[0].Handle()) return;
     RECT r = KeyboardSheetRect();
     const int w = std::max(0L, r.right - r.left), h = std::max(0L, r.bottom - r.top);
-    Settings& s = model_.settings();
-    InputTables& tables = model_.tables();
-    romajiKeyboard_ = std::make_unique<TriggerKeyboard>(InputSide::Foreign, w, h, tables.GaCandTable, s);
-    imeKeyboard_ = std::make_unique<MsImeKeyboard>(w, h, model_.language().LangCharset, s, platform_);
-    phoneticKeyboard_ = std::make_unique<TriggerKeyboard>(InputSide::Phonetic, w, h, tables.PhCandTable, s);
-    romajiKeyboard_->ShowTriggerKeys();
-    phoneticKeyboard_->ShowTriggerKeys();
-    imeKeyboard_->ShowThaiKeys(ChosenThaiLayout(s), false);
-    keyboardSheetSize_ = {w, h};
-    for (auto& control : keyboardControls_)
-        MoveWindow(control.Handle(), r.left, r.top, w, h, TRUE);
-    keyboardControls_[0].Show(romajiKeyboard_.get(), romajiKeyboard_->Background(),
-                              controls_.languagePictures, languagePicture_,
-                              romajiKeyboard_->PictureRect(w, h));
-    keyboardControls_[1].Show(imeKeyboard_.get(), imeKeyboard_->Background(), nullptr, 0, std::nullopt);
-    keyboardControls_[2].Show(phoneticKeyboard_.get(), phoneticKeyboard_->Background(), nullptr, 0,
-                              std::nullopt);
+    model_.BuildKeyboards(w, h);
+    keyboardSheetSize_ = {0, 0};
+    PlaceKeyboards();
     ShowSelectedKeyboard();
 }
 
 void MainWindow::PlaceKeyboards() {
-    // Before the start-up sequence has loaded the tables there is nothing to
-    // lay out; the first build follows it.
-    if (!romajiKeyboard_) return;
+    if (!model_.KeyboardOf(KeyboardPage::Romaji)) return;
     RECT r = KeyboardSheetRect();
-    SIZE size{r.right - r.left, r.bottom - r.top};
-    if (size.cx != keyboardSheetSize_.cx || size.cy != keyboardSheetSize_.cy) RebuildKeyboards();
+    SIZE size{std::max(0L, r.right - r.left), std::max(0L, r.bottom - r.top)};
+    if (size.cx == keyboardSheetSize_.cx && size.cy == keyboardSheetSize_.cy) return;
+    keyboardSheetSize_ = size;
+    for (auto& control : keyboardControls_)
+        MoveWindow(control.Handle(), r.left, r.top, size.cx, size.cy, TRUE);
+    ShowKeyboardPictures();
+}
+
+void MainWindow::ShowKeyboardPictures() {
+    for (int page = 0; page < 3; ++page) {
+        const auto which = static_cast<KeyboardPage>(page);
+        const bool romaji = which == KeyboardPage::Romaji;
+        keyboardControls_[page].Show(
+            model_.KeyboardOf(which), model_.KeyboardBackgroundOf(which),
+            romaji ? controls_.languagePictures : nullptr, romaji ? languagePicture_ : 0,
+            romaji ? model_.LanguagePictureRect(keyboardSheetSize_.cx, keyboardSheetSize_.cy)
+                   : std::nullopt);
+    }
 }
 
 void MainWindow::ShowSelectedKeyboard() {
-    int index = static_cast<int>(SendMessageW(controls_.keyboardPages, TCM_GETCURSEL, 0, 0));
-    if (!imePageVisible_ && index >= 1) ++index;
+    const int tab = static_cast<int>(SendMessageW(controls_.keyboardPages, TCM_GETCURSEL, 0, 0));
+    const int shown = static_cast<int>(model_.PageAtTab(tab));
     for (int page = 0; page < 3; ++page)
-        ShowWindow(keyboardControls_[page].Handle(), page == index ? SW_SHOW : SW_HIDE);
+        ShowWindow(keyboardControls_[page].Handle(), page == shown ? SW_SHOW : SW_HIDE);
 }
 
-void MainWindow::OnKeyboardClick(KeyboardPage page, std::size_t cell) {
-    KeyboardClick click;
-    if (page == KeyboardPage::Romaji && romajiKeyboard_) click = romajiKeyboard_->Click(cell);
-    else if (page == KeyboardPage::Phonetic && phoneticKeyboard_) click = phoneticKeyboard_->Click(cell);
-    else if (page == KeyboardPage::MsIme && imeKeyboard_) click = imeKeyboard_->Click(cell);
-    const bool phonetic = click.side == InputSide::Phonetic;
-    HWND field = phonetic ? controls_.phoneticArea : controls_.foreignArea;
-    switch (click.action) {
-        case KeyboardClick::Action::TriggerKey: {
-            TriggerResult result =
-                TriggerStep(model_.tables(), requesters_, TriggerSettingsOf(model_.settings()),
-                            phonetic ? kPhoneticKeyboardClick : kRomajiKeyboardClick, click.key);
-            if (result.action == TriggerResult::InsertText)
-                InsertForSide(*this, requesters_, result.side, result.text);
-            else if (result.action == TriggerResult::OpenPopup)
-                OpenCandidatePopup(result.side, field);
-            break;
-        }
-        case KeyboardClick::Action::InsertText:
-            memoField_.Apply(InsertIntoField(memoField_.Read(), click.text));
-            break;
-        case KeyboardClick::Action::OpenCandList:
-            OpenCandList(platform_, model_.folders().TblFolder,
-                         CandFileOfSide(model_.settings(), click.side));
-            break;
-        default:
-            break;
-    }
+void MainWindow::RepaintKeyboard(KeyboardPage page) {
+    keyboardControls_[static_cast<int>(page)].Repaint();
 }
 
 }  // namespace tess

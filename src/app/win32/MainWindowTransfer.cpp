@@ -5,6 +5,9 @@
 
 #include <richedit.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "app/AppIdentity.h"
 #include "lib/win32/Win32Helpers.h"
 
@@ -46,27 +49,85 @@ void MainWindow::FocusArea(InputArea area) {
     SetFocus(AreaControl(controls_, area));
 }
 
-void MainWindow::CopyAsRichText(RichBuffer buffer, const std::u16string& text,
-                              const std::u16string& fontName, int charset, int sizePt) {
-    HWND rich = buffer == RichBuffer::A ? controls_.richBufferA : controls_.richBufferB;
-    SetWindowTextW(rich, reinterpret_cast<const wchar_t*>(text.c_str()));
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    // CFM_BOLD without CFE_BOLD: plain text (some rich edits start bold).
-    format.dwMask = CFM_FACE | CFM_CHARSET | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE;
-    format.yHeight = sizePt * 20;
-    format.bCharSet = static_cast<BYTE>(charset);
-    lstrcpynW(format.szFaceName, reinterpret_cast<const wchar_t*>(fontName.c_str()), LF_FACESIZE);
-    // Select exactly the text: (0, -1) would also take the final paragraph mark.
-    const auto length = static_cast<LPARAM>(text.size());
-    SendMessageW(rich, EM_SETSEL, 0, length);
-    SendMessageW(rich, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-    SendMessageW(rich, EM_SETSEL, 0, length);
+namespace {
+
+struct RtfReader {
+    const std::string* bytes;
+    std::size_t at = 0;
+};
+
+DWORD CALLBACK ReadRtf(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+    auto* reader = reinterpret_cast<RtfReader*>(cookie);
+    const std::size_t left = reader->bytes->size() - reader->at;
+    const std::size_t count = std::min(left, static_cast<std::size_t>(std::max(wanted, 0L)));
+    std::memcpy(buffer, reader->bytes->data() + reader->at, count);
+    reader->at += count;
+    *given = static_cast<LONG>(count);
+    return 0;
+}
+
+}  // namespace
+
+void MainWindow::CopyRichText(const RichCopy& copy) {
+    HWND rich = copy.buffer == RichBuffer::A ? controls_.richBufferA : controls_.richBufferB;
+    if (copy.rtf.empty()) {
+        SetWindowTextW(rich, W(copy.text));
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        // CFM_BOLD without CFE_BOLD: plain text (some rich edits start bold).
+        format.dwMask = CFM_FACE | CFM_CHARSET | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE;
+        format.yHeight = copy.sizePt * 20;
+        format.bCharSet = static_cast<BYTE>(copy.charset);
+        lstrcpynW(format.szFaceName, W(copy.fontName), LF_FACESIZE);
+        SendMessageW(rich, EM_SETSEL, 0, -1);
+        SendMessageW(rich, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    } else {
+        // The buffer loads the document as a rich edit loads a file.
+        SetWindowTextW(rich, L"");
+        RtfReader reader{&copy.rtf};
+        EDITSTREAM stream{};
+        stream.dwCookie = reinterpret_cast<DWORD_PTR>(&reader);
+        stream.pfnCallback = &ReadRtf;
+        SendMessageW(rich, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    }
+    // Exactly the text: the buffer's last paragraph mark stays out.
+    SendMessageW(rich, EM_SETSEL, 0, static_cast<LPARAM>(copy.selectLength));
     SendMessageW(rich, WM_COPY, 0, 0);
 }
 
 void MainWindow::ShowTransferModeText(const std::u16string& text) {
-    SetWindowTextW(controls_.transferModeBox, reinterpret_cast<const wchar_t*>(text.c_str()));
+    transferModeText_ = text;
+    ShowTransferModeFitted();
+}
+
+void MainWindow::ShowTransferModeFitted() {
+    // The mode display keeps its size in every language: a longer text
+    // ("ﾐｬﾝﾏｰ語 ﾘｯﾁ1") gets a smaller font, down to 7 points, so that it
+    // is never cut off.
+    HWND box = controls_.transferModeBox;
+    RECT client{};
+    GetClientRect(box, &client);
+    const int room = client.right - client.left - 4;
+    HDC dc = GetDC(box);
+    HFONT chosen = nullptr;
+    for (int size = 11; size >= 7; --size) {
+        HFONT font = CreatePointFont(u"ＭＳ Ｐゴシック", DEFAULT_CHARSET, size);
+        HGDIOBJ old = SelectObject(dc, font);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, W(transferModeText_), static_cast<int>(transferModeText_.size()),
+                              &extent);
+        SelectObject(dc, old);
+        if (extent.cx <= room || size == 7) {
+            chosen = font;
+            break;
+        }
+        DeleteObject(font);
+    }
+    ReleaseDC(box, dc);
+    SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), FALSE);
+    if (transferModeFont_) DeleteObject(transferModeFont_);
+    transferModeFont_ = chosen;
+    SetWindowTextW(box, W(transferModeText_));
 }
 
 void MainWindow::ShowTarget(TargetIndicator where, bool held, const std::u16string& caption) {
@@ -102,15 +163,8 @@ void MainWindow::FillTransferMenu() {
 }
 
 void MainWindow::OnAreaFocused(InputArea area) {
-    if (!transfer_) return;
-    const int mode = model_.settings().InputMode;
-    if (area == InputArea::Foreign) {
-        layouts_->ForeignAreaEntered(mode);
-        transfer_->OnAreaEntered(InputArea::Foreign);
-    } else {
-        layouts_->PlainFieldEntered(mode);
-        transfer_->OnAreaEntered(InputArea::Phonetic);
-    }
+    lastArea_ = area;
+    model_.AreaEntered(area);
 }
 
 }  // namespace tess
