@@ -306,6 +306,71 @@ int wmain(int argc, wchar_t** argv) {
               std::to_wstring(format.yHeight));
         return 0;
     }
+    if (command == L"childtextesc" && argc > 3) {
+        // The text with its line ends shown: CR as <CR>, LF as <LF>.
+        HWND child = FindWindowExW(hwnd, nullptr, argv[3], nullptr);
+        if (!child) return 1;
+        std::wstring shown;
+        for (wchar_t c : TextOf(child)) {
+            if (c == L'\r') shown += L"<CR>";
+            else if (c == L'\n') shown += L"<LF>";
+            else shown += c;
+        }
+        Print(shown);
+        return 0;
+    }
+    if (command == L"focus") {
+        // The control id of the keyboard focus in the window's thread (0:
+        // the window itself or nothing).
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info);
+        Print(std::to_wstring(info.hwndFocus && info.hwndFocus != hwnd ? GetDlgCtrlID(info.hwndFocus) : 0));
+        return 0;
+    }
+    if (command == L"lines" && argc > 3) {
+        // An edit control's line count and the x of its first character (a
+        // text scrolled sideways starts left of the control).
+        HWND child = ChildById(hwnd, _wtoi(argv[3]));
+        if (!child) return 1;
+        const LRESULT lines = SendMessageW(child, EM_GETLINECOUNT, 0, 0);
+        const LRESULT pos = SendMessageW(child, EM_POSFROMCHAR, 0, 0);
+        Print(std::to_wstring(lines) + L" " + std::to_wstring(static_cast<short>(LOWORD(pos))));
+        return 0;
+    }
+    if (command == L"sys" && argc > 3) {
+        // What the caption buttons do: maximize, minimize, restore.
+        const std::wstring what = argv[3];
+        const WPARAM sc = what == L"maximize" ? SC_MAXIMIZE : what == L"minimize" ? SC_MINIMIZE : SC_RESTORE;
+        PostMessageW(hwnd, WM_SYSCOMMAND, sc, 0);
+        Sleep(300);
+        Settle(hwnd);
+        return 0;
+    }
+    if (command == L"dragborder" && argc > 3) {
+        // Drags the window's bottom frame edge down by the pixels given, with
+        // the mouse, as a user resizes a window.
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        const int x = (r.left + r.right) / 2, y = r.bottom - 2, dy = _wtoi(argv[3]);
+        const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+        auto move = [&](int px, int py, DWORD extra) {
+            INPUT input{};
+            input.type = INPUT_MOUSE;
+            input.mi.dx = MulDiv(px, 65535, width - 1);
+            input.mi.dy = MulDiv(py, 65535, height - 1);
+            input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | extra;
+            SendInput(1, &input, sizeof input);
+            Sleep(60);
+        };
+        move(x, y, 0);
+        move(x, y, MOUSEEVENTF_LEFTDOWN);
+        for (int step = 1; step <= 4; ++step) move(x, y + dy * step / 4, 0);
+        move(x, y + dy, MOUSEEVENTF_LEFTUP);
+        Sleep(200);
+        Settle(hwnd);
+        return 0;
+    }
     if (command == L"rect") {
         RECT r{};
         GetWindowRect(hwnd, &r);
