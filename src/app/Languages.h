@@ -32,10 +32,19 @@ struct LanguageRow {
     std::u16string Settings::*udbSetting;   // the language's symbol DB file
     std::u16string Settings::*candSetting;  // the language's candidate file
     int picture;                            // index of the language picture
+    // A letter of the language's script, and the fonts that draw it best
+    // (the default first, then those Windows ships) for when the language's
+    // own font is not installed.
+    std::u16string_view scriptSample;
+    std::span<const std::u16string_view> fallbackFonts;
 };
 
 // Thai, Myanmar, Lao, Khmer.
 std::span<const LanguageRow> LanguageRows();
+
+// The row of the language named `name` (a LanguageState's LanguageName);
+// Thai for any other name.
+const LanguageRow& LanguageRowNamed(std::u16string_view name);
 
 // The row an input mode selects: Thai for 1 and 2, Myanmar, Lao and Khmer for
 // 4 to 6; nullptr for the alphanumeric mode and any value outside 1 to 6.

@@ -220,14 +220,23 @@ void MainModel::ApplyLanguage(const LanguageRow& row) {
     folders_.CurBookFolder = folders_.*row.bookFolder;
     folders_.CurDicFolder = folders_.*row.dicFolder;
 
-    // The language's font when the box lists it, else whatever the box shows:
-    // either way UsrMainFont and Memo1 follow the box.
+    // The language's own font when it is installed. When it is missing, an
+    // installed font that draws the script, so the text never shows in the
+    // previous language's font as empty boxes; the setting keeps its name,
+    // and the font comes back once it is installed. When no installed font
+    // draws the script, the box keeps what it shows. UsrMainFont and Memo1
+    // follow the box.
     const std::u16string& font = settings_.*row.fontSetting;
-    if (SelectItemByText(fontBoxItems_, font) >= 0) {
-        fontBoxText_ = font;
-        port_->SetFontBoxText(font);
+    std::optional<std::u16string> shown;
+    if (SelectItemByText(fontBoxItems_, font) >= 0 || FontInstalled(platform_, font))
+        shown = font;
+    else
+        shown = FontForScript(platform_, row.scriptSample, row.fallbackFonts);
+    if (shown) {
+        fontBoxText_ = *shown;
+        port_->SetFontBoxText(*shown);
     }
-    ComboBox1Change(std::u16string(fontBoxText_));
+    ApplyMainFont(std::u16string(fontBoxText_));
     // The symbol tab and the word list are refreshed here once they exist.
 }
 
@@ -292,6 +301,15 @@ void MainModel::ComboBox3Change(int item) {
 }
 
 void MainModel::ComboBox1Change(const std::u16string& text) {
+    // A font the user picks (or types out in full) becomes the language's
+    // own: it comes back with the language and never follows into another.
+    // The partial names typed on the way are not kept.
+    if (SelectItemByText(fontBoxItems_, text) >= 0 || FontInstalled(platform_, text))
+        settings_.*LanguageRowNamed(language_.LanguageName).fontSetting = text;
+    ApplyMainFont(text);
+}
+
+void MainModel::ApplyMainFont(const std::u16string& text) {
     fontBoxText_ = text;
     settings_.UsrMainFont = text;
     memoFont_.face = text;

@@ -123,6 +123,7 @@ public:
     // The user picked item `item` of the mode box.
     void ComboBox3Change(int item);
     // The font box's text changed (a pick or each keystroke while typing).
+    // A listed or installed name is kept as the language's font setting.
     void ComboBox1Change(const std::u16string& text);
     // The size box's text changed.
     void ComboBox2Change(const std::u16string& text);
@@ -182,6 +183,8 @@ public:
 
 private:
     void ApplyLanguage(const LanguageRow& row);
+    // The font box's text as UsrMainFont and Memo1's font.
+    void ApplyMainFont(const std::u16string& text);
     void SetPhoneticFont(const std::u16string& face, int size);
     void ReportUnwritable(const std::u16string& path);
     int MemoDisplaySize() const;

@@ -17,6 +17,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tess {
@@ -113,6 +114,11 @@ public:
         bool operator==(const FontFamily&) const = default;
     };
     virtual std::vector<FontFamily> FontFamiliesForCharset(int charset) = 0;
+    // The installed families that have a glyph for every character of
+    // `sample` (UTF-16 code units of the Basic Multilingual Plane), in the
+    // platform's order, once each, without the vertical ("@") names. Empty
+    // when none has them all.
+    virtual std::vector<std::u16string> FontFamiliesWithGlyphs(std::u16string_view sample) = 0;
 
     // --- Timers ----------------------------------------------------------------
     // Event-loop timers on the user-interface thread. Starting a running timer

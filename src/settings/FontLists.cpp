@@ -42,6 +42,17 @@ bool FontInstalled(Platform& platform, const std::u16string& name) {
     return SelectItemByText(platform.InstalledFontNames(), name) >= 0;
 }
 
+std::optional<std::u16string> FontForScript(Platform& platform, std::u16string_view sample,
+                                            std::span<const std::u16string_view> preferred) {
+    const std::vector<std::u16string> drawing = platform.FontFamiliesWithGlyphs(sample);
+    for (std::u16string_view name : preferred) {
+        if (std::find(drawing.begin(), drawing.end(), name) != drawing.end())
+            return std::u16string(name);
+    }
+    if (drawing.empty()) return std::nullopt;
+    return drawing.front();
+}
+
 ItemList FillNumberItems(int from, int to) {
     ItemList items;
     for (int n = from; n <= to; ++n) items.push_back(Decimal(n));

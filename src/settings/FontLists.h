@@ -3,7 +3,10 @@
 // functions compute what the boxes list and which item a text selects.
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/platform.h"
@@ -24,6 +27,13 @@ int SelectItemByText(const ItemList& items, const std::u16string& text);
 
 // Whether a font of exactly this name is installed.
 bool FontInstalled(Platform& platform, const std::u16string& name);
+
+// A font that draws a script, for a language whose own font is missing: the
+// first of `preferred` that is installed and has a glyph for every character
+// of `sample`, else the first installed family that has them all; nothing
+// when no installed family draws the script.
+std::optional<std::u16string> FontForScript(Platform& platform, std::u16string_view sample,
+                                            std::span<const std::u16string_view> preferred);
 
 // The decimal numbers from `from` to `to` as items ("9" ... "60").
 ItemList FillNumberItems(int from, int to);

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <map>
+#include <vector>
+
 #include "app/MainWindowFixture.h"
 
 namespace tess {
@@ -48,8 +52,8 @@ const PickCase kPicks[] = {
     {4, 5, kLao, false, &DataFolders::LaosBookFolder, &DataFolders::LaosDicFolder,
      u"DokChampa", u"CandLao.csv", u"DBLao.csv", u'\u0E81', u"Lao name", 2,
      KeyboardPage::Romaji},
-    // KhmerFont ("Khmer UI") is not installed: the box and Memo1 keep the
-    // font they had.
+    // KhmerFont ("Khmer UI") is not installed and no installed font draws
+    // Khmer: the box and Memo1 keep the font they had.
     {5, 6, kKhmer, false, &DataFolders::KhmerBookFolder, &DataFolders::KhmerDicFolder,
      u"Myanmar Text", u"CandKhmer.csv", u"DBKhmer.csv", u'\u1780', u"Khmer name", 3,
      KeyboardPage::Romaji},
@@ -199,6 +203,121 @@ TEST(LanguageSwitch, SetUpShowsTheSettings) {
     // "英数" switches nothing: Thai, as every start begins.
     EXPECT_EQ(w.model.language().LangCharset, 222);
     EXPECT_EQ(w.model.settings().UsrMainFont, u"Nonexistent");
+}
+
+// A run of font-box and mode-box picks with a given set of installed fonts.
+// Each step either picks a mode box item or puts a text into the font box,
+// then checks the font shown: the box text, UsrMainFont and Memo1's face.
+struct FontStep {
+    int modeItem;  // -1: the font box gets `typed` instead
+    std::u16string typed;
+    std::u16string shown;
+};
+
+struct FontRun {
+    const char* what;
+    std::vector<std::u16string> installed;  // in the platform's order
+    std::map<std::u16string, std::u16string> glyphs;
+    Lines settings;
+    std::u16string shownAtStart;
+    std::vector<FontStep> steps;
+    // ThaiFont, MyanmarFont, LaosFont, KhmerFont at the end.
+    std::array<std::u16string, 4> fontSettings;
+};
+
+constexpr char16_t kThaiKo[] = u"\u0E01";
+constexpr char16_t kLaoKo[] = u"\u0E81";
+constexpr char16_t kMyanmarKa[] = u"\u1000";
+constexpr char16_t kKhmerKa[] = u"\u1780";
+
+const FontRun kFontRuns[] = {
+    {"none of the languages' own fonts installed: each gets a font that draws it",
+     {u"Segoe UI", u"Myanmar Text", u"Noto Sans Lao", u"Leelawadee UI", u"Noto Sans Khmer"},
+     {{u"Segoe UI", u"A"},
+      {u"Myanmar Text", kMyanmarKa},
+      {u"Noto Sans Lao", kLaoKo},
+      {u"Leelawadee UI", std::u16string(kThaiKo) + kLaoKo},
+      {u"Noto Sans Khmer", kKhmerKa}},
+     {u"InputMode,4", u"MyanmarFont,\"Padauk Book\"", u"LaosFont,\"Lao UI\"",
+      u"KhmerFont,\"Khmer UI\""},
+     u"Myanmar Text",
+     // Lao: the Windows font before one earlier in the platform's order.
+     {{4, u"", u"Leelawadee UI"}, {5, u"", u"Noto Sans Khmer"}, {0, u"", u"Leelawadee UI"}},
+     // The settings keep the missing fonts, which come back once installed.
+     {u"Tahoma", u"Padauk Book", u"Lao UI", u"Khmer UI"}},
+
+    {"a font picked for Lao stays with Lao",
+     {u"Segoe UI", u"Leelawadee UI", u"Saysettha OT", u"Myanmar Text", u"Noto Sans Khmer"},
+     {{u"Leelawadee UI", kLaoKo},
+      {u"Saysettha OT", kLaoKo},
+      {u"Myanmar Text", kMyanmarKa},
+      {u"Noto Sans Khmer", kKhmerKa}},
+     {u"InputMode,5", u"LaosFont,\"Lao UI\"", u"KhmerFont,\"Khmer UI\""},
+     u"Leelawadee UI",
+     {{-1, u"Say", u"Say"},
+      {-1, u"Saysettha OT", u"Saysettha OT"},
+      {5, u"", u"Noto Sans Khmer"},
+      {-1, u"No", u"No"},  // typed on the way: not kept for Khmer
+      {3, u"", u"Myanmar Text"},
+      {4, u"", u"Saysettha OT"},
+      {5, u"", u"Noto Sans Khmer"}},
+     {u"Tahoma", u"Myanmar Text", u"Saysettha OT", u"Khmer UI"}},
+
+    {"an installed own font wins over the fallbacks, listed in the box or not",
+     {u"Leelawadee UI", u"Khmer UI", u"DokChampa", u"Myanmar Text", u"Tahoma"},
+     {{u"Leelawadee UI", std::u16string(kThaiKo) + kLaoKo + kKhmerKa},
+      {u"Khmer UI", kKhmerKa},
+      {u"DokChampa", kLaoKo},
+      {u"Myanmar Text", kMyanmarKa},
+      {u"Tahoma", kThaiKo}},
+     // The box lists the Thai fonts only.
+     {u"InputMode,4", u"FontMode,1", u"MyanmarFont,\"Myanmar Text\"",
+      u"LaosFont,\"DokChampa\"", u"KhmerFont,\"Khmer UI\""},
+     u"Myanmar Text",
+     {{4, u"", u"DokChampa"}, {5, u"", u"Khmer UI"}, {0, u"", u"Tahoma"}},
+     {u"Tahoma", u"Myanmar Text", u"DokChampa", u"Khmer UI"}},
+
+    {"nothing installed draws Lao or Khmer: the box keeps its font",
+     {u"Tahoma", u"Myanmar Text", u"Segoe UI"},
+     {{u"Tahoma", kThaiKo}, {u"Myanmar Text", kMyanmarKa}, {u"Segoe UI", u"A"}},
+     {u"InputMode,4", u"LaosFont,\"Lao UI\"", u"KhmerFont,\"Khmer UI\""},
+     u"Myanmar Text",
+     {{4, u"", u"Myanmar Text"}, {5, u"", u"Myanmar Text"}, {0, u"", u"Tahoma"}},
+     {u"Tahoma", u"Myanmar Text", u"Lao UI", u"Khmer UI"}},
+};
+
+TEST(LanguageSwitch, EachLanguageShowsAFontThatDrawsItsScript) {
+    for (const FontRun& run : kFontRuns) {
+        SCOPED_TRACE(run.what);
+        MainWindowWorld w;
+        w.fake.installedFonts = run.installed;
+        w.fake.fontGlyphCoverage = run.glyphs;
+        w.fake.fontFamilies[222] = {{u"Tahoma", true}, {u"Leelawadee UI", true}};
+        w.WriteSettings(run.settings);
+        w.Start();
+        auto expectShown = [&](const std::u16string& font) {
+            EXPECT_EQ(w.port.fontText, font);
+            EXPECT_EQ(w.model.settings().UsrMainFont, font);
+            EXPECT_EQ(w.port.memoFont.face, font);
+            EXPECT_EQ(w.port.memoFont.charset, w.model.language().LangCharset);
+        };
+        expectShown(run.shownAtStart);
+        for (std::size_t i = 0; i < run.steps.size(); ++i) {
+            SCOPED_TRACE(i);
+            const FontStep& step = run.steps[i];
+            if (step.modeItem >= 0) {
+                w.model.ComboBox3Change(step.modeItem);
+            } else {
+                w.port.fontText = step.typed;  // the box holds what was picked or typed
+                w.model.ComboBox1Change(step.typed);
+            }
+            expectShown(step.shown);
+        }
+        const Settings& s = w.model.settings();
+        EXPECT_EQ((std::array<std::u16string, 4>{s.ThaiFont, s.MyanmarFont, s.LaosFont,
+                                                 s.KhmerFont}),
+                  run.fontSettings);
+    }
 }
 
 TEST(LanguageSwitch, AFontTypedIntoTheBoxTakesTheLanguagesCharset) {

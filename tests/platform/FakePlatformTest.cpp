@@ -112,3 +112,36 @@ TEST(FakeTimers, FireInTimeOrderAndStopFromTheirOwnCallback) {
 
 }  // namespace
 }  // namespace tess
+
+namespace tess {
+namespace {
+
+// As Windows answers: installed families only, in their order, no vertical
+// names, and a family counts only when it has every character of the sample.
+TEST(FakeFonts, FamiliesWithGlyphsAreTheInstalledOnesCoveringTheWholeSample) {
+    FakePlatform platform;
+    platform.installedFonts = {u"Noto Sans Thai", u"@Noto Sans Thai", u"Segoe UI",
+                               u"Leelawadee UI"};
+    platform.fontGlyphCoverage = {{u"Noto Sans Thai", u"\u0E01\u0E02"},
+                                  {u"@Noto Sans Thai", u"\u0E01\u0E02"},
+                                  {u"Segoe UI", u"A"},
+                                  {u"Leelawadee UI", u"\u0E01\u0E81"},
+                                  {u"Not Installed", u"\u0E01"}};
+    struct Case {
+        std::u16string sample;
+        std::vector<std::u16string> families;
+    };
+    const Case cases[] = {
+        {u"\u0E01", {u"Noto Sans Thai", u"Leelawadee UI"}},
+        {u"\u0E01\u0E81", {u"Leelawadee UI"}},
+        {u"A", {u"Segoe UI"}},
+        {u"\u1780", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.sample[0]));
+        EXPECT_EQ(platform.FontFamiliesWithGlyphs(c.sample), c.families);
+    }
+}
+
+}  // namespace
+}  // namespace tess

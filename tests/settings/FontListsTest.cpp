@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string_view>
+#include <vector>
+
 #include "platform/fake/FakePlatform.h"
 
 namespace tess {
@@ -33,6 +37,40 @@ TEST(SelectItemByText, FindsTheFirstExactItem) {
     EXPECT_EQ(SelectItemByText(items, u"tahoma"), 1);
     EXPECT_EQ(SelectItemByText(items, u"TAHOMA"), -1);
     EXPECT_EQ(SelectItemByText(items, u"Taho"), -1);
+}
+
+TEST(FontForScript, PrefersTheListedFallbacksThenThePlatformsOrder) {
+    struct Case {
+        const char* what;
+        std::u16string sample;
+        std::vector<std::u16string_view> preferred;
+        std::optional<std::u16string> font;
+    };
+    // Installed, in the platform's order; "Khmer UI" is not.
+    const Case cases[] = {
+        {"the first preferred font that draws the script", u"\u0E81",
+         {u"Lao UI", u"Leelawadee UI", u"DokChampa"}, u"Leelawadee UI"},
+        {"preferred order, not the platform's", u"\u0E01",
+         {u"Tahoma", u"Leelawadee UI"}, u"Tahoma"},
+        {"a preferred font without the glyphs is passed over", u"\u1780",
+         {u"Khmer UI", u"DokChampa"}, u"Noto Sans Khmer"},
+        {"every character of the sample must have a glyph", u"\u0E01\u0E81",
+         {u"Tahoma"}, u"Leelawadee UI"},
+        {"nothing draws the script", u"\u1000", {u"Myanmar Text"}, std::nullopt},
+    };
+    FakePlatform fake;
+    fake.installedFonts = {u"Segoe UI", u"Noto Sans Khmer", u"Leelawadee UI", u"DokChampa",
+                           u"Tahoma"};
+    fake.fontGlyphCoverage = {{u"Segoe UI", u"A"},
+                              {u"Noto Sans Khmer", u"\u1780"},
+                              {u"Leelawadee UI", u"\u0E01\u0E81"},
+                              {u"DokChampa", u"\u0E81"},
+                              {u"Tahoma", u"\u0E01"},
+                              {u"Khmer UI", u"\u1780"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(FontForScript(fake, c.sample, c.preferred), c.font);
+    }
 }
 
 TEST(FontInstalled, MatchesTheWholeNameExactly) {

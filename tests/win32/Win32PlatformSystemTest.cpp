@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -197,6 +198,40 @@ TEST(Win32PlatformSystem, OsMajorVersionIsAtLeastWindows7) {
 TEST(Win32PlatformSystem, ShellOpenReportsAFileThatIsNotThere) {
     testing::TempFolder temp;
     EXPECT_FALSE(Win32Platform().ShellOpen(temp.At(u"no such file.txt")));
+}
+
+TEST(Win32PlatformFonts, FamiliesWithGlyphsAreInstalledFamiliesThatDrawEveryCharacter) {
+    Win32Platform platform;
+    const std::vector<std::u16string> installed = platform.InstalledFontNames();
+    auto isInstalled = [&](const std::u16string& name) {
+        return std::find(installed.begin(), installed.end(), name) != installed.end();
+    };
+    auto contains = [](const std::vector<std::u16string>& names, const std::u16string& name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
+    // The test session has Thai fonts (Wine takes the host's), and every
+    // system has a Latin one.
+    const std::u16string thai = u"\u0E01";
+    const std::u16string myanmar = u"\u1000";
+    for (const std::u16string& sample : {std::u16string(u"A"), thai}) {
+        SCOPED_TRACE(testing::Utf8(sample));
+        const std::vector<std::u16string> families = platform.FontFamiliesWithGlyphs(sample);
+        EXPECT_FALSE(families.empty());
+        for (std::size_t i = 0; i < families.size(); ++i) {
+            EXPECT_TRUE(isInstalled(families[i])) << testing::Utf8(families[i]);
+            EXPECT_NE(families[i].front(), u'@') << testing::Utf8(families[i]);
+            EXPECT_EQ(std::count(families.begin(), families.end(), families[i]), 1);
+        }
+        // Asked again, the same answer (it is kept).
+        EXPECT_EQ(platform.FontFamiliesWithGlyphs(sample), families);
+    }
+    // A family drawing both scripts draws each of them.
+    const std::vector<std::u16string> thaiFamilies = platform.FontFamiliesWithGlyphs(thai);
+    const std::vector<std::u16string> myanmarFamilies = platform.FontFamiliesWithGlyphs(myanmar);
+    for (const std::u16string& name : platform.FontFamiliesWithGlyphs(thai + myanmar)) {
+        EXPECT_TRUE(contains(thaiFamilies, name)) << testing::Utf8(name);
+        EXPECT_TRUE(contains(myanmarFamilies, name)) << testing::Utf8(name);
+    }
 }
 
 }  // namespace

@@ -251,6 +251,22 @@ bool FakePlatform::ShellOpen(const std::u16string& path) {
     return shellOpenSucceeds && FileExists(path);
 }
 
+std::vector<std::u16string> FakePlatform::FontFamiliesWithGlyphs(std::u16string_view sample) {
+    std::vector<std::u16string> families;
+    for (const std::u16string& name : installedFonts) {
+        if (name.empty() || name[0] == u'@') continue;
+        if (std::find(families.begin(), families.end(), name) != families.end()) continue;
+        auto coverage = fontGlyphCoverage.find(name);
+        const std::u16string_view glyphs =
+            coverage == fontGlyphCoverage.end() ? std::u16string_view() : coverage->second;
+        const bool all = std::all_of(sample.begin(), sample.end(), [&](char16_t c) {
+            return glyphs.find(c) != std::u16string_view::npos;
+        });
+        if (all) families.push_back(name);
+    }
+    return families;
+}
+
 void FakePlatform::StartTimer(int timerId, unsigned intervalMs, std::function<void()> callback) {
     timers[timerId] = {intervalMs, now + intervalMs, std::move(callback)};
 }

@@ -64,6 +64,7 @@ public:
     std::vector<FontFamily> FontFamiliesForCharset(int charset) override {
         return fontFamilies[charset];
     }
+    std::vector<std::u16string> FontFamiliesWithGlyphs(std::u16string_view sample) override;
     void StartTimer(int timerId, unsigned intervalMs, std::function<void()> callback) override;
     void StopTimer(int timerId) override { timers.erase(timerId); }
     MessageAnswer ShowMessage(const std::u16string& text, MessageKind kind,
@@ -110,6 +111,9 @@ public:
 
     std::vector<std::u16string> installedFonts = {u"Tahoma", u"Segoe UI", u"MS UI Gothic"};
     std::map<int, std::vector<FontFamily>> fontFamilies;
+    // The characters each family has glyphs for; a family not named here has
+    // none. Only the installed ones are answered, in installedFonts' order.
+    std::map<std::u16string, std::u16string> fontGlyphCoverage;
 
     // Timers run on a fake clock: AdvanceTime fires every due callback in
     // time order (a callback may start or stop timers, itself included).

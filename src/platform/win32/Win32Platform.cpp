@@ -586,6 +586,69 @@ std::vector<Platform::FontFamily> Win32Platform::FontFamiliesForCharset(int char
     return query.families;
 }
 
+namespace {
+
+struct OutlineFamilies {
+    std::vector<std::u16string> names;
+};
+
+int CALLBACK CollectOutlineFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD fontType,
+                                  LPARAM param) {
+    auto* query = reinterpret_cast<OutlineFamilies*>(param);
+    // Raster fonts map characters through their code page and cannot draw a
+    // complex script; vertical ("@") names are the same faces turned.
+    if (fontType & RASTER_FONTTYPE) return 1;
+    std::u16string name = reinterpret_cast<const char16_t*>(font->lfFaceName);
+    if (name.empty() || name[0] == u'@') return 1;
+    if (std::find(query->names.begin(), query->names.end(), name) == query->names.end())
+        query->names.push_back(std::move(name));
+    return 1;
+}
+
+// Whether the face selected into `dc` has a glyph for every code unit.
+bool HasEveryGlyph(HDC dc, std::u16string_view sample) {
+    if (sample.empty()) return true;
+    std::vector<WORD> indices(sample.size());
+    const std::wstring text(sample.begin(), sample.end());
+    if (GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), indices.data(),
+                         GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
+        return false;
+    return std::none_of(indices.begin(), indices.end(), [](WORD i) { return i == 0xFFFF; });
+}
+
+}  // namespace
+
+std::vector<std::u16string> Win32Platform::FontFamiliesWithGlyphs(std::u16string_view sample) {
+    const std::u16string key(sample);
+    if (auto known = familiesWithGlyphs_.find(key); known != familiesWithGlyphs_.end())
+        return known->second;
+    HDC screen = GetDC(nullptr);
+    OutlineFamilies all;
+    LOGFONTW filter{};
+    filter.lfCharSet = DEFAULT_CHARSET;
+    EnumFontFamiliesExW(screen, &filter, &CollectOutlineFamily, reinterpret_cast<LPARAM>(&all), 0);
+    HDC dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    std::vector<std::u16string> covering;
+    for (const std::u16string& name : all.names) {
+        LOGFONTW face{};
+        face.lfHeight = -16;
+        face.lfCharSet = DEFAULT_CHARSET;
+        face.lfOutPrecision = OUT_TT_PRECIS;
+        const std::size_t length = std::min<std::size_t>(name.size(), LF_FACESIZE - 1);
+        std::memcpy(face.lfFaceName, name.data(), length * sizeof(wchar_t));
+        HFONT font = CreateFontIndirectW(&face);
+        if (!font) continue;
+        HGDIOBJ old = SelectObject(dc, font);
+        if (HasEveryGlyph(dc, sample)) covering.push_back(name);
+        SelectObject(dc, old);
+        DeleteObject(font);
+    }
+    DeleteDC(dc);
+    familiesWithGlyphs_[key] = covering;
+    return covering;
+}
+
 void Win32Platform::StartTimer(int timerId, unsigned intervalMs, std::function<void()> callback) {
     StopTimer(timerId);
     UINT_PTR systemId = SetTimer(nullptr, 0, intervalMs, &OnThreadTimer);

@@ -63,6 +63,7 @@ public:
 
     std::vector<std::u16string> InstalledFontNames() override;
     std::vector<FontFamily> FontFamiliesForCharset(int charset) override;
+    std::vector<std::u16string> FontFamiliesWithGlyphs(std::u16string_view sample) override;
     void StartTimer(int timerId, unsigned intervalMs, std::function<void()> callback) override;
     void StopTimer(int timerId) override;
     MessageAnswer ShowMessage(const std::u16string& text, MessageKind kind,
@@ -77,6 +78,7 @@ private:
     // them is slow, so each list is taken once.
     std::vector<std::u16string> installedFonts_;
     std::map<int, std::vector<FontFamily>> familiesByCharset_;
+    std::map<std::u16string, std::vector<std::u16string>> familiesWithGlyphs_;
     // Our timer ids -> the system's (thread timers, dispatched by the event loop).
     std::map<int, std::uintptr_t> systemTimers_;
 };
