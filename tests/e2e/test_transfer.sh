@@ -3,7 +3,7 @@
 # numeric references) and WordPad (rich text in the chosen font).
 source "$(dirname "$0")/lib.sh"
 
-MEMO=131 MODE_DISPLAY=112 TRANSFER_MENU=1100
+MEMO=131 EDIT=130 FONT_BOX=120 MODE_DISPLAY=112 TRANSFER_MENU=1100
 NOTEPAD_PIDS=()
 
 install_image
@@ -57,20 +57,40 @@ drv key TMainFrm 0x78
 for _ in $(seq 50); do [[ -n $(drv childtext WORDPADTOP RichEdit20W) ]] && break; sleep 0.1; done
 text=$(drv childtext WORDPADTOP RichEdit20W | tr -d '\r\n')
 [[ $text == "งก" ]] || fail "WordPad received '$text'"
+# The font is the one the font box shows: Tahoma when it is installed, else
+# an installed font that draws Thai.
 font=$(drv richfont WORDPADTOP RichEdit20W)
-[[ $font == "Tahoma|222|360" ]] || fail "WordPad's text is in '$font', expected Tahoma, Thai, 18 pt"
+face=$(drv text TMainFrm $FONT_BOX)
+[[ -n $face && $font == "$face|222|360" ]] || fail "WordPad's text is in '$font', expected $face, Thai, 18 pt"
 screenshot wordpad_transfer
 
-# Mode 2: the program's own RTF document (Work.rtf), in the same font.
+# Mode 2: the program's own RTF document (Work.rtf), in the same font. The
+# text arrives alone, its line break as one line break and nothing after
+# it.
 drv click TMainFrm $MEMO
+drv key TMainFrm 0x0D
+drv type TMainFrm g
+[[ $(drv text TMainFrm $MEMO) == "งก"$'\n'"ง" ]] || fail "Memo1 holds '$(drv text TMainFrm $MEMO)'"
 drv command TMainFrm $((TRANSFER_MENU + 2))
 drv key TMainFrm 0x78
-for _ in $(seq 50); do [[ $(drv childtext WORDPADTOP RichEdit20W | tr -d '\r\n') == "งกงก" ]] && break; sleep 0.1; done
-text=$(drv childtext WORDPADTOP RichEdit20W | tr -d '\r\n')
-[[ $text == "งกงก" ]] || fail "after mode 2 WordPad holds '$text'"
+expected="งกงก<CR><LF>ง"
+for _ in $(seq 50); do [[ $(drv childtextesc WORDPADTOP RichEdit20W) == "$expected" ]] && break; sleep 0.1; done
+[[ $(drv childtextesc WORDPADTOP RichEdit20W) == "$expected" ]] ||
+    fail "after mode 2 WordPad holds '$(drv childtextesc WORDPADTOP RichEdit20W)', expected '$expected'"
 [[ -f $SYS_DIR/Work.rtf ]] || fail "mode 2 wrote no Work.rtf"
+
+# Mode 11: the phonetic line's document, the same way.
+drv click TMainFrm $EDIT
+drv type TMainFrm ab
+drv command TMainFrm $((TRANSFER_MENU + 11))
+drv key TMainFrm 0x78
+expected="งกงก<CR><LF>งab"
+for _ in $(seq 50); do [[ $(drv childtextesc WORDPADTOP RichEdit20W) == "$expected" ]] && break; sleep 0.1; done
+[[ $(drv childtextesc WORDPADTOP RichEdit20W) == "$expected" ]] ||
+    fail "after mode 11 WordPad holds '$(drv childtextesc WORDPADTOP RichEdit20W)', expected '$expected'"
+screenshot wordpad_rich_text_modes
 # Without TransClearFlg the areas keep their text.
-[[ $(drv text TMainFrm $MEMO) == "งก" ]] || fail "Memo1 holds '$(drv text TMainFrm $MEMO)' after the transfers"
+[[ $(drv text TMainFrm $MEMO) == "งก"$'\n'"ง" ]] || fail "Memo1 holds '$(drv text TMainFrm $MEMO)' after the transfers"
 
 close_and_wait
 echo "transfer: ok"
