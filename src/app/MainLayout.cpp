@@ -69,4 +69,10 @@ SavedPanes PanesToSave(const PaneSizes& sizes, int normalClientWidth, int normal
     return {m.lowerPane.Height(), m.fontPanel.Width(), m.keyboardPages.Width()};
 }
 
+int ModeDisplayFontSize(TextMeasurer& measurer, const std::u16string& text) {
+    // Shift_JIS: the half-width katakana of the display texts.
+    return LargestFittingSize(measurer, 128, kModeDisplayFont, text, kModeDisplayTextRoom,
+                              kModeDisplayLargestSize, kModeDisplaySmallestSize);
+}
+
 }  // namespace tess

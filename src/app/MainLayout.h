@@ -3,6 +3,10 @@
 // the right), the splitter, the lower pane and the status bar.
 #pragma once
 
+#include <string>
+
+#include "input/FitFontSize.h"
+
 namespace tess {
 
 struct Rect {
@@ -23,6 +27,17 @@ inline constexpr int kMaxKeyboardWidth = 390;
 inline constexpr int kMinKeyboardHeight = 254;
 inline constexpr int kMinLowerHeight = 80;
 inline constexpr int kMinFontPanelWidth = 193;
+
+// The transfer mode display (Edit2): 80 pixels wide with a sunken edge,
+// its text in "ＭＳ Ｐゴシック" 11 pt, smaller when a language's longer text
+// would not fit ("ﾐｬﾝﾏｰ語 ﾘｯﾁ1").
+inline constexpr int kModeDisplayWidth = 80;
+inline constexpr int kModeDisplayTextRoom = kModeDisplayWidth - 4 - 4;  // edges and margins
+inline constexpr char16_t kModeDisplayFont[] = u"ＭＳ Ｐゴシック";
+inline constexpr int kModeDisplayLargestSize = 11;
+inline constexpr int kModeDisplaySmallestSize = 7;
+// The size the mode display shows `text` at.
+int ModeDisplayFontSize(TextMeasurer& measurer, const std::u16string& text);
 
 // The sizes the user can change (splitters, settings) and the flag that says
 // which pane takes the spare height.

@@ -13,4 +13,11 @@ int FitFontSize(TextMeasurer& measurer, int charset, const std::u16string& fontN
     return size;
 }
 
+int LargestFittingSize(TextMeasurer& measurer, int charset, const std::u16string& fontName,
+                       const std::u16string& text, int maxWidth, int largest, int smallest) {
+    for (int size = largest; size > smallest; --size)
+        if (measurer.Measure(charset, fontName, size, text).width <= maxWidth) return size;
+    return smallest;
+}
+
 }  // namespace tess

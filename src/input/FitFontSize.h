@@ -33,4 +33,9 @@ inline constexpr int kFitFontMaxSize = 1000;
 int FitFontSize(TextMeasurer& measurer, int charset, const std::u16string& fontName,
                 int maxHeight, int maxWidth);
 
+// The largest size from `largest` down to `smallest` points at which `text`
+// is at most `maxWidth` pixels wide; `smallest` when none is.
+int LargestFittingSize(TextMeasurer& measurer, int charset, const std::u16string& fontName,
+                       const std::u16string& text, int maxWidth, int largest, int smallest);
+
 }  // namespace tess

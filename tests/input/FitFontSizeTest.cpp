@@ -74,5 +74,16 @@ TEST(FitFontSize, StopsWhenTheMeasurerNeverGrows) {
     EXPECT_EQ(FitFontSize(measurer, 0, u"Broken", 32, 30), kFitFontMaxSize);
 }
 
+TEST(LargestFittingSize, CountsDownToTheFirstSizeThatFits) {
+    // Ten pixels a point: 11 pt is 110 pixels wide.
+    const std::pair<int, int> cases[] = {{200, 11}, {110, 11}, {109, 10}, {80, 8}, {71, 7}, {10, 7}};
+    for (const auto& [room, size] : cases) {
+        SCOPED_TRACE(room);
+        FakeMeasurer measurer([](int s) { return TextExtent{s * 10, s}; });
+        EXPECT_EQ(LargestFittingSize(measurer, 128, u"F", u"text", room, 11, 7), size);
+        EXPECT_EQ(measurer.calls.front(), (FakeMeasurer::Call{128, u"F", 11, u"text"}));
+    }
+}
+
 }  // namespace
 }  // namespace tess

@@ -131,7 +131,7 @@ void PlaceMainControls(const MainControls& c, const MainLayout& m) {
     Move(c.targetShape, 440, 6, 26, 26);
     Move(c.autoPasteCheck, 445, 40, 16, 16);
     Move(c.transferModeLabel, 469, 6, 91, 18);
-    Move(c.transferModeBox, 476, 28, 80, 26);
+    Move(c.transferModeBox, 476, 28, kModeDisplayWidth, 26);
 
     // The font panel: font name on the first row, size and input mode below.
     const Rect& f = m.fontPanel;

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "app/AppIdentity.h"
+#include "input/win32/GdiTextMeasurer.h"
 #include "lib/win32/Win32Helpers.h"
 
 namespace tess {
@@ -101,33 +102,15 @@ void MainWindow::ShowTransferModeText(const std::u16string& text) {
 }
 
 void MainWindow::ShowTransferModeFitted() {
-    // The mode display keeps its size in every language: a longer text
-    // ("ﾐｬﾝﾏｰ語 ﾘｯﾁ1") gets a smaller font, down to 7 points, so that it
-    // is never cut off.
-    HWND box = controls_.transferModeBox;
-    RECT client{};
-    GetClientRect(box, &client);
-    const int room = client.right - client.left - 4;
-    HDC dc = GetDC(box);
-    HFONT chosen = nullptr;
-    for (int size = 11; size >= 7; --size) {
-        HFONT font = CreatePointFont(u"ＭＳ Ｐゴシック", DEFAULT_CHARSET, size);
-        HGDIOBJ old = SelectObject(dc, font);
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, W(transferModeText_), static_cast<int>(transferModeText_.size()),
-                              &extent);
-        SelectObject(dc, old);
-        if (extent.cx <= room || size == 7) {
-            chosen = font;
-            break;
-        }
-        DeleteObject(font);
-    }
-    ReleaseDC(box, dc);
-    SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), FALSE);
+    // The mode display keeps its size in every language: a longer text gets
+    // a smaller font, so that it is never cut off.
+    GdiTextMeasurer measurer;
+    const int size = ModeDisplayFontSize(measurer, transferModeText_);
+    HFONT font = CreatePointFont(kModeDisplayFont, SHIFTJIS_CHARSET, size);
+    SendMessageW(controls_.transferModeBox, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (transferModeFont_) DeleteObject(transferModeFont_);
-    transferModeFont_ = chosen;
-    SetWindowTextW(box, W(transferModeText_));
+    transferModeFont_ = font;
+    SetWindowTextW(controls_.transferModeBox, W(transferModeText_));
 }
 
 void MainWindow::ShowTarget(TargetIndicator where, bool held, const std::u16string& caption) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "input/FitFontSize.h"
+#include "input/win32/GdiTextMeasurer.h"
 #include "lib/CombiningMarks.h"
 #include "lib/win32/ShapedText.h"
 #include "lib/win32/Win32Helpers.h"
@@ -21,22 +22,6 @@ constexpr int kIdClose = 10;
 constexpr int kIdUpDown = 11;
 constexpr UINT_PTR kClickTimer = 1;
 
-
-class GdiMeasurer : public TextMeasurer {
-public:
-    TextExtent Measure(int charset, const std::u16string& face, int sizePt,
-                       const std::u16string& text) override {
-        HDC dc = GetDC(nullptr);
-        HFONT font = CreatePointFont(face, charset, sizePt);
-        HGDIOBJ old = SelectObject(dc, font);
-        SIZE size{};
-        GetTextExtentPoint32W(dc, W(text), static_cast<int>(text.size()), &size);
-        SelectObject(dc, old);
-        DeleteObject(font);
-        ReleaseDC(nullptr, dc);
-        return {size.cx, size.cy};
-    }
-};
 
 // The fonts of the form's own labels and controls, made once per popup.
 class FontCache {
@@ -63,7 +48,7 @@ struct PopupState {
     int fittedSize = 12;
     HFONT cellFont = nullptr;
     FontCache fonts;
-    GdiMeasurer measurer;
+    GdiTextMeasurer measurer;
     HWND tooltip = nullptr;
     std::optional<std::u16string> result;
     bool done = false;

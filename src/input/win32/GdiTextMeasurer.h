@@ -1,0 +1,15 @@
+// Text measured on the screen with GDI, for the rules that fit a font to a
+// box (the popups' cells, the transfer mode display).
+#pragma once
+
+#include "input/FitFontSize.h"
+
+namespace tess {
+
+class GdiTextMeasurer : public TextMeasurer {
+public:
+    TextExtent Measure(int charset, const std::u16string& face, int sizePt,
+                       const std::u16string& text) override;
+};
+
+}  // namespace tess
