@@ -22,10 +22,14 @@ screenshot keyboard_phonetic
 drv type TMainFrm e
 [[ $(drv text TMainFrm $EDIT) == "e" ]] || fail "the phonetic page did not focus Edit1"
 
-# Each language's romaji page, with a candidate band open over Memo1.
+# Each language's romaji page, with a candidate band open over Memo1. The
+# tab strip loses the MS IME tab and changes the romaji tab's width without
+# leaving slivers of the old tabs behind.
 MODE_BOX=122
 for item in 3 4 5; do
     drv select TMainFrm $MODE_BOX $item
+    sleep 0.3
+    [[ $(drv tabsliver TMainFrm $PAGES) == 0 ]] || fail "mode item $item left $(drv tabsliver TMainFrm $PAGES) pixels of old tabs"
     drv clickin TMainFrm $PAGES 50 10
     drv click TMainFrm $MEMO
     drv type TMainFrm k

@@ -16,6 +16,12 @@ void SetTabCaption(HWND tabs, int index, const std::u16string& caption) {
     SendMessageW(tabs, TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
+// Paints the tab control whole again after its tabs changed in number or
+// width: a tab that got narrower or went away leaves no sliver behind.
+void RepaintTabStrip(HWND tabs) {
+    RedrawWindow(tabs, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 }  // namespace
 
 HFONT MainWindow::MakeAreaFont(const FontSpec& font) {
@@ -29,6 +35,7 @@ HFONT MainWindow::MakeAreaFont(const FontSpec& font) {
 
 void MainWindow::SetRomajiPageCaption(const std::u16string& caption) {
     SetTabCaption(controls_.keyboardPages, 0, caption);
+    RepaintTabStrip(controls_.keyboardPages);
 }
 
 void MainWindow::SetImePageVisible(bool visible) {
@@ -42,15 +49,15 @@ void MainWindow::SetImePageVisible(bool visible) {
     } else {
         SendMessageW(controls_.keyboardPages, TCM_DELETEITEM, 1, 0);
     }
-    // The strip is painted whole again: a removed tab leaves no sliver.
-    RedrawWindow(controls_.keyboardPages, nullptr, nullptr,
-                 RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+    RepaintTabStrip(controls_.keyboardPages);
     ShowSelectedKeyboard();
 }
 
 void MainWindow::SetImePageCaption(const std::u16string& caption) {
     imePageCaption_ = caption;
-    if (imePageVisible_) SetTabCaption(controls_.keyboardPages, 1, caption);
+    if (!imePageVisible_) return;
+    SetTabCaption(controls_.keyboardPages, 1, caption);
+    RepaintTabStrip(controls_.keyboardPages);
 }
 
 void MainWindow::SelectKeyboardPage(KeyboardPage page) {

@@ -32,6 +32,7 @@
 // 2 on a usage error.
 #include <windows.h>
 #include <shlobj.h>
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <cstdlib>
@@ -369,6 +370,39 @@ int wmain(int argc, wchar_t** argv) {
         move(x, y + dy, MOUSEEVENTF_LEFTUP);
         Sleep(200);
         Settle(hwnd);
+        return 0;
+    }
+    if (command == L"tabsliver" && argc > 3) {
+        // Pixels of the tab strip right of the last tab that differ from the
+        // strip's background there: a tab that went away or got narrower
+        // and was not painted over leaves some.
+        HWND tabs = ChildById(hwnd, _wtoi(argv[3]));
+        if (!tabs) return 1;
+        const LRESULT count = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
+        if (count <= 0) return 1;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(tabs, &pid);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process) return 1;
+        RECT last{};
+        void* remote = VirtualAllocEx(process, nullptr, sizeof last, MEM_COMMIT, PAGE_READWRITE);
+        SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process, remote, &last, sizeof last, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+        RECT client{};
+        GetClientRect(tabs, &client);
+        POINT from{last.right + 3, (last.top + last.bottom) / 2};
+        POINT to{client.right - 3, from.y};
+        ClientToScreen(tabs, &from);
+        ClientToScreen(tabs, &to);
+        HDC screen = GetDC(nullptr);
+        const COLORREF background = GetPixel(screen, to.x, to.y);
+        int differing = 0;
+        for (int x = from.x; x < to.x; ++x)
+            if (GetPixel(screen, x, from.y) != background) ++differing;
+        ReleaseDC(nullptr, screen);
+        Print(std::to_wstring(differing));
         return 0;
     }
     if (command == L"rect") {
