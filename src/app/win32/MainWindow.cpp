@@ -73,8 +73,11 @@ bool MainWindow::Create(HINSTANCE instance, int showCommand) {
     if (!hwnd_) return false;
     PlaceOnFirstShow();
     // The panes take their saved sizes in the window's own rectangle, not in
-    // the size it was created with.
+    // the size it was created with; the controls are placed there once and
+    // the keyboards built for the sheet they have.
+    creating_ = false;
     ApplySavedPaneSizes();
+    BuildKeyboards();
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
     model_.FormShow();
@@ -118,7 +121,6 @@ void MainWindow::OnCreate() {
                                                 paneSizes_.lowerHeight);
     model_.Attach(*this, *this, fields_, fields_);
     model_.RunStartupSequence();
-    BuildKeyboards();
 }
 
 MainLayout MainWindow::CurrentLayout() const {
@@ -128,7 +130,7 @@ MainLayout MainWindow::CurrentLayout() const {
 }
 
 void MainWindow::LayOut() {
-    if (!controls_.statusBar) return;
+    if (!controls_.statusBar || creating_) return;
     PlaceMainControls(controls_, CurrentLayout());
     PlaceKeyboards();
 }
@@ -138,6 +140,9 @@ void MainWindow::RecreateMemo() {
     // the new one takes over the text, the selection and the first visible
     // line. With wrapping on it never scrolls sideways (a horizontal scroll
     // bar or ES_AUTOHSCROLL would switch the wrapping off again).
+    if (memoWordWrap_ == memoMadeWrapping_ && memoScrollBars_ == memoMadeWithBars_) return;
+    memoMadeWrapping_ = memoWordWrap_;
+    memoMadeWithBars_ = memoScrollBars_;
     HWND old = controls_.foreignArea;
     std::u16string text = WindowText(old);
     DWORD start = 0, end = 0;

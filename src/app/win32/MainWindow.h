@@ -139,6 +139,12 @@ private:
     HBRUSH editBrush_ = nullptr;
     COLORREF editColor_ = RGB(255, 255, 255);
     bool memoWordWrap_ = false, memoScrollBars_ = false;
+    // The style the foreign area was created with (it is made without
+    // wrapping and without scroll bars).
+    bool memoMadeWrapping_ = false, memoMadeWithBars_ = false;
+    // While the window is being created, the controls are placed once, at
+    // the end, in the window's real size; every layout before is wasted.
+    bool creating_ = true;
 
     // The keyboard pages: romaji, MS IME, phonetic.
     KeyboardView keyboardControls_[3];
