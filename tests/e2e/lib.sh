@@ -77,3 +77,11 @@ screenshot() {
     mkdir -p "$dir"
     import -window root "$dir/$1.png" 2>/dev/null || true
 }
+
+# Starts Wine's own Notepad (a transfer target nobody here wrote) and waits
+# for its window; it is ended with the test.
+start_notepad() {
+    wine 'C:\windows\system32\notepad.exe' >/dev/null 2>&1 &
+    STARTED_PIDS+=($!)
+    drv wait Notepad 30000 >/dev/null || fail "Notepad did not start"
+}

@@ -8,9 +8,7 @@ MEMO=131 EDIT=130 SIZE_BOX=121 CODE_CHECKER=1044
 install_image
 reset_user_data
 
-wine 'C:\windows\system32\notepad.exe' >/dev/null 2>&1 &
-STARTED_PIDS+=($!)
-drv wait Notepad 30000 >/dev/null || fail "Notepad did not start"
+start_notepad
 start_and_wait
 
 drv click TMainFrm $MEMO
@@ -36,11 +34,13 @@ drv type TMainFrm b
 
 # A message box: the code value checker tells where its result goes.
 drv key TMainFrm 0x70  # F1: back to the foreign area
+# The command returns once the box has closed: it runs in the background.
 drv command TMainFrm $CODE_CHECKER &
+checker=$!
 drv wait '#32770' 10000 >/dev/null || fail "the code value checker showed no message"
 drv key '#32770' 0x0D
 drv gone '#32770' 5000 || fail "the message box stayed open"
-wait
+wait "$checker"
 drv type TMainFrm g
 [[ $(drv text TMainFrm $MEMO) == "งงง" ]] || fail "after the message box g gave '$(drv text TMainFrm $MEMO)'"
 

@@ -9,9 +9,7 @@ NOTEPAD_PIDS=()
 install_image
 reset_user_data
 
-wine 'C:\windows\system32\notepad.exe' >/dev/null 2>&1 &
-STARTED_PIDS+=($!)
-drv wait Notepad 30000 >/dev/null || fail "Notepad did not start"
+start_notepad
 start_and_wait
 
 # While Notepad is in front the program takes it as its target.
@@ -64,6 +62,16 @@ face=$(drv text TMainFrm $FONT_BOX)
 [[ -n $face && $font == "$face|222|360" ]] || fail "WordPad's text is in '$font', expected $face, Thai, 18 pt"
 screenshot wordpad_transfer
 
+wordpad_holds() {  # EXPECTED WHAT: WordPad's whole text, line ends shown, once the paste arrived
+    local text
+    for _ in $(seq 50); do
+        text=$(drv childtextesc WORDPADTOP RichEdit20W)
+        [[ $text == "$1" ]] && return
+        sleep 0.1
+    done
+    fail "after $2 WordPad holds '$text', expected '$1'"
+}
+
 # Mode 2: the program's own RTF document (Work.rtf), in the same font. The
 # text arrives alone, its line break as one line break and nothing after
 # it.
@@ -73,10 +81,7 @@ drv type TMainFrm g
 [[ $(drv text TMainFrm $MEMO) == "งก"$'\n'"ง" ]] || fail "Memo1 holds '$(drv text TMainFrm $MEMO)'"
 drv command TMainFrm $((TRANSFER_MENU + 2))
 drv key TMainFrm 0x78
-expected="งกงก<CR><LF>ง"
-for _ in $(seq 50); do [[ $(drv childtextesc WORDPADTOP RichEdit20W) == "$expected" ]] && break; sleep 0.1; done
-[[ $(drv childtextesc WORDPADTOP RichEdit20W) == "$expected" ]] ||
-    fail "after mode 2 WordPad holds '$(drv childtextesc WORDPADTOP RichEdit20W)', expected '$expected'"
+wordpad_holds "งกงก<CR><LF>ง" "mode 2"
 [[ -f $SYS_DIR/Work.rtf ]] || fail "mode 2 wrote no Work.rtf"
 
 # Mode 11: the phonetic line's document, the same way.
@@ -84,10 +89,7 @@ drv click TMainFrm $EDIT
 drv type TMainFrm ab
 drv command TMainFrm $((TRANSFER_MENU + 11))
 drv key TMainFrm 0x78
-expected="งกงก<CR><LF>งab"
-for _ in $(seq 50); do [[ $(drv childtextesc WORDPADTOP RichEdit20W) == "$expected" ]] && break; sleep 0.1; done
-[[ $(drv childtextesc WORDPADTOP RichEdit20W) == "$expected" ]] ||
-    fail "after mode 11 WordPad holds '$(drv childtextesc WORDPADTOP RichEdit20W)', expected '$expected'"
+wordpad_holds "งกงก<CR><LF>งab" "mode 11"
 screenshot wordpad_rich_text_modes
 # Without TransClearFlg the areas keep their text.
 [[ $(drv text TMainFrm $MEMO) == "งก"$'\n'"ง" ]] || fail "Memo1 holds '$(drv text TMainFrm $MEMO)' after the transfers"

@@ -13,34 +13,13 @@
 #include <vector>
 
 #include "input/FakeInputFields.h"
+#include "input/SmallTables.h"
 #include "platform/fake/FakePlatform.h"
 
 namespace tess {
 namespace {
 
-using testing::FakeField;
-using testing::FakeFields;
-
-constexpr char16_t kKoKai = u'\u0E01';    // ก
-constexpr char16_t kSaraAa = u'\u0E32';   // า
-constexpr char16_t kSaraA = u'\u0E30';    // ะ
-constexpr char16_t kOpenA = u'\u0251';    // ɑ
-constexpr char16_t kOpenE = u'\u025B';    // ɛ
-constexpr char16_t kSchwa = u'\u0259';    // ə
-
-CandRecord Record(char16_t key, std::array<char16_t, 9> candidates) {
-    return CandRecord{key, candidates, 0};
-}
-
-// On the foreign side "k" has one candidate, "a" two, "!" only a blank one;
-// on the phonetic side "A" has one, "E" two.
-InputTables SmallTables() {
-    InputTables tables;
-    tables.GaCandTable = {Record(u'k', {kKoKai}), Record(u'a', {kSaraAa, kSaraA}),
-                          Record(u'!', {u' '}), CandRecord{}};
-    tables.PhCandTable = {Record(u'A', {kOpenA}), Record(u'E', {kOpenE, kSchwa})};
-    return tables;
-}
+using namespace testing;
 
 const KeySource kSearchPhonetic = *SearchFieldKeys(1);
 const KeySource kPadRomajiLine = *PadLineKeys(0);
