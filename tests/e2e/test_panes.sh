@@ -4,7 +4,7 @@
 # area.
 source "$(dirname "$0")/lib.sh"
 
-MEMO=131 KEYBOARDS=140 LOWER=141
+MEMO=131 FONT_BOX=120 KEYBOARDS=140 LOWER=141
 
 install_image
 reset_user_data
@@ -31,6 +31,17 @@ for run in 1 2 3; do
     [[ $(layout) == "$after_drag" ]] || fail "start $run after the drag: $(layout), expected $after_drag"
 done
 screenshot panes_after_restarts
+
+# The splitter between the top-left panel and the font panel (x 560 to 564)
+# drags: the font panel grows, and keeps its width at the next start.
+read -r fl _ fr _ < <(drv childrect TMainFrm $FONT_BOX)
+drv dragin TMainFrm 562 30 -40 0
+read -r nl _ nr _ < <(drv childrect TMainFrm $FONT_BOX)
+((nr - nl >= fr - fl + 30)) || fail "dragging the top splitter left the font box $((nr - nl)) wide (was $((fr - fl)))"
+restart
+read -r rl _ rr _ < <(drv childrect TMainFrm $FONT_BOX)
+[[ "$rl $rr" == "$nl $nr" ]] || fail "after a restart the font box is at $rl-$rr, was $nl-$nr"
+after_drag=$(layout)
 
 drv sys TMainFrm maximize
 restart

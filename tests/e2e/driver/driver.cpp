@@ -373,12 +373,20 @@ int wmain(int argc, wchar_t** argv) {
         Settle(hwnd);
         return 0;
     }
-    if (command == L"dragborder" && argc > 3) {
-        // Drags the window's bottom frame edge down by the pixels given, with
-        // the mouse, as a user resizes a window.
-        RECT r{};
-        GetWindowRect(hwnd, &r);
-        const int x = (r.left + r.right) / 2, y = r.bottom - 2, dy = _wtoi(argv[3]);
+    if ((command == L"dragborder" && argc > 3) || (command == L"dragin" && argc > 6)) {
+        // A mouse drag, as a user resizes a window by its bottom frame
+        // ("dragborder CLASS DY") or drags a splitter ("dragin CLASS X Y DX
+        // DY", X and Y in the window's client area).
+        int x = 0, y = 0, dx = 0, dy = 0;
+        if (command == L"dragborder") {
+            RECT r{};
+            GetWindowRect(hwnd, &r);
+            x = (r.left + r.right) / 2, y = r.bottom - 2, dy = _wtoi(argv[3]);
+        } else {
+            POINT p{_wtoi(argv[3]), _wtoi(argv[4])};
+            ClientToScreen(hwnd, &p);
+            x = p.x, y = p.y, dx = _wtoi(argv[5]), dy = _wtoi(argv[6]);
+        }
         const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
         auto move = [&](int px, int py, DWORD extra) {
             INPUT input{};
@@ -391,8 +399,8 @@ int wmain(int argc, wchar_t** argv) {
         };
         move(x, y, 0);
         move(x, y, MOUSEEVENTF_LEFTDOWN);
-        for (int step = 1; step <= 4; ++step) move(x, y + dy * step / 4, 0);
-        move(x, y + dy, MOUSEEVENTF_LEFTUP);
+        for (int step = 1; step <= 4; ++step) move(x + dx * step / 4, y + dy * step / 4, 0);
+        move(x + dx, y + dy, MOUSEEVENTF_LEFTUP);
         Sleep(200);
         Settle(hwnd);
         return 0;
