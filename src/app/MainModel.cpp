@@ -132,11 +132,11 @@ bool MainModel::RunShutdownSequence() {
 
 // --- Set-up ------------------------------------------------------------------------
 
-int MainModel::MemoDisplaySize() const {
+int MainModel::ForeignDisplaySize() const {
     return settings_.DispFSizeLockFlg ? settings_.DispMainFSize : settings_.UsrMainFontSize;
 }
 
-int MainModel::EditDisplaySize() const {
+int MainModel::PhoneticDisplaySize() const {
     return settings_.DispFSizeLockFlg ? settings_.DispSubFSize : settings_.UsrSubFontSize;
 }
 
@@ -159,9 +159,9 @@ void MainModel::SetUpMainWindow() {
 
     port_->SetPhoneticText(u"");
     port_->SetForeignText(u"");
-    memoFont_ = FontSpec{settings_.UsrMainFont, language_.LangCharset, MemoDisplaySize()};
-    port_->SetForeignFont(memoFont_);
-    port_->SetPhoneticAreaFont(FontSpec{settings_.UsrSubFont, 0, EditDisplaySize()});
+    foreignFont_ = FontSpec{settings_.UsrMainFont, language_.LangCharset, ForeignDisplaySize()};
+    port_->SetForeignFont(foreignFont_);
+    port_->SetPhoneticAreaFont(FontSpec{settings_.UsrSubFont, 0, PhoneticDisplaySize()});
     port_->SetPhoneticBackground(settings_.CandBg);
     port_->SetForeignWordWrap(settings_.WordWrapFlg);
     port_->SetForeignScrollBars(settings_.ScroBarsFlg);
@@ -312,23 +312,23 @@ void MainModel::ComboBox1Change(const std::u16string& text) {
 void MainModel::ApplyMainFont(const std::u16string& text) {
     fontBoxText_ = text;
     settings_.UsrMainFont = text;
-    memoFont_.face = text;
-    memoFont_.charset = language_.LangCharset;
-    port_->SetForeignFont(memoFont_);
+    foreignFont_.face = text;
+    foreignFont_.charset = language_.LangCharset;
+    port_->SetForeignFont(foreignFont_);
     // RichBufferA is emptied and takes the font, the word list is repainted
     // and the symbol tab redraws its buttons here once they exist.
 }
 
 void MainModel::ComboBox2Change(const std::u16string& text) {
-    int size = ParseSize(text).value_or(memoFont_.size);
+    int size = ParseSize(text).value_or(foreignFont_.size);
     if (size < kMinMainFontSize) {
         size = kMinMainFontSize;
         port_->SetSizeBoxText(Decimal(size));
     }
     settings_.UsrMainFontSize = size;
     if (!settings_.DispFSizeLockFlg) {
-        memoFont_.size = size;
-        port_->SetForeignFont(memoFont_);
+        foreignFont_.size = size;
+        port_->SetForeignFont(foreignFont_);
     }
     // RichBufferA is emptied and takes the size here once it exists.
 }
@@ -573,7 +573,7 @@ void MainModel::SetPhoneticFont(const std::u16string& face, int size) {
     settings_.UsrSubFont = face;
     // While the display sizes are locked Edit1 keeps DispSubFSize; the new
     // size shows once the lock is released.
-    port_->SetPhoneticAreaFont(FontSpec{face, 0, EditDisplaySize()});
+    port_->SetPhoneticAreaFont(FontSpec{face, 0, PhoneticDisplaySize()});
     // RichBufferB is emptied and takes the font here once it exists.
 }
 

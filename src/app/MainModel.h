@@ -187,8 +187,8 @@ private:
     void ApplyMainFont(const std::u16string& text);
     void SetPhoneticFont(const std::u16string& face, int size);
     void ReportUnwritable(const std::u16string& path);
-    int MemoDisplaySize() const;
-    int EditDisplaySize() const;
+    int ForeignDisplaySize() const;
+    int PhoneticDisplaySize() const;
 
     void RefreshRomajiKeyboard();
     void SelectKeyboardPage(KeyboardPage page);
@@ -211,7 +211,7 @@ private:
     // What the font box lists and shows, and Memo1's font, as last shown.
     ItemList fontBoxItems_;
     std::u16string fontBoxText_;
-    FontSpec memoFont_;
+    FontSpec foreignFont_;
     std::array<bool, kMainActionCount> actionEnabled_ = {true, true, true, true,
                                                         true, true, true, true};
     std::u16string currentTextFile_;

@@ -44,8 +44,8 @@ LRESULT CALLBACK PhoneticAreaProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 MainWindow::~MainWindow() {
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(memoFont_), static_cast<HGDIOBJ>(editFont_),
-                           static_cast<HGDIOBJ>(editBrush_), static_cast<HGDIOBJ>(transferModeFont_)})
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(foreignFont_), static_cast<HGDIOBJ>(phoneticFont_),
+                           static_cast<HGDIOBJ>(phoneticBrush_), static_cast<HGDIOBJ>(transferModeFont_)})
         if (object) DeleteObject(object);
 }
 
@@ -104,10 +104,10 @@ void MainWindow::OnCreate() {
     AddButtonHints();
     SetWindowSubclass(controls_.phoneticArea, &PhoneticAreaProc, 1,
                       reinterpret_cast<DWORD_PTR>(hwnd_));
-    memoChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Foreign, key); };
-    editChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Phonetic, key); };
+    foreignChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Foreign, key); };
+    phoneticChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Phonetic, key); };
     // Shift and Caps Lock in the foreign area switch the MS IME keyboard's table.
-    memoKeys_ = [this](unsigned vk, bool down) {
+    foreignKeys_ = [this](unsigned vk, bool down) {
         model_.ForeignAreaKey(static_cast<std::uint16_t>(vk), down);
     };
     HookInputAreas();
@@ -135,14 +135,14 @@ void MainWindow::LayOut() {
     PlaceKeyboards();
 }
 
-void MainWindow::RecreateMemo() {
+void MainWindow::RecreateForeignArea() {
     // An edit control takes its wrapping and scroll bars only when created:
     // the new one takes over the text, the selection and the first visible
     // line. With wrapping on it never scrolls sideways (a horizontal scroll
     // bar or ES_AUTOHSCROLL would switch the wrapping off again).
-    if (memoWordWrap_ == memoMadeWrapping_ && memoScrollBars_ == memoMadeWithBars_) return;
-    memoMadeWrapping_ = memoWordWrap_;
-    memoMadeWithBars_ = memoScrollBars_;
+    if (foreignWordWrap_ == foreignMadeWrapping_ && foreignScrollBars_ == foreignMadeWithBars_) return;
+    foreignMadeWrapping_ = foreignWordWrap_;
+    foreignMadeWithBars_ = foreignScrollBars_;
     HWND old = controls_.foreignArea;
     std::u16string text = WindowText(old);
     DWORD start = 0, end = 0;
@@ -150,8 +150,8 @@ void MainWindow::RecreateMemo() {
     const LRESULT firstLine = SendMessageW(old, EM_GETFIRSTVISIBLELINE, 0, 0);
     bool focused = GetFocus() == old;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-    if (!memoWordWrap_) style |= ES_AUTOHSCROLL;
-    if (memoScrollBars_) style |= memoWordWrap_ ? WS_VSCROLL : WS_VSCROLL | WS_HSCROLL;
+    if (!foreignWordWrap_) style |= ES_AUTOHSCROLL;
+    if (foreignScrollBars_) style |= foreignWordWrap_ ? WS_VSCROLL : WS_VSCROLL | WS_HSCROLL;
     RECT bounds{};
     GetWindowRect(old, &bounds);
     MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&bounds), 2);
@@ -160,14 +160,14 @@ void MainWindow::RecreateMemo() {
                                             bounds.bottom - bounds.top, hwnd_,
                                             reinterpret_cast<HMENU>(kIdForeignArea), instance_, nullptr);
     SendMessageW(controls_.foreignArea, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(memoFont_ ? memoFont_ : controls_.formFont), FALSE);
+                 reinterpret_cast<WPARAM>(foreignFont_ ? foreignFont_ : controls_.formFont), FALSE);
     SendMessageW(controls_.foreignArea, EM_LIMITTEXT, 0, 0);
     SetWindowTextW(controls_.foreignArea, W(text));
     SetImeMode(controls_.foreignArea, ImeMode::Disabled);
     SetWindowPos(controls_.foreignArea, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     DestroyWindow(old);
-    HookTypedCharacters(controls_.foreignArea, &memoChars_);
-    HookKeyStrokes(controls_.foreignArea, &memoKeys_);
+    HookTypedCharacters(controls_.foreignArea, &foreignChars_);
+    HookKeyStrokes(controls_.foreignArea, &foreignKeys_);
     LayOut();
     SendMessageW(controls_.foreignArea, EM_SETSEL, start, end);
     SendMessageW(controls_.foreignArea, EM_LINESCROLL, 0, firstLine);
@@ -252,9 +252,9 @@ void MainWindow::DragSplitter(int x, int y) {
 }
 
 void MainWindow::HookInputAreas() {
-    HookTypedCharacters(controls_.foreignArea, &memoChars_);
-    HookKeyStrokes(controls_.foreignArea, &memoKeys_);
-    HookTypedCharacters(controls_.phoneticArea, &editChars_);
+    HookTypedCharacters(controls_.foreignArea, &foreignChars_);
+    HookKeyStrokes(controls_.foreignArea, &foreignKeys_);
+    HookTypedCharacters(controls_.phoneticArea, &phoneticChars_);
 }
 
 bool MainWindow::OnAreaChar(InputArea area, char16_t key) {
@@ -487,9 +487,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_CTLCOLOREDIT:
-            if (reinterpret_cast<HWND>(lParam) == controls_.phoneticArea && editBrush_) {
-                SetBkColor(reinterpret_cast<HDC>(wParam), editColor_);
-                return reinterpret_cast<LRESULT>(editBrush_);
+            if (reinterpret_cast<HWND>(lParam) == controls_.phoneticArea && phoneticBrush_) {
+                SetBkColor(reinterpret_cast<HDC>(wParam), phoneticColor_);
+                return reinterpret_cast<LRESULT>(phoneticBrush_);
             }
             break;
         case WM_CONTEXTMENU:

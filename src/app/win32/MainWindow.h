@@ -94,7 +94,7 @@ private:
     void DrawItem(const DRAWITEMSTRUCT& item);
     void OnCommand(int id, int code);
     void OnInitMenu(HMENU menu);
-    void RecreateMemo();
+    void RecreateForeignArea();
     void ShowEditContextMenu(int x, int y);
     void OpenTextFileDialog(bool save);
     HFONT MakeAreaFont(const FontSpec& font);
@@ -134,14 +134,14 @@ private:
     int languagePicture_ = 0;
     std::u16string directionCaptions_[2];
     int quietCombos_ = 0;  // set while the model fills a box: no change events then
-    HFONT memoFont_ = nullptr, editFont_ = nullptr;
-    FontSpec memoFontSpec_;
-    HBRUSH editBrush_ = nullptr;
-    COLORREF editColor_ = RGB(255, 255, 255);
-    bool memoWordWrap_ = false, memoScrollBars_ = false;
+    HFONT foreignFont_ = nullptr, phoneticFont_ = nullptr;
+    FontSpec foreignFontSpec_;
+    HBRUSH phoneticBrush_ = nullptr;
+    COLORREF phoneticColor_ = RGB(255, 255, 255);
+    bool foreignWordWrap_ = false, foreignScrollBars_ = false;
     // The style the foreign area was created with (it is made without
     // wrapping and without scroll bars).
-    bool memoMadeWrapping_ = false, memoMadeWithBars_ = false;
+    bool foreignMadeWrapping_ = false, foreignMadeWithBars_ = false;
     // While the window is being created, the controls are placed once, at
     // the end, in the window's real size; every layout before is wasted.
     bool creating_ = true;
@@ -152,8 +152,8 @@ private:
 
     // The fields candidates are written into, and the popups.
     EditFieldDirectory fields_;
-    std::function<bool(char16_t)> memoChars_, editChars_;
-    std::function<void(unsigned, bool)> memoKeys_;
+    std::function<bool(char16_t)> foreignChars_, phoneticChars_;
+    std::function<void(unsigned, bool)> foreignKeys_;
     // The control that had the focus when the window was last deactivated;
     // it gets the focus back when the window is active again.
     HWND focusBeforeDeactivation_ = nullptr;

@@ -142,33 +142,33 @@ void MainWindow::CloseWindow() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 void MainWindow::SetForeignFont(const FontSpec& font) {
     HFONT made = MakeAreaFont(font);
     SendMessageW(controls_.foreignArea, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
-    if (memoFont_) DeleteObject(memoFont_);
-    memoFont_ = made;
-    memoFontSpec_ = font;
+    if (foreignFont_) DeleteObject(foreignFont_);
+    foreignFont_ = made;
+    foreignFontSpec_ = font;
 }
 
 void MainWindow::SetPhoneticAreaFont(const FontSpec& font) {
     HFONT made = MakeAreaFont(font);
     SendMessageW(controls_.phoneticArea, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
-    if (editFont_) DeleteObject(editFont_);
-    editFont_ = made;
+    if (phoneticFont_) DeleteObject(phoneticFont_);
+    phoneticFont_ = made;
 }
 
 void MainWindow::SetPhoneticBackground(Color color) {
-    if (editBrush_) DeleteObject(editBrush_);
-    editColor_ = color == kWindowTextColor ? GetSysColor(COLOR_WINDOW) : color;
-    editBrush_ = CreateSolidBrush(editColor_);
+    if (phoneticBrush_) DeleteObject(phoneticBrush_);
+    phoneticColor_ = color == kWindowTextColor ? GetSysColor(COLOR_WINDOW) : color;
+    phoneticBrush_ = CreateSolidBrush(phoneticColor_);
     InvalidateRect(controls_.phoneticArea, nullptr, TRUE);
 }
 
 void MainWindow::SetForeignWordWrap(bool wrap) {
-    memoWordWrap_ = wrap;
-    RecreateMemo();
+    foreignWordWrap_ = wrap;
+    RecreateForeignArea();
 }
 
 void MainWindow::SetForeignScrollBars(bool shown) {
-    memoScrollBars_ = shown;
-    RecreateMemo();
+    foreignScrollBars_ = shown;
+    RecreateForeignArea();
 }
 
 InputArea MainWindow::FocusedArea() {
