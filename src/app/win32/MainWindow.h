@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "app/win32/MainControls.h"
@@ -15,8 +14,6 @@
 #include "app/MainWindowPort.h"
 #include "input/win32/EditField.h"
 #include "input/win32/KeyboardView.h"
-#include "input/TriggerStep.h"
-#include "transfer/TransferModel.h"
 #include "transfer/TransferPort.h"
 #include "platform/platform.h"
 
@@ -24,8 +21,7 @@ namespace tess {
 
 class MainWindow : public MainWindowPort, public TransferPort {
 public:
-    MainWindow(Platform& platform, DataFolders folders)
-        : platform_(platform), model_(platform, std::move(folders)) {}
+    MainWindow(Platform& platform, DataFolders folders) : model_(platform, std::move(folders)) {}
     ~MainWindow() override;
 
     static bool RegisterWindowClass(HINSTANCE instance);
@@ -107,7 +103,6 @@ private:
     void PlaceKeyboards();
     void ShowKeyboardPictures();
     void ShowSelectedKeyboard();
-    void OnKeyboardClick(KeyboardPage page, std::size_t cell);
     void AddButtonHints();
     // Splitters: which one the mouse is over, and dragging it.
     enum class Splitter { None, Top, Keyboard, Panes };
@@ -119,7 +114,6 @@ private:
     void GiveFocusBack();
     void ShowTransferModeFitted();
 
-    Platform& platform_;
     MainModel model_;
     HWND hwnd_ = nullptr;
     HINSTANCE instance_ = nullptr;
@@ -135,7 +129,6 @@ private:
     std::u16string directionCaptions_[2];
     int quietCombos_ = 0;  // set while the model fills a box: no change events then
     HFONT foreignFont_ = nullptr, phoneticFont_ = nullptr;
-    FontSpec foreignFontSpec_;
     HBRUSH phoneticBrush_ = nullptr;
     COLORREF phoneticColor_ = RGB(255, 255, 255);
     bool foreignWordWrap_ = false, foreignScrollBars_ = false;

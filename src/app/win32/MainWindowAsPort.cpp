@@ -61,7 +61,6 @@ void MainWindow::SetImePageCaption(const std::u16string& caption) {
 }
 
 void MainWindow::SelectKeyboardPage(KeyboardPage page) {
-    if (page == KeyboardPage::MsIme && !imePageVisible_) return;
     SendMessageW(controls_.keyboardPages, TCM_SETCURSEL, model_.TabIndexOf(page), 0);
     ShowSelectedKeyboard();
 }
@@ -144,7 +143,6 @@ void MainWindow::SetForeignFont(const FontSpec& font) {
     SendMessageW(controls_.foreignArea, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
     if (foreignFont_) DeleteObject(foreignFont_);
     foreignFont_ = made;
-    foreignFontSpec_ = font;
 }
 
 void MainWindow::SetPhoneticAreaFont(const FontSpec& font) {
