@@ -14,11 +14,14 @@ tess_area_libraries(SUFFIX "" PLATFORM_SOURCES ${WIN32_PLATFORM_SOURCES}
 # The views: src/<area>/win32, one library per area that has them, each
 # seeing its own area, the areas below and the views below (lib's views are
 # the shared Win32 helpers). WinMain and the resources make the program.
-set(TESS_VIEW_AREAS lib input app)
+set(TESS_VIEW_AREAS lib wordbook input app)
 set(below_views)
 foreach(area ${TESS_VIEW_AREAS})
   file(GLOB views CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${area}/win32/*.cpp)
   list(FILTER views EXCLUDE REGEX "/src/app/win32/WinMain\\.cpp$")
+  if(NOT views)
+    continue()
+  endif()
   set(target tess_${area}_views)
   add_library(${target} STATIC ${views})
   tess_include_root(root ${area}-views ${area} ${TESS_DEPS_${area}})
