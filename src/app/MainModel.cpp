@@ -5,6 +5,7 @@
 
 #include "app/TextFileCommands.h"
 #include "app/VersionUp.h"
+#include "lib/Charsets.h"
 #include "lib/TextConv.h"
 
 namespace tess {
@@ -27,7 +28,6 @@ constexpr int kMinMainFontSize = 8;
 constexpr int kMaxKeyboardPagesWidth = 390;
 
 // The MS IME keyboard shows Thai characters in the Thai character set.
-constexpr int kThaiCharset = 222;
 
 constexpr char16_t kPhoneticDefaultFont[] = u"Segoe UI";
 constexpr int kPhoneticDefaultSize = 16;
@@ -64,13 +64,17 @@ std::u16string ImePageCaption(bool kedmanee) {
 std::span<const FunctionButton> FunctionButtons() { return kFunctionButtons; }
 
 MainModel::MainModel(Platform& platform, DataFolders folders)
-    : platform_(platform), folders_(std::move(folders)), layouts_(platform_, settings_) {}
+    : platform_(platform), folders_(std::move(folders)), layouts_(platform_, settings_) {
+    wordBooks_ = std::make_unique<WordBooks>(
+        platform_, settings_, WordBookFolders{folders_.SysFolder, folders_.ThaiBookFolder});
+}
 
 MainModel::~MainModel() = default;
 
 void MainModel::Attach(MainWindowPort& port, TransferPort& transferPort, InputFields& fields,
-                       CandidatePopupPort& popups) {
+                       CandidatePopupPort& popups, WordBookPort& wordBookPort) {
     port_ = &port;
+    wordBooks_->Attach(wordBookPort, *this);
     transfer_ = std::make_unique<TransferModel>(platform_, settings_, transferPort,
                                                 folders_.SysFolder);
     input_ = std::make_unique<InputSession>(tables_, settings_, fields, popups, &layouts_);
@@ -84,9 +88,6 @@ void MainModel::RunStartupSequence() {
     saveSettingsAtExit_ = true;
     language_ = ThaiLanguageState();
     currentTextFile_.clear();
-    // No word book is open yet: registering and editing a word need one.
-    SetActionEnabled(MainAction::RegWord, false);
-    SetActionEnabled(MainAction::ModWord, false);
 
     // 2. The settings file over the defaults; the table folder follows SysTblFlg.
     LoadSettings(settings_, platform_, folders_.SysFolder);
@@ -106,21 +107,23 @@ void MainModel::RunStartupSequence() {
     // 6. Captions, fonts, colours and the boxes from the settings.
     SetUpMainWindow();
 
-    // 7. The view creates the function-key buttons from FunctionButtons().
-    // The steps that follow belong to parts of the program not written yet;
-    // they run here, in this order, as each arrives:
-    //  8. the romaji, MS IME and phonetic on-screen keyboards;
-    //  9. the symbol tab;
-    // 10. the word books of CurBookFolder.
+    // 7. The view creates the function-key buttons from FunctionButtons();
+    //  8. it builds the on-screen keyboards once the tables are loaded.
+    //  9. The symbol tab joins here when it arrives.
+    // 10. The word books of the folder current now; no book is open, so
+    //     registering and editing a word are off.
+    wordBooks_->SetUp(language_.LanguageName, folders_.CurBookFolder, folders_.CurDicFolder);
 
     // 11. The saved input mode, which selects the language.
     ApplyLayoutAndMode();
 }
 
 bool MainModel::RunShutdownSequence() {
-    // The timers stop with the transfer model; clearing the word list joins
-    // here with the word books.
+    // The timers stop with the transfer model and the door; the open book's
+    // name stays in LastWB and the column widths go with the settings.
     transfer_.reset();
+    platform_.StopTimer(kDoorTimerId);
+    wordBooks_->StoreColumnWidths();
     layouts_.RestoreLayoutAtExit();
     if (!saveSettingsAtExit_) return true;
     if (SaveSettings(settings_, platform_, folders_.SysFolder)) return true;
@@ -154,8 +157,6 @@ void MainModel::SetUpMainWindow() {
     port_->SetSizeBoxText(Decimal(settings_.UsrMainFontSize));
     port_->SetModeBoxItems(ItemList(InputModeItems().begin(), InputModeItems().end()));
     port_->SetDirectionCaptions(language_.LangToJpCaption, language_.JpToLangCaption);
-    // The word book menu's hints and the two lists' styles are set here once
-    // the word book menu and the word list exist.
 
     port_->SetPhoneticText(u"");
     port_->SetForeignText(u"");
@@ -189,10 +190,10 @@ void MainModel::ApplyLayoutAndMode() {
     SelectKeyboardPage(mode == kModeThaiMsIme ? KeyboardPage::MsIme : KeyboardPage::Romaji);
     if (settings_.PC2Width <= kMaxKeyboardPagesWidth)
         port_->SetKeyboardPagesWidth(settings_.PC2Width);
-    // Then, as their parts arrive: the word list's column widths
-    // (LVCol1Width-LVCol7Width) and row height (LVLineHeight); the direction
-    // button from EiwaFlg; the symbol tab's first page; the "辞書" toggle
-    // pressed when DicFlg is set; the lower pane showing "単語リスト".
+    // The word list's widths, row height and direction; the symbol tab's
+    // first page joins here when it arrives; "辞書" pressed with DicFlg.
+    wordBooks_->ApplySavedColumns();
+    wordBooks_->PressDictionaryAtStartup();
 }
 
 void MainModel::SelectKeyboardPage(KeyboardPage page) {
@@ -215,10 +216,11 @@ void MainModel::ApplyLanguage(const LanguageRow& row) {
     // The TRMode01-05 captions follow LanguageName here once the transfer
     // modes exist.
 
-    // The "辞書" toggle is released and the new CurBookFolder listed here once
-    // the word book menu exists.
+    // The "辞書" toggle shows released and the language's folder is listed.
     folders_.CurBookFolder = folders_.*row.bookFolder;
     folders_.CurDicFolder = folders_.*row.dicFolder;
+    wordBooks_->LanguageChanged(language_.LanguageName, folders_.CurBookFolder,
+                                folders_.CurDicFolder);
 
     // The language's own font when it is installed. When it is missing, an
     // installed font that draws the script, so the text never shows in the
@@ -256,10 +258,10 @@ void MainModel::SwitchInputMode(int mode) {
         port_->ShowLanguagePicture(row->picture);
     }
     // Every mode then shows the transfer mode (the language name may have
-    // changed); every mode but the alphanumeric one toggles the word book
-    // menu when its arrow shows "←" and AutoDoorFlg is set, once the word
-    // book menu exists.
+    // changed); every mode but the alphanumeric one opens a shut word-book
+    // panel when AutoDoorFlg is set.
     transfer_->ShowTransferMode();
+    if (mode != kModeAlphanumeric) wordBooks_->OpenDoorIfShut();
 }
 
 void MainModel::RefreshRomajiKeyboard() {
@@ -315,8 +317,45 @@ void MainModel::ApplyMainFont(const std::u16string& text) {
     foreignFont_.face = text;
     foreignFont_.charset = language_.LangCharset;
     port_->SetForeignFont(foreignFont_);
-    // RichBufferA is emptied and takes the font, the word list is repainted
-    // and the symbol tab redraws its buttons here once they exist.
+    wordBooks_->FontsChanged();
+    // RichBufferA is emptied and takes the font, and the symbol tab redraws
+    // its buttons here once it exists.
+}
+
+// --- The word books' host ---------------------------------------------------------------
+
+void MainModel::CopyWordIntoAreas(const WordCopy& copy) {
+    // ResetInputFlg: the word replaces what the areas hold; otherwise it goes
+    // in at the caret, and the rest stays.
+    if (!copy.phonetic.empty()) {
+        if (settings_.ResetInputFlg) {
+            port_->Focus(InputArea::Phonetic, false);
+            port_->SetPhoneticText(copy.phonetic);
+            port_->Focus(InputArea::Phonetic, true);
+        } else {
+            port_->InsertAtCaret(InputArea::Phonetic, copy.phonetic);
+        }
+    }
+    if (!copy.foreign.empty()) {
+        port_->Focus(InputArea::Foreign, false);
+        if (settings_.ResetInputFlg) {
+            port_->SetForeignText(copy.foreign);
+            port_->Focus(InputArea::Foreign, true);
+        } else {
+            port_->InsertAtCaret(InputArea::Foreign, copy.foreign);
+        }
+    }
+}
+
+void MainModel::FocusForeignArea() { port_->Focus(InputArea::Foreign, false); }
+
+void MainModel::DialogShown() { layouts_.DialogShown(settings_.InputMode); }
+
+void MainModel::DialogClosed() { layouts_.DialogClosed(settings_.InputMode); }
+
+void MainModel::WordActionsChanged() {
+    SetActionEnabled(MainAction::RegWord, wordBooks_->ActionEnabled(WordBookAction::RegWord));
+    SetActionEnabled(MainAction::ModWord, wordBooks_->ActionEnabled(WordBookAction::ModWord));
 }
 
 void MainModel::ComboBox2Change(const std::u16string& text) {

@@ -27,6 +27,7 @@
 #include "settings/Settings.h"
 #include "transfer/TransferModel.h"
 #include "transfer/TransferPort.h"
+#include "wordbook/WordBooks.h"
 
 namespace tess {
 
@@ -44,7 +45,7 @@ struct FunctionButton {
 std::span<const FunctionButton> FunctionButtons();
 inline constexpr FunctionButton kTransferButton{u"転送", MainAction::TransferTxt1, u"F9キー"};
 
-class MainModel {
+class MainModel : private WordBookHost {
 public:
     MainModel(Platform& platform, DataFolders folders);
     ~MainModel();
@@ -54,7 +55,7 @@ public:
     // window's own controls, the areas as the transfer sees them, the
     // directory of fields that take candidates, and the candidate popups.
     void Attach(MainWindowPort& port, TransferPort& transferPort, InputFields& fields,
-                CandidatePopupPort& popups);
+                CandidatePopupPort& popups, WordBookPort& wordBookPort);
 
     // What the main window's creation runs, before it is first shown.
     void RunStartupSequence();
@@ -76,6 +77,8 @@ public:
     InputSession& input() { return *input_; }
     TransferModel& transfer() { return *transfer_; }
     KeyboardLayouts& layouts() { return layouts_; }
+    // The word list, the word-book panel and their commands.
+    WordBooks& wordBooks() { return *wordBooks_; }
 
     // --- Focus -------------------------------------------------------------------
     // An input area got the keyboard focus: the keyboard layout first, then
@@ -182,6 +185,13 @@ public:
     void ResetPhoneticFont();
 
 private:
+    // --- WordBookHost ------------------------------------------------------------------
+    void CopyWordIntoAreas(const WordCopy& copy) override;
+    void FocusForeignArea() override;
+    void DialogShown() override;
+    void DialogClosed() override;
+    void WordActionsChanged() override;
+
     void ApplyLanguage(const LanguageRow& row);
     // The font box's text as UsrMainFont and Memo1's font.
     void ApplyMainFont(const std::u16string& text);
@@ -201,6 +211,7 @@ private:
     KeyboardLayouts layouts_;
     std::unique_ptr<TransferModel> transfer_;
     std::unique_ptr<InputSession> input_;
+    std::unique_ptr<WordBooks> wordBooks_;
     std::unique_ptr<TriggerKeyboard> romajiKeyboard_, phoneticKeyboard_;
     std::unique_ptr<MsImeKeyboard> imeKeyboard_;
     bool imePageVisible_ = true;

@@ -98,6 +98,9 @@ public:
     virtual std::u16string ForeignText() = 0;
     virtual void SetForeignText(const std::u16string& text) = 0;
     virtual void SetPhoneticText(const std::u16string& text) = 0;
+    // The area's selection replaced by `text`, the caret behind it; the
+    // focus stays where it is.
+    virtual void InsertAtCaret(InputArea area, const std::u16string& text) = 0;
 };
 
 }  // namespace tess

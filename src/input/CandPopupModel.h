@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "lib/Charsets.h"
 #include "input/FitFontSize.h"
 #include "input/InputTables.h"
 #include "input/TriggerStep.h"
@@ -82,9 +83,6 @@ PopupRect PopupCellRect(int cell);
 PopupRect PanelRect(InputSide side);
 
 // --- Fonts and texts of the form's own labels and controls ---------------------------
-
-inline constexpr int kAnsiCharset = 0;
-inline constexpr int kShiftJisCharset = 128;
 
 struct PopupFont {
     std::u16string face;

@@ -1,6 +1,7 @@
 #include "input/Keyboards.h"
 
 #include "input/KeyboardLayouts.h"
+#include "lib/Charsets.h"
 #include "lib/Blanks.h"
 
 namespace tess {
@@ -34,8 +35,6 @@ constexpr char16_t kTahoma[] = u"Tahoma";
 // The form's own font, for the few controls with Japanese captions.
 constexpr char16_t kFormFont[] = u"ＭＳ Ｐゴシック";
 constexpr int kFormFontSize = 12;
-constexpr int kShiftJisCharset = 128;
-constexpr int kAnsiCharset = 0;
 
 constexpr int kPlainKeySize = 12;
 constexpr int kRomajiTriggerSize = 14;

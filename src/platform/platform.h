@@ -133,6 +133,13 @@ public:
     virtual MessageAnswer ShowMessage(const std::u16string& text, MessageKind kind,
                                       MessageButtons buttons) = 0;
 
+    // --- Text by the user's locale ------------------------------------------
+    // The text in lower case by the locale's rules (letters without case stay).
+    virtual std::u16string LowerCase(std::u16string_view text) = 0;
+    // Negative, zero or positive as `a` sorts before, with or after `b` in
+    // the user's locale (the order the platform's sorted lists use).
+    virtual int CompareLocale(std::u16string_view a, std::u16string_view b) = 0;
+
     // --- Shell ----------------------------------------------------------------
     // Opens a file with its default application; true when the shell accepted it.
     virtual bool ShellOpen(const std::u16string& path) = 0;

@@ -17,7 +17,7 @@ protected:
     }
     std::u16string SettingsPath(const DataFolders& f) { return f.SysFolder + u"\\Morvane_A.rng"; }
     void Start(MainModel& model) {
-        model.Attach(port, transferPort, fields, popups);
+        model.Attach(port, transferPort, fields, popups, wordBookPort);
         model.RunStartupSequence();
     }
     FakePlatform fake;
@@ -25,6 +25,7 @@ protected:
     testing::FakeTransferPort transferPort;
     testing::FakeFields fields;
     testing::UnansweredPopups popups;
+    testing::FakeWordBookPort wordBookPort;
 };
 
 TEST_F(MainModelTest, FirstStartRunsTheVersionUpAndWritesSettingsOnlyAtExit) {
@@ -113,7 +114,8 @@ TEST(MainModelActions, WithNoWordBookOpenRegisteringAndEditingAreDisabled) {
     testing::FakeTransferPort transferPort;
     testing::FakeFields fields;
     testing::UnansweredPopups popups;
-    model.Attach(port, transferPort, fields, popups);
+    testing::FakeWordBookPort wordBookPort;
+    model.Attach(port, transferPort, fields, popups, wordBookPort);
     model.RunStartupSequence();
     for (MainAction action : {MainAction::RegWord, MainAction::ModWord}) {
         EXPECT_FALSE(model.ActionEnabled(action));

@@ -14,6 +14,7 @@
 #include "lib/TextFile.h"
 #include "platform/fake/FakePlatform.h"
 #include "transfer/FakeTransferPort.h"
+#include "wordbook/FakeWordBookPort.h"
 
 namespace tess {
 
@@ -57,6 +58,9 @@ public:
     std::u16string ForeignText() override { return memoText; }
     void SetForeignText(const std::u16string& text) override { memoText = text; }
     void SetPhoneticText(const std::u16string& text) override { editText = text; }
+    void InsertAtCaret(InputArea area, const std::u16string& text) override {
+        (area == InputArea::Foreign ? memoText : editText) += text;
+    }
 
     std::u16string romajiCaption, imePageCaption;
     bool imePageVisible = false;
@@ -138,7 +142,7 @@ struct MainWindowWorld {
     // The views attach as the real window does; the transfer's port runs the
     // model's focus-entry rule when an area gets the focus.
     void Attach() {
-        model.Attach(port, transferPort, fields, popups);
+        model.Attach(port, transferPort, fields, popups, wordBookPort);
         transferPort.focusEntered = [this](InputArea area) { model.AreaEntered(area); };
         transferPort.mainLanguageName = [this] { return model.language().LanguageName; };
         transferPort.mainLanguageCharset = [this] { return model.language().LangCharset; };
@@ -150,6 +154,7 @@ struct MainWindowWorld {
     testing::FakeTransferPort transferPort;
     testing::FakeFields fields;
     testing::UnansweredPopups popups;
+    testing::FakeWordBookPort wordBookPort;
     MainModel model;
 };
 

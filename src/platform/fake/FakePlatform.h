@@ -58,6 +58,8 @@ public:
     int OsMajorVersion() override { return osMajorVersion; }
     bool CapsLockOn() override { return capsLock; }
 
+    std::u16string LowerCase(std::u16string_view text) override;
+    int CompareLocale(std::u16string_view a, std::u16string_view b) override;
     bool ShellOpen(const std::u16string& path) override;
 
     std::vector<std::u16string> InstalledFontNames() override { return installedFonts; }

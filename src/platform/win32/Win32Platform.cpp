@@ -511,6 +511,27 @@ bool Win32Platform::CapsLockOn() {
 
 // --- Shell -------------------------------------------------------------------------
 
+std::u16string Win32Platform::LowerCase(std::u16string_view text) {
+    if (text.empty()) return {};
+    const auto* in = reinterpret_cast<const wchar_t*>(text.data());
+    const int length = static_cast<int>(text.size());
+    const int needed = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_LOWERCASE, in, length, nullptr, 0);
+    if (needed <= 0) return std::u16string(text);
+    std::u16string lower(static_cast<std::size_t>(needed), u'\0');
+    LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_LOWERCASE, in, length,
+                 reinterpret_cast<wchar_t*>(lower.data()), needed);
+    return lower;
+}
+
+int Win32Platform::CompareLocale(std::u16string_view a, std::u16string_view b) {
+    const int result = CompareStringW(
+        LOCALE_USER_DEFAULT, 0, reinterpret_cast<const wchar_t*>(a.data()),
+        static_cast<int>(a.size()), reinterpret_cast<const wchar_t*>(b.data()),
+        static_cast<int>(b.size()));
+    // CSTR_LESS_THAN 1, CSTR_EQUAL 2, CSTR_GREATER_THAN 3; 0 on failure.
+    return result == 0 ? a.compare(b) : result - CSTR_EQUAL;
+}
+
 bool Win32Platform::ShellOpen(const std::u16string& path) {
     const HINSTANCE result =
         ShellExecuteW(nullptr, L"open", Wide(path), nullptr, nullptr, SW_SHOWNORMAL);
