@@ -112,7 +112,7 @@ void MainModel::RunStartupSequence() {
     //  9. The symbol tab joins here when it arrives.
     // 10. The word books of the folder current now; no book is open, so
     //     registering and editing a word are off.
-    wordBooks_->SetUp(language_.LanguageName, folders_.CurBookFolder, folders_.CurDicFolder);
+    wordBooks_->SetUp(language_.LanguageName, language_.LangCharset, folders_.CurBookFolder, folders_.CurDicFolder);
 
     // 11. The saved input mode, which selects the language.
     ApplyLayoutAndMode();
@@ -219,7 +219,8 @@ void MainModel::ApplyLanguage(const LanguageRow& row) {
     // The "辞書" toggle shows released and the language's folder is listed.
     folders_.CurBookFolder = folders_.*row.bookFolder;
     folders_.CurDicFolder = folders_.*row.dicFolder;
-    wordBooks_->LanguageChanged(language_.LanguageName, folders_.CurBookFolder,
+    wordBooks_->LanguageChanged(language_.LanguageName, language_.LangCharset,
+                                folders_.CurBookFolder,
                                 folders_.CurDicFolder);
 
     // The language's own font when it is installed. When it is missing, an

@@ -28,9 +28,10 @@ void WordBooks::Attach(WordBookPort& port, WordBookHost& host) {
 
 // --- Start-up and language ------------------------------------------------------------
 
-void WordBooks::SetUp(const std::u16string& languageName, const std::u16string& bookFolder,
-                      const std::u16string& dicFolder) {
+void WordBooks::SetUp(const std::u16string& languageName, int langCharset,
+                      const std::u16string& bookFolder, const std::u16string& dicFolder) {
     languageName_ = languageName;
+    langCharset_ = langCharset;
     curBookFolder_ = bookFolder;
     curDicFolder_ = dicFolder;
     panelWidth_ = kPanelOpenWidth;
@@ -59,9 +60,10 @@ void WordBooks::ApplySavedColumns() {
     ShowDirection(false);
 }
 
-void WordBooks::LanguageChanged(const std::u16string& languageName,
+void WordBooks::LanguageChanged(const std::u16string& languageName, int langCharset,
                                 const std::u16string& bookFolder, const std::u16string& dicFolder) {
     languageName_ = languageName;
+    langCharset_ = langCharset;
     port_->SetDictionaryPressed(false);
     SwitchFolder(bookFolder);
     curDicFolder_ = dicFolder;
@@ -333,6 +335,18 @@ void WordBooks::CloseBookCommand() {
     port_->SelectBookRow(std::nullopt);
     if (!doorOpen_) DoorClicked();
     host_->FocusForeignArea();
+}
+
+WordBooks::CellFont WordBooks::CellFontOf(CellFontKind kind) const {
+    switch (kind) {
+        case CellFontKind::Foreign:
+            return {settings_.UsrMainFont, langCharset_, settings_.TnMainFontSize};
+        case CellFontKind::Phonetic:
+            return {settings_.UsrSubFont, kAnsiCharset, settings_.TnSubFontSize};
+        case CellFontKind::Japanese:
+            break;
+    }
+    return {kJapaneseCellFont, kShiftJisCharset, settings_.TnJpFontSize};
 }
 
 // --- Actions ------------------------------------------------------------------------------------

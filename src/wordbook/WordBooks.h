@@ -38,16 +38,16 @@ public:
     // --- Start-up and language ------------------------------------------------------
     // The panel's and lists' first state: door open, AutoDoorFlg in its check
     // box, no book open, the book list of the folder current now.
-    void SetUp(const std::u16string& languageName, const std::u16string& bookFolder,
-               const std::u16string& dicFolder);
+    void SetUp(const std::u16string& languageName, int langCharset,
+               const std::u16string& bookFolder, const std::u16string& dicFolder);
     // The column widths (LVCol1Width-LVCol7Width), the row height and the
     // direction from EiwaFlg (captions only: the widths stay as restored).
     void ApplySavedColumns();
     // A language input mode was chosen: the "辞書" toggle shows released
     // (DicFlg keeps its value), the language's ordinary folder is listed and
     // its dictionary folder becomes the one "辞書" switches to.
-    void LanguageChanged(const std::u16string& languageName, const std::u16string& bookFolder,
-                         const std::u16string& dicFolder);
+    void LanguageChanged(const std::u16string& languageName, int langCharset,
+                         const std::u16string& bookFolder, const std::u16string& dicFolder);
     // After every mode switch but the alphanumeric one: a shut panel opens
     // when AutoDoorFlg is set.
     void OpenDoorIfShut();
@@ -96,6 +96,19 @@ public:
     void CloseBookCommand();  // CloseWBExecute
     void PlayAudioFile(const std::u16string& name);
 
+    // The font a column's cells are drawn in: the foreign font (UsrMainFont,
+    // LangCharset, TnMainFontSize), the phonetic font (UsrSubFont, ANSI,
+    // TnSubFontSize) or "ＭＳ Ｐゴシック" (Shift-JIS, TnJpFontSize).
+    struct CellFont {
+        std::u16string face;
+        int charset = 0;
+        int sizePt = 0;
+    };
+    CellFont CellFontOf(CellFontKind kind) const;
+    // The phonetic column's background (CandBg, as Edit1's).
+    Color PhoneticBackground() const { return settings_.CandBg; }
+    int RowHeight() const { return settings_.LVLineHeight; }
+
     // --- Actions and menu states --------------------------------------------------------------
     bool ActionEnabled(WordBookAction action) const;
     // "音声ファイルをWMPで再生する" (checked) and "一括辞書ファイル生成" (enabled).
@@ -123,6 +136,7 @@ private:
     WordBookHost* host_ = nullptr;
 
     std::u16string languageName_;
+    int langCharset_ = 0;
     std::u16string curBookFolder_, curDicFolder_, rememberedFolder_;
     WordListModel list_;
     BookListModel books_;

@@ -42,8 +42,28 @@ MainMenus CreateMainMenus() {
     Item(m.ime, kMenuImeKedmanee, L"タイ語 Kedmanee");
     Item(m.ime, kMenuImePattachote, L"タイ語 Pattachote");
 
-    // Their items are filled by the word book and transfer parts.
     m.wordBook = Popup(m.bar, L"単語帳 (&W)");
+    Item(m.wordBook, kMenuWbNew, L"単語帳の新規作成");
+    Item(m.wordBook, kMenuWbProperties, L"単語帳のプロパティ変更");
+    Item(m.wordBook, kMenuWbDelete, L"単語帳の削除");
+    Separator(m.wordBook);
+    Item(m.wordBook, kMenuWbGroupNames, L"グループ名編集");
+    Separator(m.wordBook);
+    Item(m.wordBook, kMenuWbMakeDictionary, L"一括辞書ファイル生成");
+    Separator(m.wordBook);
+    Item(m.wordBook, kMenuWbMediaPlayer, L"音声ファイルをWMPで再生する");
+    Separator(m.wordBook);
+    Item(m.wordBook, kMenuWbSearch, L"単語帳検索");
+    Separator(m.wordBook);
+    Item(m.wordBook, kMenuWbRegWord, L"単語登録");
+    Item(m.wordBook, kMenuWbModWord, L"単語編集");
+    Item(m.wordBook, kMenuWbMoveWord, L"単語移動");
+    Item(m.wordBook, kMenuWbJump, L"ジャンプ (&J)");
+    Item(m.wordBook, kMenuWbDeleteWord, L"単語削除");
+    Separator(m.wordBook);
+    Item(m.wordBook, kMenuWbClose, L"単語帳を閉じる");
+
+    // The transfer modes' items are made each time the menu opens.
     m.transfer = Popup(m.bar, L"転送モード(&M)");
 
     m.option = Popup(m.bar, L"オプション(&O)");

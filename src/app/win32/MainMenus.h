@@ -28,6 +28,20 @@ enum MainMenuId : int {
     kMenuToolCodeChecker,
     kMenuHelp = 1050,
     kMenuAbout,
+    // "単語帳 (&W)", in its order.
+    kMenuWbNew = 1060,
+    kMenuWbProperties,
+    kMenuWbDelete,
+    kMenuWbGroupNames,
+    kMenuWbMakeDictionary,
+    kMenuWbMediaPlayer,
+    kMenuWbSearch,
+    kMenuWbRegWord,
+    kMenuWbModWord,
+    kMenuWbMoveWord,
+    kMenuWbJump,
+    kMenuWbDeleteWord,
+    kMenuWbClose,
     kMenuTransferMode0 = 1100,  // the transfer modes' items follow from here
 };
 

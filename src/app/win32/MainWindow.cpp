@@ -102,6 +102,7 @@ void MainWindow::OnCreate() {
     CreateMainControls(hwnd_, instance_, controls_);
     CreateKeyboards();
     AddButtonHints();
+    CreateWordBookPage(CreateToolTips(hwnd_));
     SetWindowSubclass(controls_.phoneticArea, &PhoneticAreaProc, 1,
                       reinterpret_cast<DWORD_PTR>(hwnd_));
     foreignChars_ = [this](char16_t key) { return OnAreaChar(InputArea::Foreign, key); };
@@ -119,7 +120,7 @@ void MainWindow::OnCreate() {
     GetClientRect(hwnd_, &client);
     paneSizes_.inputHeight = InitialInputHeight(client.bottom, StatusBarHeight(controls_),
                                                 paneSizes_.lowerHeight);
-    model_.Attach(*this, *this, fields_, fields_);
+    model_.Attach(*this, *this, fields_, fields_, wordBookPage_);
     model_.RunStartupSequence();
 }
 
@@ -133,6 +134,7 @@ void MainWindow::LayOut() {
     if (!controls_.statusBar || creating_) return;
     PlaceMainControls(controls_, CurrentLayout());
     PlaceKeyboards();
+    PlaceLowerPages();
 }
 
 void MainWindow::RecreateForeignArea() {
@@ -319,6 +321,8 @@ void MainWindow::OnInitMenu(HMENU menu) {
     } else if (menu == menus_.edit) {
         CheckMenuItem(menu, kMenuEditWordWrap, s.WordWrapFlg ? MF_CHECKED : MF_UNCHECKED);
         CheckMenuItem(menu, kMenuEditScrollBars, s.ScroBarsFlg ? MF_CHECKED : MF_UNCHECKED);
+    } else if (menu == menus_.wordBook) {
+        OnInitWordBookMenu();
     } else if (menu == menus_.transfer) {
         FillTransferMenu();
     } else if (menu == menus_.ime) {
@@ -334,6 +338,7 @@ void MainWindow::OnCommand(int id, int code) {
     }
     // The edit commands act on whichever text control has the focus.
     HWND focus = GetFocus();
+    if (OnWordBookCommand(id)) return;
     if (id > kMenuTransferMode0 && id <= kMenuTransferMode0 + 14) {
         model_.transfer().TRModeClick(id - kMenuTransferMode0);
         return;
@@ -508,6 +513,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 ShowSelectedKeyboard();
                 model_.PageControl2Change(tab);
             }
+            if (header->idFrom == kIdLowerPages && header->code == TCN_SELCHANGE)
+                ShowSelectedLowerPage();
             return 0;
         }
         case WM_COMMAND:

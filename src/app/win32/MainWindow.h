@@ -15,6 +15,7 @@
 #include "input/win32/EditField.h"
 #include "input/win32/KeyboardView.h"
 #include "transfer/TransferPort.h"
+#include "wordbook/win32/WordBookPage.h"
 #include "platform/platform.h"
 
 namespace tess {
@@ -64,6 +65,7 @@ public:
     std::u16string ForeignText() override;
     void SetForeignText(const std::u16string& text) override;
     void SetPhoneticText(const std::u16string& text) override;
+    void InsertAtCaret(InputArea area, const std::u16string& text) override;
 
     // --- TransferPort -------------------------------------------------------------
     std::u16string LanguageName() override;
@@ -113,6 +115,13 @@ private:
     void ApplySavedPaneSizes();
     void GiveFocusBack();
     void ShowTransferModeFitted();
+    // The word books: the "単語リスト" page, its place, the menu.
+    void CreateWordBookPage(HWND tooltips);
+    void PlaceLowerPages();
+    void ShowSelectedLowerPage();
+    void OnInitWordBookMenu();
+    bool OnWordBookCommand(int id);
+    void RunWordBookAction(WordBookAction action);
 
     MainModel model_;
     HWND hwnd_ = nullptr;
@@ -126,7 +135,6 @@ private:
     bool imePageVisible_ = true;
     std::u16string imePageCaption_ = u"MS IME (Kedmanee)";
     int languagePicture_ = 0;
-    std::u16string directionCaptions_[2];
     int quietCombos_ = 0;  // set while the model fills a box: no change events then
     HFONT foreignFont_ = nullptr, phoneticFont_ = nullptr;
     HBRUSH phoneticBrush_ = nullptr;
@@ -141,6 +149,7 @@ private:
 
     // The keyboard pages: romaji, MS IME, phonetic.
     KeyboardView keyboardControls_[3];
+    WordBookPage wordBookPage_;
     SIZE keyboardSheetSize_{0, 0};
 
     // The fields candidates are written into, and the popups.

@@ -76,8 +76,7 @@ void MainWindow::ShowLanguagePicture(int index) {
 }
 
 void MainWindow::SetDirectionCaptions(const std::u16string& langToJp, const std::u16string& jpToLang) {
-    directionCaptions_[0] = langToJp;
-    directionCaptions_[1] = jpToLang;
+    wordBookPage_.SetDirectionCaptions(langToJp, jpToLang);
 }
 
 void MainWindow::SetFontBoxItems(const ItemList& items) { FillCombo(controls_.fontBox, items); }
@@ -195,6 +194,11 @@ void MainWindow::SetForeignText(const std::u16string& text) {
 
 void MainWindow::SetPhoneticText(const std::u16string& text) {
     SetWindowTextW(controls_.phoneticArea, W(text));
+}
+
+void MainWindow::InsertAtCaret(InputArea area, const std::u16string& text) {
+    HWND control = area == InputArea::Foreign ? controls_.foreignArea : controls_.phoneticArea;
+    SendMessageW(control, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(W(text)));
 }
 
 }  // namespace tess

@@ -125,7 +125,9 @@ bool MainWindow::IsFormOpen(const std::u16string&) {
     return false;
 }
 
-std::u16string MainWindow::LastPlayedAudioName() { return {}; }
+std::u16string MainWindow::LastPlayedAudioName() {
+    return model_.wordBooks().LastPlayedAudio();
+}
 
 void MainWindow::FillTransferMenu() {
     // The captions follow the language, the check mark TransMode.

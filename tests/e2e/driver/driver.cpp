@@ -23,6 +23,8 @@
 //   driver activate CLASS               bring the window to the front
 //   driver childtext CLASS CHILDCLASS   print the text of the first descendant of that class
 //   driver clickin CLASS ID X Y         click at (X, Y) inside the descendant control ID
+//   driver dblclickin CLASS ID X Y      double-click at (X, Y) inside the descendant control ID
+//   driver statustext CLASS ID PART     print the text of part PART of the status bar ID
 //   driver richfont CLASS CHILDCLASS    print "face|charset|size-in-twips" of the first character
 //                                       of a rich edit child (read through the target's memory)
 // For the last three CLASS names the window that must be in front; they wait
@@ -289,6 +291,38 @@ int wmain(int argc, wchar_t** argv) {
         ClientToScreen(child, &p);
         ClickAt(p.x, p.y);
         Settle(hwnd);
+        return 0;
+    }
+    if (command == L"dblclickin" && argc > 5) {
+        HWND child = ChildById(hwnd, _wtoi(argv[3]));
+        if (!child) return 1;
+        SetForegroundWindow(hwnd);
+        Settle(hwnd);
+        POINT p{_wtoi(argv[4]), _wtoi(argv[5])};
+        ClientToScreen(child, &p);
+        ClickAt(p.x, p.y);
+        ClickAt(p.x, p.y);
+        Settle(hwnd);
+        return 0;
+    }
+    if (command == L"statustext" && argc > 4) {
+        HWND bar = ChildById(hwnd, _wtoi(argv[3]));
+        if (!bar) return 1;
+        const WPARAM part = static_cast<WPARAM>(_wtoi(argv[4]));
+        const int length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, part, 0));
+        DWORD pid = 0;
+        GetWindowThreadProcessId(bar, &pid);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process) return 1;
+        const SIZE_T bytes = (static_cast<SIZE_T>(length) + 1) * sizeof(wchar_t);
+        void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        SendMessageW(bar, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process, remote, text.data(), bytes, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+        text.resize(static_cast<size_t>(length));
+        Print(text);
         return 0;
     }
     if (command == L"command" && argc > 3) {

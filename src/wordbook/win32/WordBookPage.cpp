@@ -1,0 +1,637 @@
+#include "wordbook/win32/WordBookPage.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "lib/win32/CellDraw.h"
+#include "lib/win32/Win32Helpers.h"
+#include "wordbook/win32/ColorDialog.h"
+#include "wordbook/win32/JumpDialog.h"
+
+namespace tess {
+
+namespace {
+
+constexpr wchar_t kPageClass[] = L"TessWordBookPage";
+
+enum PageId : int {
+    kIdWordList = 10,
+    kIdBookList,
+    kIdNewButton = 20,
+    kIdDicButton,
+    kIdFolderButton,
+    kIdLangToJp,
+    kIdJpToLang,
+    kIdDoor,
+    kIdAutoDoor,
+};
+
+// Menu commands: the word-book actions, then the folder menu's items.
+constexpr int kMenuAction0 = 300;
+constexpr int kMenuFolder0 = 400;
+constexpr int kMenuBrowse = 450;
+constexpr int kMenuEditFolders = 451;
+
+constexpr int kHeaderHeight = 52;
+constexpr int kListGap = 4;
+constexpr int kBookRowHeight = 21;
+constexpr COLORREF kBookListBack = RGB(0x40, 0x40, 0x40);
+
+struct ColumnDef {
+    const wchar_t* caption;
+    int width;
+    int format;
+};
+constexpr ColumnDef kWordColumns[kWordColumnCount] = {
+    {L"日本語", 150, LVCFMT_LEFT},   {L"No", 50, LVCFMT_CENTER},    {L"発音記号", 150, LVCFMT_LEFT},
+    {L"発音カナ", 150, LVCFMT_LEFT}, {L"タイ語", 150, LVCFMT_LEFT}, {L"備考", 150, LVCFMT_LEFT},
+    {L"音声ファイル", 100, LVCFMT_LEFT}, {L"文字色", 0, LVCFMT_LEFT}};
+
+HWND Child(HWND parent, HINSTANCE instance, const wchar_t* cls, const wchar_t* text, DWORD style,
+           int id, DWORD exStyle = 0) {
+    return CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+void Move(HWND hwnd, int x, int y, int w, int h) {
+    SetWindowPos(hwnd, nullptr, x, y, std::max(0, w), std::max(0, h),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AddColumn(HWND list, int index, const wchar_t* caption, int width, int format) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    column.pszText = const_cast<wchar_t*>(caption);
+    column.cx = width;
+    column.fmt = format;
+    SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&column));
+}
+
+// A list's rows are as high as its small images: a one-pixel-wide image list
+// of the wanted height sets them.
+HIMAGELIST RowHeightImages(HWND list, int height) {
+    HIMAGELIST images = ImageList_Create(1, std::max(1, height), ILC_COLOR, 0, 1);
+    HIMAGELIST old = ListView_SetImageList(list, images, LVSIL_SMALL);
+    if (old) ImageList_Destroy(old);
+    return images;
+}
+
+COLORREF Resolved(Color color) {
+    return color == kWindowTextColor ? GetSysColor(COLOR_WINDOWTEXT) : static_cast<COLORREF>(color);
+}
+
+constexpr WordBookAction kWordListMenu[] = {WordBookAction::ModWord, WordBookAction::MoveWord,
+                                            WordBookAction::JumpWord, WordBookAction::DeleteWord,
+                                            WordBookAction::ChColor};
+constexpr WordBookAction kBookListMenu[] = {WordBookAction::ChWBProp, WordBookAction::DeleteWB,
+                                            WordBookAction::CloseWB};
+
+const wchar_t* ActionCaption(WordBookAction action) {
+    switch (action) {
+        case WordBookAction::RegWord: return L"単語登録";
+        case WordBookAction::ModWord: return L"単語編集";
+        case WordBookAction::DeleteWB: return L"単語帳の削除";
+        case WordBookAction::DeleteWord: return L"単語削除";
+        case WordBookAction::MoveWord: return L"単語移動";
+        case WordBookAction::ChWBProp: return L"単語帳のプロパティ変更";
+        case WordBookAction::CloseWB: return L"単語帳を閉じる";
+        case WordBookAction::JumpWord: return L"ジャンプ (&J)";
+        case WordBookAction::ChColor: return L"文字色変更";
+    }
+    return L"";
+}
+
+}  // namespace
+
+void WordBookPage::Create(HINSTANCE instance, HWND parent, HWND statusBar, HWND tooltips,
+                          HFONT font, WordBooks& model) {
+    model_ = &model;
+    statusBar_ = statusBar;
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = &WordBookPage::PageProc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = kPageClass;
+        registered = RegisterClassW(&wc) != 0;
+    }
+    page_ = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0,
+                            10, 10, parent, nullptr, instance, this);
+
+    // The word list: a virtual list, each row drawn by the page.
+    wordList_ = Child(page_, instance, WC_LISTVIEWW, L"",
+                      LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS |
+                          LVS_SINGLESEL | WS_TABSTOP,
+                      kIdWordList, WS_EX_CLIENTEDGE);
+    ListView_SetExtendedListViewStyle(wordList_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES |
+                                                     LVS_EX_DOUBLEBUFFER);
+    for (int c = 0; c < kWordColumnCount; ++c)
+        AddColumn(wordList_, c, kWordColumns[c].caption, kWordColumns[c].width,
+                  kWordColumns[c].format);
+
+    labelBook_ = Child(page_, instance, L"STATIC", L"■単語帳", SS_LEFT, 0);
+    labelMenu_ = Child(page_, instance, L"STATIC", L"メニュー", SS_LEFT, 0);
+    doorButton_ = Child(page_, instance, L"BUTTON", L"→", BS_PUSHBUTTON | WS_TABSTOP, kIdDoor);
+    autoDoorCheck_ =
+        Child(page_, instance, L"BUTTON", L"", BS_AUTOCHECKBOX | WS_TABSTOP, kIdAutoDoor);
+    newButton_ =
+        Child(page_, instance, L"BUTTON", L"新規作成", BS_PUSHBUTTON | WS_TABSTOP, kIdNewButton);
+    dicButton_ = Child(page_, instance, L"BUTTON", L"辞書",
+                       BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, kIdDicButton);
+    folderButton_ =
+        Child(page_, instance, L"BUTTON", L"変更", BS_PUSHBUTTON | WS_TABSTOP, kIdFolderButton);
+    langToJpRadio_ = Child(page_, instance, L"BUTTON", L"泰日",
+                           BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, kIdLangToJp);
+    jpToLangRadio_ = Child(page_, instance, L"BUTTON", L"日泰", BS_AUTORADIOBUTTON, kIdJpToLang);
+
+    bookList_ = Child(page_, instance, WC_LISTVIEWW, L"",
+                      LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, kIdBookList,
+                      WS_EX_CLIENTEDGE);
+    ListView_SetExtendedListViewStyle(bookList_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    for (int c = 0; c < kBookColumnCount; ++c)
+        AddColumn(bookList_, c, W(std::u16string(BookColumnCaption(c))), kBookColumnWidths[c],
+                  c == 3 ? LVCFMT_CENTER : LVCFMT_LEFT);
+    ListView_SetBkColor(bookList_, kBookListBack);
+    ListView_SetTextBkColor(bookList_, kBookListBack);
+    ListView_SetTextColor(bookList_, RGB(255, 255, 255));
+    bookRowHeight_ = RowHeightImages(bookList_, kBookRowHeight);
+
+    for (HWND control : {wordList_, labelBook_, labelMenu_, doorButton_, autoDoorCheck_,
+                         newButton_, dicButton_, folderButton_, langToJpRadio_, jpToLangRadio_,
+                         bookList_})
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+
+    if (tooltips) {
+        AddToolTip(tooltips, newButton_, u"新しい単語帳を作ります");
+        AddToolTip(tooltips, dicButton_, u"辞書フォルダと通常フォルダを切替えられます");
+        AddToolTip(tooltips, folderButton_, u"カレントのフォルダを任意のフォルダに切替えられます");
+        AddToolTip(tooltips, doorButton_, u"単語帳メニューを開いたり閉じたりします");
+        AddToolTip(tooltips, autoDoorCheck_,
+                   u"チェックを入れた場合、単語帳を選ぶと自動で開閉します。");
+    }
+    SetWordListEnabled(false);
+}
+
+void WordBookPage::Place(const RECT& rect) {
+    MoveWindow(page_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    LayOut();
+}
+
+void WordBookPage::Show(bool shown) { ShowWindow(page_, shown ? SW_SHOW : SW_HIDE); }
+
+void WordBookPage::LayOut() {
+    RECT client{};
+    GetClientRect(page_, &client);
+    const int w = client.right, h = client.bottom;
+    const int x0 = w - panelWidth_;
+    Move(wordList_, 0, 0, x0 - kListGap, h);
+    Move(labelBook_, x0 + 4, 6, 66, 18);
+    Move(labelMenu_, x0 + 4, 28, 66, 18);
+    Move(newButton_, x0 + 72, 2, 72, 24);
+    Move(dicButton_, x0 + 146, 2, 46, 24);
+    Move(folderButton_, x0 + 194, 2, 46, 24);
+    Move(langToJpRadio_, x0 + 72, 29, 55, 20);
+    Move(jpToLangRadio_, x0 + 130, 29, 55, 20);
+    // The door and its check box stay at the right edge, also when shut.
+    Move(doorButton_, w - 29, 2, 26, 24);
+    Move(autoDoorCheck_, w - 23, 30, 16, 18);
+    Move(bookList_, x0, kHeaderHeight, panelWidth_, h - kHeaderHeight);
+}
+
+LRESULT CALLBACK WordBookPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<WordBookPage*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self && self->page_ == hwnd) return self->HandleMessage(message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT WordBookPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE: LayOut(); return 0;
+        case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_COMMAND:
+            if (HIWORD(wParam) == BN_CLICKED || lParam == 0) OnCommand(LOWORD(wParam));
+            return 0;
+        case WM_MEASUREITEM: {
+            auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (measure->CtlID == kIdWordList && model_)
+                measure->itemHeight = static_cast<UINT>(std::max(1, model_->RowHeight()));
+            return TRUE;
+        }
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item->CtlID == kIdWordList) DrawWordRow(*item);
+            return TRUE;
+        }
+        case WM_CONTEXTMENU: {
+            HWND from = reinterpret_cast<HWND>(wParam);
+            if (from == wordList_ || from == bookList_)
+                ShowContextMenu(from, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
+        }
+        case WM_DESTROY:
+            for (auto& [kind, cached] : fonts_)
+                if (cached.font) DeleteObject(cached.font);
+            fonts_.clear();
+            if (wordRowHeight_) ImageList_Destroy(wordRowHeight_);
+            if (bookRowHeight_) ImageList_Destroy(bookRowHeight_);
+            wordRowHeight_ = bookRowHeight_ = nullptr;
+            break;
+        default: break;
+    }
+    return DefWindowProcW(page_, message, wParam, lParam);
+}
+
+LRESULT WordBookPage::OnNotify(const NMHDR& header) {
+    if (header.hwndFrom == wordList_) {
+        switch (header.code) {
+            case NM_CLICK: model_->WordClicked(); break;
+            case NM_DBLCLK: model_->WordDoubleClicked(); break;
+            case LVN_COLUMNCLICK:
+                model_->WordColumnClicked(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
+                break;
+            default: break;
+        }
+        return 0;
+    }
+    if (header.hwndFrom == ListView_GetHeader(wordList_)) {
+        const auto& change = reinterpret_cast<const NMHEADERW&>(header);
+        switch (header.code) {
+            case HDN_BEGINTRACKW:
+            case HDN_BEGINTRACKA:
+                // The colour column stays hidden.
+                return change.iItem == kWordColumnCount - 1 ? TRUE : FALSE;
+            case HDN_ENDTRACKW:
+            case HDN_ENDTRACKA:
+            case HDN_ITEMCHANGEDW:
+            case HDN_ITEMCHANGEDA:
+                if (quiet_ == 0 && change.iItem >= 0)
+                    model_->ColumnResized(change.iItem, ListView_GetColumnWidth(wordList_, change.iItem));
+                break;
+            default: break;
+        }
+        return 0;
+    }
+    if (header.hwndFrom == bookList_) {
+        switch (header.code) {
+            case NM_CLICK: {
+                const int row = ListView_GetNextItem(bookList_, -1, LVNI_SELECTED);
+                if (row >= 0) model_->BookClicked(static_cast<std::size_t>(row));
+                break;
+            }
+            case LVN_COLUMNCLICK:
+                model_->BookColumnClicked(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
+                break;
+            default: break;
+        }
+    }
+    return 0;
+}
+
+void WordBookPage::OnCommand(int id) {
+    if (quiet_ != 0) return;
+    switch (id) {
+        case kIdDoor: model_->DoorClicked(); return;
+        case kIdAutoDoor:
+            model_->AutoDoorClicked(SendMessageW(autoDoorCheck_, BM_GETCHECK, 0, 0) == BST_CHECKED);
+            return;
+        case kIdDicButton:
+            model_->DictionaryClicked(SendMessageW(dicButton_, BM_GETCHECK, 0, 0) == BST_CHECKED);
+            return;
+        case kIdFolderButton: ShowFolderMenu(); return;
+        case kIdLangToJp: model_->DirectionChosen(true); return;
+        case kIdJpToLang: model_->DirectionChosen(false); return;
+        case kIdNewButton:
+            // The new-book dialog arrives with the book management.
+            return;
+        default: break;
+    }
+}
+
+void WordBookPage::RunAction(WordBookAction action) {
+    if (!model_->ActionEnabled(action)) return;
+    switch (action) {
+        case WordBookAction::JumpWord: model_->JumpWord(); break;
+        case WordBookAction::ChColor: model_->ChangeColor(); break;
+        case WordBookAction::CloseWB: model_->CloseBookCommand(); break;
+        default:
+            if (onAction) onAction(action);
+            break;
+    }
+}
+
+void WordBookPage::ShowContextMenu(HWND list, int x, int y) {
+    HMENU menu = CreatePopupMenu();
+    auto add = [&](WordBookAction action) {
+        AppendMenuW(menu, MF_STRING | (model_->ActionEnabled(action) ? 0 : MF_GRAYED),
+                    kMenuAction0 + static_cast<int>(action), ActionCaption(action));
+    };
+    if (list == wordList_) {
+        for (int i = 0; i < 4; ++i) add(kWordListMenu[i]);
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        add(kWordListMenu[4]);
+    } else {
+        add(kBookListMenu[0]);
+        add(kBookListMenu[1]);
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        add(kBookListMenu[2]);
+    }
+    if (x == -1 && y == -1) {  // from the keyboard
+        RECT r{};
+        GetWindowRect(list, &r);
+        x = r.left + 8;
+        y = r.top + 8;
+    }
+    const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, page_, nullptr);
+    DestroyMenu(menu);
+    if (chosen >= kMenuAction0 && chosen < kMenuAction0 + kWordBookActionCount)
+        RunAction(static_cast<WordBookAction>(chosen - kMenuAction0));
+}
+
+void WordBookPage::ShowFolderMenu() {
+    const Lines paths = model_->FolderMenuPaths();
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        AppendMenuW(menu, MF_STRING, kMenuFolder0 + static_cast<int>(i), W(paths[i]));
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kMenuBrowse, L"参照");
+    AppendMenuW(menu, MF_STRING, kMenuEditFolders, L"このメニューを編集する （最大10フォルダ）");
+    RECT r{};
+    GetWindowRect(folderButton_, &r);
+    const int chosen =
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN, r.left + 5, r.bottom, 0, page_, nullptr);
+    DestroyMenu(menu);
+    if (chosen >= kMenuFolder0 && chosen < kMenuFolder0 + static_cast<int>(paths.size())) {
+        model_->FolderChosen(paths[static_cast<std::size_t>(chosen - kMenuFolder0)]);
+    } else if (chosen == kMenuBrowse) {
+        model_->BrowseForFolder();
+    } else if (chosen == kMenuEditFolders) {
+        model_->EditFolderList();
+    }
+}
+
+HFONT WordBookPage::FontFor(CellFontKind kind) {
+    const WordBooks::CellFont spec = model_->CellFontOf(kind);
+    CachedFont& cached = fonts_[kind];
+    if (!cached.font || cached.spec.face != spec.face || cached.spec.charset != spec.charset ||
+        cached.spec.sizePt != spec.sizePt) {
+        if (cached.font) DeleteObject(cached.font);
+        cached.font = CreatePointFont(spec.face, spec.charset, spec.sizePt);
+        cached.spec = spec;
+    }
+    return cached.font;
+}
+
+void WordBookPage::DrawWordRow(const DRAWITEMSTRUCT& item) {
+    const WordListModel& list = model_->List();
+    HDC dc = item.hDC;
+    const std::size_t row = item.itemID;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    if (row >= list.RowCount()) {
+        FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
+        return;
+    }
+    const COLORREF text =
+        selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : Resolved(list.TextColorOf(row));
+    const int oldColor = static_cast<int>(SetTextColor(dc, text));
+    HGDIOBJ oldFont = nullptr;
+
+    auto cellRect = [&](int column) {
+        RECT r{};
+        ListView_GetSubItemRect(wordList_, static_cast<int>(row), column, LVIR_BOUNDS, &r);
+        return r;
+    };
+    auto draw = [&](int column, RECT r) {
+        // Leave the grid lines the list draws between the cells.
+        r.right -= 1;
+        r.bottom -= 1;
+        if (r.right <= r.left) return;
+        HGDIOBJ previous = SelectObject(dc, FontFor(list.FontOf(column)));
+        if (!oldFont) oldFont = previous;
+        COLORREF back = GetSysColor(COLOR_WINDOW);
+        if (selected) {
+            back = GetSysColor(COLOR_HIGHLIGHT);
+        } else if (column == 2) {
+            back = static_cast<COLORREF>(model_->PhoneticBackground());
+        }
+        DrawCellText(dc, r, column == 0 ? 4 : 6, column == kNoColumn, list.CellText(row, column),
+                     back);
+    };
+
+    // Column 0 runs from the row's left edge to the number column.
+    RECT first = item.rcItem;
+    first.right = cellRect(kNoColumn).left;
+    draw(0, first);
+    for (int column = 1; column < kWordColumnCount - 1; ++column) {
+        // The note column waits while the panel slides.
+        if (column == kNoteColumn && sliding_) continue;
+        draw(column, cellRect(column));
+    }
+    if (oldFont) SelectObject(dc, oldFont);
+    SetTextColor(dc, static_cast<COLORREF>(oldColor));
+}
+
+// --- WordBookPort -----------------------------------------------------------------------
+
+void WordBookPage::SetWordRowCount(std::size_t count) {
+    ListView_SetItemState(wordList_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemCountEx(wordList_, static_cast<int>(count), 0);
+    if (count > 0) ListView_EnsureVisible(wordList_, 0, FALSE);
+    InvalidateRect(wordList_, nullptr, TRUE);
+}
+
+void WordBookPage::SetWordListEnabled(bool enabled) {
+    listEnabled_ = enabled;
+    EnableWindow(wordList_, enabled);
+    ListView_SetBkColor(wordList_, GetSysColor(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
+    InvalidateRect(wordList_, nullptr, TRUE);
+}
+
+void WordBookPage::RepaintWordList() { InvalidateRect(wordList_, nullptr, FALSE); }
+
+void WordBookPage::SetWordColumnCaption(int column, const std::u16string& caption) {
+    LVCOLUMNW c{};
+    c.mask = LVCF_TEXT;
+    c.pszText = const_cast<wchar_t*>(W(caption));
+    SendMessageW(wordList_, LVM_SETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&c));
+}
+
+int WordBookPage::WordColumnWidth(int column) { return ListView_GetColumnWidth(wordList_, column); }
+
+void WordBookPage::SetWordColumnWidth(int column, int width) {
+    ++quiet_;
+    ListView_SetColumnWidth(wordList_, column, width);
+    --quiet_;
+}
+
+void WordBookPage::SetWordRowHeight(int) {
+    // The list asks for its row height (WM_MEASUREITEM) when its position
+    // changes; a frame change is enough to make it ask again.
+    SetWindowPos(wordList_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    InvalidateRect(wordList_, nullptr, TRUE);
+}
+
+std::optional<std::size_t> WordBookPage::SelectedWordRow() {
+    const int row = ListView_GetNextItem(wordList_, -1, LVNI_SELECTED);
+    if (row < 0) return std::nullopt;
+    return static_cast<std::size_t>(row);
+}
+
+void WordBookPage::SelectWordRow(std::size_t row) {
+    SetFocus(wordList_);
+    ListView_SetItemState(wordList_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(wordList_, static_cast<int>(row), LVIS_SELECTED | LVIS_FOCUSED,
+                          LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(wordList_, static_cast<int>(row), FALSE);
+}
+
+void WordBookPage::ScrollWordRowIntoView(std::size_t row) {
+    ListView_EnsureVisible(wordList_, static_cast<int>(row), FALSE);
+}
+
+void WordBookPage::SetDirectionCaptions(const std::u16string& langToJp,
+                                        const std::u16string& jpToLang) {
+    SetWindowTextW(langToJpRadio_, W(langToJp));
+    SetWindowTextW(jpToLangRadio_, W(jpToLang));
+}
+
+void WordBookPage::SetDirectionChecked(bool foreignFirst) {
+    ++quiet_;
+    SendMessageW(langToJpRadio_, BM_SETCHECK, foreignFirst ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(jpToLangRadio_, BM_SETCHECK, foreignFirst ? BST_UNCHECKED : BST_CHECKED, 0);
+    --quiet_;
+}
+
+void WordBookPage::ShowBookRows(const std::vector<BookRow>& rows) {
+    SendMessageW(bookList_, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(bookList_);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(i);
+        item.pszText = const_cast<wchar_t*>(W(rows[i].title));
+        const int at = static_cast<int>(
+            SendMessageW(bookList_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+        const std::u16string count = [&] {
+            std::u16string s;
+            for (char c : std::to_string(rows[i].count)) s.push_back(static_cast<char16_t>(c));
+            return s;
+        }();
+        const std::u16string* subItems[] = {&rows[i].fileName, &rows[i].group, &count};
+        for (int s = 0; s < 3; ++s) {
+            LVITEMW sub{};
+            sub.iSubItem = s + 1;
+            sub.pszText = const_cast<wchar_t*>(W(*subItems[s]));
+            SendMessageW(bookList_, LVM_SETITEMTEXTW, static_cast<WPARAM>(at),
+                         reinterpret_cast<LPARAM>(&sub));
+        }
+    }
+    SendMessageW(bookList_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(bookList_, nullptr, TRUE);
+}
+
+void WordBookPage::SelectBookRow(std::optional<std::size_t> row) {
+    ListView_SetItemState(bookList_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (!row) return;
+    ListView_SetItemState(bookList_, static_cast<int>(*row), LVIS_SELECTED | LVIS_FOCUSED,
+                          LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(bookList_, static_cast<int>(*row), FALSE);
+}
+
+void WordBookPage::SetPanelWidth(int width) {
+    panelWidth_ = width;
+    LayOut();
+    // Narrowed, the book list scrolled sideways; open again, it starts at its left edge.
+    if (width == kPanelOpenWidth) ListView_Scroll(bookList_, -0x7FFF, 0);
+    UpdateWindow(page_);
+}
+
+void WordBookPage::SetDoorCaption(const std::u16string& caption) {
+    SetWindowTextW(doorButton_, W(caption));
+}
+
+void WordBookPage::SetPanelLabelsVisible(bool visible) {
+    ShowWindow(labelBook_, visible ? SW_SHOW : SW_HIDE);
+    ShowWindow(labelMenu_, visible ? SW_SHOW : SW_HIDE);
+}
+
+void WordBookPage::SetPanelButtonsEnabled(bool enabled) {
+    for (HWND button : {newButton_, dicButton_, folderButton_}) EnableWindow(button, enabled);
+}
+
+void WordBookPage::SetDictionaryPressed(bool pressed) {
+    ++quiet_;
+    SendMessageW(dicButton_, BM_SETCHECK, pressed ? BST_CHECKED : BST_UNCHECKED, 0);
+    --quiet_;
+}
+
+void WordBookPage::SetAutoDoorCheck(bool checked) {
+    ++quiet_;
+    SendMessageW(autoDoorCheck_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    --quiet_;
+}
+
+void WordBookPage::SetPanelSliding(bool sliding) {
+    sliding_ = sliding;
+    if (!sliding) InvalidateRect(wordList_, nullptr, FALSE);
+}
+
+void WordBookPage::SetStatusText(int panel, const std::u16string& text) {
+    SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(panel),
+                 reinterpret_cast<LPARAM>(W(text)));
+}
+
+void WordBookPage::SetWordBookActionEnabled(WordBookAction, bool) {
+    // The menus ask the model for each item's state when they open.
+}
+
+namespace {
+
+int CALLBACK BrowseStart(HWND hwnd, UINT message, LPARAM, LPARAM start) {
+    if (message == BFFM_INITIALIZED)
+        SendMessageW(hwnd, BFFM_SETSELECTIONW, TRUE, start);
+    return 0;
+}
+
+}  // namespace
+
+std::optional<std::u16string> WordBookPage::BrowseForFolder(const std::u16string& prompt,
+                                                            const std::u16string& start) {
+    BROWSEINFOW info{};
+    info.hwndOwner = GetAncestor(page_, GA_ROOT);
+    info.lpszTitle = W(prompt);
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    info.lpfn = &BrowseStart;
+    info.lParam = reinterpret_cast<LPARAM>(W(start));
+    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
+    if (!chosen) return std::nullopt;
+    wchar_t path[MAX_PATH] = {};
+    const bool ok = SHGetPathFromIDListW(chosen, path) != FALSE;
+    CoTaskMemFree(chosen);
+    if (!ok) return std::nullopt;
+    return std::u16string(reinterpret_cast<const char16_t*>(path));
+}
+
+std::optional<std::size_t> WordBookPage::RunJumpDialog(std::size_t rowCount) {
+    const std::optional<int> row =
+        ::tess::RunJumpDialog(GetAncestor(page_, GA_ROOT), static_cast<int>(rowCount));
+    if (!row || *row < 0) return std::nullopt;
+    return static_cast<std::size_t>(*row);
+}
+
+std::optional<std::u16string> WordBookPage::RunColorDialog(const std::u16string& currentCode) {
+    return ::tess::RunColorDialog(GetAncestor(page_, GA_ROOT), currentCode);
+}
+
+}  // namespace tess
