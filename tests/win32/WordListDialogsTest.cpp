@@ -1,5 +1,6 @@
-// The word list's dialogs, shown for real under Wine and driven through
-// their own message loops: the jump dialog ("ジャンプ").
+// The word list's two dialogs, shown for real under Wine and driven through
+// their own message loops: the jump dialog ("ジャンプ") and the text colour
+// dialog ("文字色変更").
 #include <windows.h>
 
 #include <imm.h>
@@ -11,7 +12,10 @@
 
 #include "DialogScript.h"
 #include "TempFolder.h"
+#include "lib/ColorText.h"
+#include "wordbook/ColorDialogModel.h"
 #include "wordbook/JumpDialogModel.h"
+#include "wordbook/win32/ColorDialog.h"
 #include "wordbook/win32/JumpDialog.h"
 
 namespace tess {
@@ -163,6 +167,183 @@ TEST(JumpDialog, TypingAfterAPickDisablesOkAgain) {
     EXPECT_EQ(RunJumpDialog(owner.Handle(), 9), 6);
     EXPECT_TRUE(script.RanToTheEnd());
     EXPECT_FALSE(script.LeftOpen());
+}
+
+// --- Text colour --------------------------------------------------------------------
+
+HWND ColorDialogWindow() { return ThreadDialog(kColorDialogCaption); }
+HWND ColorItem(int id) { return GetDlgItem(ColorDialogWindow(), id); }
+
+// The text colour the dialog gives a label, as Windows asks for it.
+COLORREF LabelColor(int id) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SendMessageW(ColorDialogWindow(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(ColorItem(id)));
+    const COLORREF color = GetTextColor(dc);
+    DeleteDC(dc);
+    return color;
+}
+
+std::u16string SelectedListName() {
+    HWND list = ColorItem(kColorListId);
+    const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    if (index == LB_ERR) return u"(none)";
+    wchar_t name[64] = {};
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name));
+    return std::u16string(reinterpret_cast<const char16_t*>(name));
+}
+
+// A click on the list item of that name, scrolled into view first.
+void ClickListItem(std::u16string_view name) {
+    HWND list = ColorItem(kColorListId);
+    const std::u16string owned(name);
+    const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(owned.c_str()));
+    ASSERT_NE(index, LB_ERR) << Utf8(name);
+    SendMessageW(list, LB_SETTOPINDEX, index, 0);
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    PostClick(list, item.left + 40, (item.top + item.bottom) / 2);
+}
+
+TEST(ColorDialog, ShowsTheWordsColourAboveWhenItIsValid) {
+    const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
+    struct Case {
+        std::u16string code;
+        std::u16string upperText;
+        std::u16string selected;
+        COLORREF label;
+    };
+    const Case cases[] = {
+        {u"#FF0000", u"#FF0000", u"Red", RGB(0xFF, 0, 0)},
+        {u"#A6CAF0", u"#A6CAF0", u"Sky Blue", RGB(0xA6, 0xCA, 0xF0)},
+        {u"#123456", u"#123456", u"(none)", RGB(0x12, 0x34, 0x56)},
+        {u"", u"", u"(none)", windowText},
+        {u"#ff0000", u"", u"(none)", windowText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Utf8(c.code));
+        Owner owner;
+        DialogScript script({[&] {
+            ASSERT_TRUE(ColorDialogWindow());
+            EXPECT_EQ(OuterSize(ColorDialogWindow()).cx, kColorDialogWidth);
+            EXPECT_EQ(OuterSize(ColorDialogWindow()).cy, kColorDialogHeight);
+            EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
+            EXPECT_EQ(TextOf(ColorItem(kColorCurrentBoxId)), c.upperText);
+            EXPECT_EQ(TextOf(ColorItem(kColorNewBoxId)), u"");
+            EXPECT_EQ(Utf8(SelectedListName()), Utf8(c.selected));
+            EXPECT_EQ(LabelColor(kColorCurrentLabelId), c.label);
+            EXPECT_EQ(LabelColor(kColorNewLabelId), windowText);
+            PostKey(ColorItem(kColorListId), VK_ESCAPE);
+        }});
+        EXPECT_EQ(RunColorDialog(owner.Handle(), c.code), std::nullopt);
+        EXPECT_TRUE(script.RanToTheEnd());
+        EXPECT_FALSE(script.LeftOpen());
+    }
+}
+
+TEST(ColorDialog, AListClickAndOkStoreThatColourAndBlackAsEmpty) {
+    struct Case {
+        std::u16string name;
+        COLORREF color;
+        std::u16string stored;
+    };
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const Case cases[] = {
+        {u"Red", RGB(0xFF, 0, 0), u"#FF0000"},
+        {u"Sky Blue", RGB(0xA6, 0xCA, 0xF0), u"#A6CAF0"},
+        {u"Highlight", highlight, ColorToHexText(highlight)},
+        {u"Black", RGB(0, 0, 0), u""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Utf8(c.name));
+        Owner owner;
+        DialogScript script({[&] { ClickListItem(c.name); },
+                             [&] {
+                                 EXPECT_EQ(Utf8(SelectedListName()), Utf8(c.name));
+                                 EXPECT_EQ(TextOf(ColorItem(kColorNewBoxId)), ColorToHexText(c.color));
+                                 EXPECT_EQ(LabelColor(kColorNewLabelId), c.color);
+                                 PostMessageW(ColorItem(IDOK), BM_CLICK, 0, 0);
+                             }});
+        EXPECT_EQ(RunColorDialog(owner.Handle(), u"#00FF00"), c.stored);
+        EXPECT_TRUE(script.RanToTheEnd());
+        EXPECT_FALSE(script.LeftOpen());
+    }
+}
+
+TEST(ColorDialog, OkTakesTheLowerBoxAsTypedAndIgnoresAnInvalidCode) {
+    struct Case {
+        std::u16string typed;
+        std::optional<std::u16string> stored;
+    };
+    const Case cases[] = {
+        {u"#00FF00", u"#00FF00"},
+        {u"", u""},
+        {u"#000000", u""},
+        {u"#00ff00", std::nullopt},
+        {u"xyz", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Utf8(c.typed));
+        Owner owner;
+        DialogScript script({[&] {
+                                 SetFocus(ColorItem(kColorNewBoxId));
+                                 PostTyped(ColorItem(kColorNewBoxId), c.typed);
+                             },
+                             [&] {
+                                 EXPECT_EQ(TextOf(ColorItem(kColorNewBoxId)), c.typed);
+                                 PostKey(ColorItem(kColorNewBoxId), VK_RETURN);
+                             }});
+        EXPECT_EQ(RunColorDialog(owner.Handle(), u"#FF0000"), c.stored);
+        EXPECT_TRUE(script.RanToTheEnd());
+        EXPECT_FALSE(script.LeftOpen());
+    }
+}
+
+TEST(ColorDialog, CancelStoresNothingAfterAChoice) {
+    Owner owner;
+    DialogScript script({[&] { ClickListItem(u"Blue"); },
+                         [&] { PostMessageW(ColorItem(IDCANCEL), BM_CLICK, 0, 0); }});
+    EXPECT_EQ(RunColorDialog(owner.Handle(), u"#FF0000"), std::nullopt);
+    EXPECT_TRUE(script.RanToTheEnd());
+    EXPECT_FALSE(script.LeftOpen());
+}
+
+TEST(ColorDialog, TheCustomDialogStartsAtTheWordsColour) {
+    struct Case {
+        std::u16string code;
+        std::u16string lowerText;
+    };
+    const Case cases[] = {
+        {u"#123456", u"#123456"},
+        // No colour of its own: the default text colour.
+        {u"", ColorToHexText(GetSysColor(COLOR_WINDOWTEXT))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Utf8(c.code));
+        Owner owner;
+        DialogScript script({[&] { PostMessageW(ColorItem(kColorCustomId), BM_CLICK, 0, 0); },
+                             // The platform's colour dialog, over ours: OK as it opened.
+                             DialogScript::When([] { return ThreadDialogs().size() == 2; },
+                                                [&] {
+                                                    HWND chooser = nullptr;
+                                                    for (HWND dialog : ThreadDialogs()) {
+                                                        if (dialog != ColorDialogWindow()) chooser = dialog;
+                                                    }
+                                                    PostMessageW(GetDlgItem(chooser, IDOK), BM_CLICK, 0, 0);
+                                                }),
+                             DialogScript::When([] { return ThreadDialogs().size() == 1; },
+                                                [&] {
+                                                    EXPECT_EQ(TextOf(ColorItem(kColorNewBoxId)),
+                                                              c.lowerText);
+                                                    PostMessageW(ColorItem(IDOK), BM_CLICK, 0, 0);
+                                                })});
+        EXPECT_EQ(RunColorDialog(owner.Handle(), c.code),
+                  ColorDialogModel::ColorToStore(c.lowerText));
+        EXPECT_TRUE(script.RanToTheEnd());
+        EXPECT_FALSE(script.LeftOpen());
+    }
 }
 
 }  // namespace
