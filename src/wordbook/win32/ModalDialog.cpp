@@ -1,0 +1,79 @@
+#include "wordbook/win32/ModalDialog.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "lib/win32/Win32Helpers.h"
+
+namespace tess {
+
+namespace {
+
+constexpr char16_t kDialogFont[] = u"ＭＳ Ｐゴシック";
+constexpr WORD kDialogFontPoints = 9;
+
+void AppendText(std::vector<WORD>& words, std::u16string_view text) {
+    words.insert(words.end(), text.begin(), text.end());
+    words.push_back(0);
+}
+
+// DLGTEMPLATE with no controls; its size is a placeholder (PlaceDialog sets
+// the real one in pixels).
+std::vector<WORD> EmptyTemplate(std::u16string_view caption) {
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+    std::vector<WORD> words = {
+        LOWORD(style), HIWORD(style),
+        0, 0,          // extended style
+        0,             // controls
+        0, 0, 100, 50, // x, y, cx, cy in dialog units
+        0,             // no menu
+        0,             // the dialog class
+    };
+    AppendText(words, caption);
+    words.push_back(kDialogFontPoints);
+    AppendText(words, kDialogFont);
+    return words;
+}
+
+}  // namespace
+
+INT_PTR RunModalDialog(HWND owner, std::u16string_view caption, DLGPROC proc, LPARAM param) {
+    // The vector's storage is aligned for any object, as DLGTEMPLATE must be.
+    const std::vector<WORD> dialogTemplate = EmptyTemplate(caption);
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                                   reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
+                                   owner, proc, param);
+}
+
+void PlaceDialog(HWND dialog, int width, int height) {
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(owner ? owner : dialog, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT area = monitor.rcWork;
+    RECT around = area;
+    if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &around);
+    int x = around.left + (around.right - around.left - width) / 2;
+    int y = around.top + (around.bottom - around.top - height) / 2;
+    x = std::max(static_cast<int>(area.left), std::min(x, static_cast<int>(area.right) - width));
+    y = std::max(static_cast<int>(area.top), std::min(y, static_cast<int>(area.bottom) - height));
+    SetWindowPos(dialog, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND AddDialogControl(HWND dialog, const wchar_t* windowClass, std::u16string_view text,
+                      DWORD style, int id, int x, int y, int width, int height) {
+    const std::u16string owned(text);
+    const DWORD exStyle =
+        (lstrcmpiW(windowClass, L"EDIT") == 0 || lstrcmpiW(windowClass, L"LISTBOX") == 0)
+            ? WS_EX_CLIENTEDGE
+            : 0;
+    HWND control = CreateWindowExW(exStyle, windowClass, W(owned),
+                                   WS_CHILD | WS_VISIBLE | style, x, y, width, height, dialog,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
+    return control;
+}
+
+}  // namespace tess

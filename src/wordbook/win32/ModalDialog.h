@@ -1,0 +1,26 @@
+// Modal dialogs built in memory, without a resource script: an empty dialog
+// template (caption, frame, the dialog font "ＭＳ Ｐゴシック" 9 pt) shown with
+// DialogBoxIndirectParamW, which disables the owner while it shows. The
+// dialog procedure creates its controls on WM_INITDIALOG at pixel positions,
+// as the dialogs' texts give them, after PlaceDialog.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace tess {
+
+// Runs the dialog until EndDialog; `proc` gets WM_INITDIALOG with `param`.
+INT_PTR RunModalDialog(HWND owner, std::u16string_view caption, DLGPROC proc, LPARAM param);
+
+// The dialog's outer size in pixels, centred on its owner (on the work area
+// when it has none), kept inside the work area.
+void PlaceDialog(HWND dialog, int width, int height);
+
+// A child control at a rectangle of the client area in pixels, with the
+// dialog's font. `id` -1 for a label nobody asks for.
+HWND AddDialogControl(HWND dialog, const wchar_t* windowClass, std::u16string_view text,
+                      DWORD style, int id, int x, int y, int width, int height);
+
+}  // namespace tess
