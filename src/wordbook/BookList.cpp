@@ -10,12 +10,6 @@ namespace {
 
 constexpr std::size_t kHeaderLines = 3;
 
-std::u16string Decimal(std::size_t n) {
-    std::u16string s;
-    for (char c : std::to_string(n)) s.push_back(static_cast<char16_t>(c));
-    return s;
-}
-
 }  // namespace
 
 std::u16string_view BookColumnCaption(int column) {
@@ -92,7 +86,7 @@ std::u16string FolderTotalText(std::u16string_view folder, std::size_t total) {
     std::u16string text = u"●単語帳フォルダ　";
     text += folder;
     text += u"　・・・　[";
-    text += Decimal(total);
+    text += Utf8ToUtf16(std::to_string(total));
     text += u"]";
     return text;
 }

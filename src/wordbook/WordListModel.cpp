@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lib/TextConv.h"
+#include "lib/TextFile.h"
 
 namespace tess {
 
@@ -23,12 +24,6 @@ const std::u16string* FieldOf(const WordEntry& e, int column, bool foreignFirst)
         case 7: return &e.textColor;
         default: return nullptr;
     }
-}
-
-std::u16string Decimal(std::size_t n) {
-    std::u16string s;
-    for (char c : std::to_string(n)) s.push_back(static_cast<char16_t>(c));
-    return s;
 }
 
 bool HasAudioExtension(std::u16string_view name) {
@@ -107,7 +102,7 @@ CellFontKind WordListModel::FontOf(int column) const {
 }
 
 std::u16string WordListModel::CellText(std::size_t row, int column) const {
-    if (column == kNoColumn) return Decimal(row + 1);
+    if (column == kNoColumn) return Utf8ToUtf16(std::to_string(row + 1));
     const std::u16string* field = FieldOf(Row(row), column, foreignFirst_);
     return field ? *field : std::u16string();
 }

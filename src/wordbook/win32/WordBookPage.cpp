@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "lib/TextFile.h"
 #include "lib/win32/CellDraw.h"
 #include "lib/win32/Win32Helpers.h"
 #include "wordbook/win32/ColorDialog.h"
@@ -523,11 +524,7 @@ void WordBookPage::ShowBookRows(const std::vector<BookRow>& rows) {
         item.pszText = const_cast<wchar_t*>(W(rows[i].title));
         const int at = static_cast<int>(
             SendMessageW(bookList_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-        const std::u16string count = [&] {
-            std::u16string s;
-            for (char c : std::to_string(rows[i].count)) s.push_back(static_cast<char16_t>(c));
-            return s;
-        }();
+        const std::u16string count = Utf8ToUtf16(std::to_string(rows[i].count));
         const std::u16string* subItems[] = {&rows[i].fileName, &rows[i].group, &count};
         for (int s = 0; s < 3; ++s) {
             LVITEMW sub{};

@@ -282,7 +282,7 @@ int wmain(int argc, wchar_t** argv) {
         Settle(hwnd);
         return 0;
     }
-    if (command == L"clickin" && argc > 5) {
+    if ((command == L"clickin" || command == L"dblclickin") && argc > 5) {
         HWND child = ChildById(hwnd, _wtoi(argv[3]));
         if (!child) return 1;
         SetForegroundWindow(hwnd);
@@ -290,18 +290,7 @@ int wmain(int argc, wchar_t** argv) {
         POINT p{_wtoi(argv[4]), _wtoi(argv[5])};
         ClientToScreen(child, &p);
         ClickAt(p.x, p.y);
-        Settle(hwnd);
-        return 0;
-    }
-    if (command == L"dblclickin" && argc > 5) {
-        HWND child = ChildById(hwnd, _wtoi(argv[3]));
-        if (!child) return 1;
-        SetForegroundWindow(hwnd);
-        Settle(hwnd);
-        POINT p{_wtoi(argv[4]), _wtoi(argv[5])};
-        ClientToScreen(child, &p);
-        ClickAt(p.x, p.y);
-        ClickAt(p.x, p.y);
+        if (command == L"dblclickin") ClickAt(p.x, p.y);
         Settle(hwnd);
         return 0;
     }
