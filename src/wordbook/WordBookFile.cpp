@@ -71,13 +71,15 @@ std::u16string WordEntryLine(const WordEntry& entry) {
 }
 
 Lines WordBookLines(const std::u16string& title, const std::u16string& group,
-                    const std::u16string& audioFolder, const std::vector<WordEntry>& entries) {
+                    const std::u16string& audioFolder, const std::vector<WordEntry>& entries,
+                    const std::vector<std::u16string>& keptLines) {
     Lines lines;
-    lines.reserve(kHeaderLines + entries.size());
+    lines.reserve(kHeaderLines + entries.size() + keptLines.size());
     lines.push_back(title);
     lines.push_back(group);
     lines.push_back(audioFolder);
     for (const WordEntry& entry : entries) lines.push_back(WordEntryLine(entry));
+    lines.insert(lines.end(), keptLines.begin(), keptLines.end());
     return lines;
 }
 
@@ -96,6 +98,8 @@ std::optional<WordBookFile> ReadWordBookFile(Platform& platform, const std::u16s
     for (std::size_t i = kHeaderLines; i < lines->size(); ++i) {
         if (std::optional<WordEntry> entry = ParseWordEntry((*lines)[i])) {
             book.entries.push_back(std::move(*entry));
+        } else {
+            book.keptLines.push_back(std::move((*lines)[i]));
         }
     }
     return file;
@@ -103,8 +107,10 @@ std::optional<WordBookFile> ReadWordBookFile(Platform& platform, const std::u16s
 
 bool WriteNewWordBook(Platform& platform, const std::u16string& path, const std::u16string& title,
                       const std::u16string& group, const std::u16string& audioFolder,
-                      const std::vector<WordEntry>& entries) {
-    return WriteUtf16Lines(platform, path, WordBookLines(title, group, audioFolder, entries));
+                      const std::vector<WordEntry>& entries,
+                      const std::vector<std::u16string>& keptLines) {
+    return WriteUtf16Lines(platform, path,
+                           WordBookLines(title, group, audioFolder, entries, keptLines));
 }
 
 std::u16string WordBookTitlePanel(std::u16string_view title) {
@@ -131,7 +137,7 @@ WordBookLoad WordBookStore::Load(Platform& platform, const std::u16string& folde
 bool WordBookStore::Save(Platform& platform) const {
     if (!IsOpen()) return true;
     return WriteNewWordBook(platform, InFolder(folder_, book_.fileName), book_.title, book_.group,
-                            book_.audioFolder, book_.entries);
+                            book_.audioFolder, book_.entries, book_.keptLines);
 }
 
 void WordBookStore::Close() {

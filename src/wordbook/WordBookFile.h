@@ -12,9 +12,13 @@
 //   line 4.. one entry per line       "f1","f2","f3","f4","f5","f6","f7"
 //
 // A file of fewer than three lines is not a word book. An entry line is split
-// by SplitWordBookFields; a line that does not give exactly seven fields is
-// dropped without a word, yet still counts in the book list's word count
-// (every line after the third) until the book is saved again. Fields 1 to 6
+// by SplitWordBookFields. A line after the third that does not give exactly
+// seven fields (an empty line, a hand-edited line, a comma after the seventh
+// field) is no entry and is not shown, but it is not lost either: the book
+// keeps it as stored (WordBook::keptLines, in file order) and every save
+// writes it back unchanged after the entries, so an edit never destroys a
+// line the program could not read. The book list's word count (every line
+// after the third) therefore stays what it was across saves. Fields 1 to 6
 // keep a double quote as the four characters "#$22" (EncodeQuotes /
 // DecodeQuotes); field 7 is stored as it is. A line break inside a field is
 // "#$0D", put there by whoever takes text from a multi-line control; reading
@@ -50,6 +54,9 @@ struct WordBook {
     std::u16string group;
     std::u16string audioFolder;
     std::vector<WordEntry> entries;  // list order = file order = the No column
+    // The lines after the third that are no entries, as stored, in file
+    // order; written back after the entries.
+    std::vector<std::u16string> keptLines;
     bool operator==(const WordBook&) const = default;
 };
 
@@ -65,13 +72,17 @@ std::optional<WordEntry> ParseWordEntry(std::u16string_view line);
 // EncodeQuotes, 7 as it is, joined by commas without spaces.
 std::u16string WordEntryLine(const WordEntry& entry);
 
-// The whole file as lines: the three header lines, then one line per entry.
+// The whole file as lines: the three header lines, one line per entry, then
+// the kept lines as they are.
 Lines WordBookLines(const std::u16string& title, const std::u16string& group,
-                    const std::u16string& audioFolder, const std::vector<WordEntry>& entries);
+                    const std::u16string& audioFolder, const std::vector<WordEntry>& entries,
+                    const std::vector<std::u16string>& keptLines = {});
 
 struct WordBookFile {
     WordBook book;               // fileName is the name asked for
-    std::size_t lineCount = 0;   // lines after the third: the book list's word count
+    // Lines after the third, the book list's word count: the entries and the
+    // kept lines together.
+    std::size_t lineCount = 0;
 };
 
 // Reads `folder`\`fileName`. Nothing when the file is missing, cannot be read
@@ -81,11 +92,13 @@ std::optional<WordBookFile> ReadWordBookFile(Platform& platform, const std::u16s
 
 // Writes a book file at `path` (the new-book dialog, the dictionary generator
 // and the converter): the header lines and the entries, through the atomic
-// replace. A book without entries is exactly three lines. False when the file
-// could not be written; an old file is then untouched.
+// replace. A book without entries is exactly three lines. Kept lines, if
+// any, follow the entries unchanged. False when the file could not be
+// written; an old file is then untouched.
 bool WriteNewWordBook(Platform& platform, const std::u16string& path, const std::u16string& title,
                       const std::u16string& group, const std::u16string& audioFolder,
-                      const std::vector<WordEntry>& entries = {});
+                      const std::vector<WordEntry>& entries = {},
+                      const std::vector<std::u16string>& keptLines = {});
 
 enum class WordBookLoadResult {
     Missing,   // no such file: nothing changed, an open book stays open
@@ -116,9 +129,10 @@ public:
     WordBookLoad Load(Platform& platform, const std::u16string& folder,
                       const std::u16string& fileName);
 
-    // SaveWordBook: writes the open book whole over its file. With no book
-    // open nothing is written and the result is true. False when the write
-    // failed; the file and the book are then as they were.
+    // SaveWordBook: writes the open book whole over its file, the kept lines
+    // after the entries. With no book open nothing is written and the result
+    // is true. False when the write failed; the file and the book are then as
+    // they were.
     bool Save(Platform& platform) const;
 
     // Forgets the open book (CloseWordBook's part of it).

@@ -39,13 +39,15 @@ std::string Describe(const WordEntry& e) {
            "|" + U8(e.note) + "|" + U8(e.audioFile) + "|" + U8(e.textColor);
 }
 
-// "title|group|audio folder", "lines N", then one "entry ..." per entry.
+// "title|group|audio folder", "lines N", then one "entry ..." per entry and
+// one "kept ..." per kept line.
 std::vector<std::string> Describe(const std::optional<WordBookFile>& file) {
     if (!file) return {"not a word book"};
     std::vector<std::string> out = {
         U8(file->book.title) + "|" + U8(file->book.group) + "|" + U8(file->book.audioFolder),
         "lines " + std::to_string(file->lineCount)};
     for (const WordEntry& e : file->book.entries) out.push_back("entry " + Describe(e));
+    for (const std::u16string& line : file->book.keptLines) out.push_back("kept " + U8(line));
     return out;
 }
 
@@ -100,15 +102,22 @@ INSTANTIATE_TEST_SUITE_P(
                  {"T|G|A", "lines 2", "entry a||||||", "entry b||||||"}},
         ReadCase{"ThirdLineUnterminated", Stored::Utf16WithMark, u"T\r\nG\r\nA",
                  {"T|G|A", "lines 0"}},
-        // Lines that do not split into seven fields are no entries but still
-        // count: eight fields (a comma after the seventh), six, a blank line.
-        ReadCase{"OtherLinesCountButAreDropped", Stored::Utf16WithMark,
+        // Lines that do not split into seven fields are no entries but are
+        // kept as stored, in file order, and count: eight fields (a comma
+        // after the seventh), six, a blank line, blanks only.
+        ReadCase{"OtherLinesAreKept", Stored::Utf16WithMark,
                  u"T\r\n\r\n\r\n"
                  u"\"a\",\"\",\"\",\"\",\"\",\"\",\"\",\r\n"
                  u"\"b\",\"\",\"\",\"\",\"\",\"\"\r\n"
                  u"\r\n"
-                 u"\"c\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n",
-                 {"T||", "lines 4", "entry c||||||"}},
+                 u"\"c\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                 u" \t\r\n",
+                 {"T||", "lines 5", "entry c||||||", "kept \"a\",\"\",\"\",\"\",\"\",\"\",\"\",",
+                  "kept \"b\",\"\",\"\",\"\",\"\",\"\"", "kept ", "kept  \t"}},
+        // A final line end makes no further line; a blank line before it is one.
+        ReadCase{"BlankLastLineIsKept", Stored::Utf16WithMark,
+                 u"T\r\n\r\n\r\n\"c\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n\r\n",
+                 {"T||", "lines 2", "entry c||||||", "kept "}},
         // "#$22" is a quote in fields 1 to 6, text in field 7; "#$0D" stays.
         ReadCase{"QuoteEscapes", Stored::Utf16WithMark,
                  u"T\r\n\r\n\r\n"
@@ -230,7 +239,7 @@ TEST(WordEntryColour, OnlyUpperCaseHashAndSixDigitsIsAColour) {
 
 TEST(WordBookStore, LoadThenSaveGivesTheSameFileInCanonicalForm) {
     // No mark, LF and lone CR line ends, no terminator at the end, an
-    // eight-field line and a blank line.
+    // eight-field line and a blank line: those two move behind the entries.
     const std::u16string original =
         u"タイ語1\nあいさつ\r\n\r"
         u"\"สวัสดี\",\"sa.wàt.diː\",\"\",\"こんにちは#$22\",\"a#$0Db\",\"\",\"#FF0000\"\n"
@@ -240,7 +249,9 @@ TEST(WordBookStore, LoadThenSaveGivesTheSameFileInCanonicalForm) {
     const std::u16string expected =
         u"タイ語1\r\nあいさつ\r\n\r\n"
         u"\"สวัสดี\",\"sa.wàt.diː\",\"\",\"こんにちは#$22\",\"a#$0Db\",\"\",\"#FF0000\"\r\n"
-        u"\"ขอบคุณ\",\"\",\"\",\"ありがとう\",\"\",\"t.wav\",\"\"\r\n";
+        u"\"ขอบคุณ\",\"\",\"\",\"ありがとう\",\"\",\"t.wav\",\"\"\r\n"
+        u"\"bad\",\"\",\"\",\"\",\"\",\"\",\"\",\r\n"
+        u"\r\n";
     FakePlatform platform;
     platform.PutFile(InFolder(u"hello.utx"), Le(original));
     WordBookStore store;
@@ -248,6 +259,68 @@ TEST(WordBookStore, LoadThenSaveGivesTheSameFileInCanonicalForm) {
     ASSERT_TRUE(store.Save(platform));
     EXPECT_EQ(platform.ReadWholeFile(InFolder(u"hello.utx")), kBom + Le(expected));
 }
+
+// A book edited by hand: a line in the middle that is no entry (a field lost
+// its closing quote and swallowed the rest), and one with a stray word
+// between two fields.
+const std::u16string kHandEditedBook =
+    u"手直し\r\n\r\n\r\n"
+    u"\"ก\",\"\",\"\",\"鶏\",\"\",\"\",\"\"\r\n"
+    u"\"ข\",\"\",\"\",\"卵,\"\",\"\",\"\"\r\n"
+    u"\"ค\",\"\",\"\",\"水牛\",\"\",\"\",\"\"\r\n"
+    u"\"ง\", x \"\",\"\",\"蛇\",\"\",\"\",\"\"\r\n"
+    u"\"จ\",\"\",\"\",\"皿\",\"\",\"\",\"\"\r\n";
+
+struct KeptLineEdit {
+    const char* name;
+    void (*edit)(WordBook& book);
+    std::vector<WordEntry> entriesAfter;
+};
+
+void PrintTo(const KeptLineEdit& c, std::ostream* os) { *os << c.name; }
+
+class KeptLinesSurviveSaveTest : public ::testing::TestWithParam<KeptLineEdit> {};
+
+TEST_P(KeptLinesSurviveSaveTest, UnreadableLinesAreWrittenBackAfterTheEntries) {
+    const KeptLineEdit& c = GetParam();
+    FakePlatform platform;
+    platform.CreateDirectories(kFolder);
+    platform.PutFile(InFolder(u"hand.utx"), kBom + Le(kHandEditedBook));
+    WordBookStore store;
+    ASSERT_EQ(store.Load(platform, kFolder, u"hand.utx").result, WordBookLoadResult::Loaded);
+    c.edit(store.Book());
+    ASSERT_TRUE(store.Save(platform));
+
+    const std::optional<Lines> lines = ReadWordBookLines(platform, InFolder(u"hand.utx"));
+    ASSERT_TRUE(lines);
+    ASSERT_GE(lines->size(), 2u);
+    EXPECT_EQ((Lines{lines->end() - 2, lines->end()}),
+              (Lines{u"\"ข\",\"\",\"\",\"卵,\"\",\"\",\"\"",
+                     u"\"ง\", x \"\",\"\",\"蛇\",\"\",\"\",\"\""}));
+
+    const std::optional<WordBookFile> file = ReadWordBookFile(platform, kFolder, u"hand.utx");
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->book.entries, c.entriesAfter);
+    EXPECT_EQ(file->book.keptLines, store.Book().keptLines);
+    EXPECT_EQ(file->lineCount, c.entriesAfter.size() + 2);
+}
+
+const WordEntry kHandA{u"ก", u"", u"", u"鶏", u"", u"", u""};
+const WordEntry kHandC{u"ค", u"", u"", u"水牛", u"", u"", u""};
+const WordEntry kHandE{u"จ", u"", u"", u"皿", u"", u"", u""};
+const WordEntry kHandNew{u"ฉ", u"", u"", u"\"鈸\"", u"", u"", u"#0000FF"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, KeptLinesSurviveSaveTest,
+    ::testing::Values(
+        KeptLineEdit{"NoChange", [](WordBook&) {}, {kHandA, kHandC, kHandE}},
+        KeptLineEdit{"EntryAppended",
+                     [](WordBook& book) { book.entries.push_back(kHandNew); },
+                     {kHandA, kHandC, kHandE, kHandNew}},
+        KeptLineEdit{"EntryDeleted",
+                     [](WordBook& book) { book.entries.erase(book.entries.begin() + 1); },
+                     {kHandA, kHandE}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class WordBookStoreTest : public ::testing::Test {
 protected:
