@@ -17,6 +17,18 @@ write_book() {
     mkdir -p "$(dirname "$path")"
     { printf '\xff\xfe'; printf '%s\r\n' "$@" | iconv -f UTF-8 -t UTF-16LE; } >"$path"
 }
+# Waits until the panel's door shows $1 ("→" open, "←" shut) and stands still.
+wait_door() {
+    local deadline=$((SECONDS + 10)) last=""
+    while ((SECONDS < deadline)); do
+        local now
+        now="$(drv text TMainFrm $DOOR)|$(drv childrect TMainFrm $BOOK_LIST)"
+        [[ $now == "$1|"* && $now == "$last" ]] && return 0
+        last=$now
+        sleep 0.2
+    done
+    fail "the door did not come to '$1'"
+}
 utx_lines() { iconv -f UTF-16LE -t UTF-8 "$1" | sed '1s/^\xef\xbb\xbf//' | tr -d '\r'; }
 
 start_and_wait
@@ -38,7 +50,7 @@ screenshot wordbooks-started
 
 # Open the book: the first row of the book list.
 drv clickin TMainFrm $BOOK_LIST 40 34
-sleep 1  # the door slides shut in 20 ms steps
+wait_door "←"  # the door slides shut in 20 ms steps
 title=$(drv statustext TMainFrm $STATUS 0)
 [[ $title == "●タイトル：「E2E単語帳」" ]] || fail "the title panel shows '$title'"
 read -r _ _ list_right _ < <(drv childrect TMainFrm $WORD_LIST)
@@ -55,7 +67,7 @@ drv clickin TMainFrm $WORD_LIST 270 10
 drv wait '#32770' 5000 >/dev/null || fail "no confirmation before the sort"
 screenshot wordbooks-sort-question
 drv key '#32770' 0x0D
-sleep 0.5
+for _ in $(seq 50); do [[ $before != "$(utx_lines "$BOOK")" ]] && break; sleep 0.1; done
 mapfile -t after < <(utx_lines "$BOOK")
 [[ ${after[3]} == '"สวัสดี"'* && ${after[4]} == '"น้ำ"'* && ${after[5]} == '"ขอบคุณ"'* ]] ||
     fail "the file after the sort: $(printf '%s | ' "${after[@]}")"
@@ -63,7 +75,7 @@ mapfile -t after < <(utx_lines "$BOOK")
 
 # The door opens the panel again; the direction switches to language-first.
 drv click TMainFrm $DOOR
-sleep 1
+wait_door "→"
 drv click TMainFrm $LANG_TO_JP
 screenshot wordbooks-open-panel
 close_and_wait
@@ -80,6 +92,12 @@ for item in 3 4 5; do
         4) [[ $folder == *LaosA* ]] ;;
         5) [[ $folder == *KhmerA* ]] ;;
     esac || fail "mode item $item lists '$folder'"
+    # The panel opens again after the switch; the first sample book opens.
+    wait_door "→"
+    drv clickin TMainFrm $BOOK_LIST 40 34
+    wait_door "←"
+    [[ $(drv statustext TMainFrm $STATUS 0) == "●タイトル：「"*"」" ]] ||
+        fail "mode item $item: no sample book opened"
     screenshot "wordbooks-language-$item"
 done
 close_and_wait
