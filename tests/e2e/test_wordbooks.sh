@@ -57,6 +57,7 @@ read -r _ _ list_right _ < <(drv childrect TMainFrm $WORD_LIST)
 screenshot wordbooks-open-shut
 
 # Double-click the second word (rows of 28 pixels under the header).
+drv clickin TMainFrm $WORD_LIST 60 $((24 + 28 + 14))
 drv dblclickin TMainFrm $WORD_LIST 60 $((24 + 28 + 14))
 [[ $(drv text TMainFrm $MEMO) == "ขอบคุณ" ]] || fail "Memo1 holds '$(drv text TMainFrm $MEMO)'"
 [[ $(drv text TMainFrm $EDIT) == "kʰɔ̀ːp.kʰun" ]] || fail "Edit1 holds '$(drv text TMainFrm $EDIT)'"
@@ -67,6 +68,7 @@ drv clickin TMainFrm $WORD_LIST 270 10
 drv wait '#32770' 5000 >/dev/null || fail "no confirmation before the sort"
 screenshot wordbooks-sort-question
 drv key '#32770' 0x0D
+drv gone '#32770' 5000 || fail "the confirmation stayed open"
 for _ in $(seq 50); do [[ $before != "$(utx_lines "$BOOK")" ]] && break; sleep 0.1; done
 mapfile -t after < <(utx_lines "$BOOK")
 [[ ${after[3]} == '"สวัสดี"'* && ${after[4]} == '"น้ำ"'* && ${after[5]} == '"ขอบคุณ"'* ]] ||
