@@ -51,6 +51,9 @@ public:
     virtual bool CopyFileTo(const std::u16string& from, const std::u16string& to,
                             bool noOverwrite) = 0;
     virtual bool RemoveFile(const std::u16string& path) = 0;
+    // Moves a file to the Recycle Bin, where the user can restore it; false
+    // when it is not there or could not be moved.
+    virtual bool RecycleFile(const std::u16string& path) = 0;
     // Names (not paths) of the regular files in `folder` matching `pattern`
     // ("*" and "?" wildcards, case-insensitive), in the order the platform
     // lists them. Sub-folders are never listed.

@@ -33,6 +33,8 @@ public:
     // Selects the row, scrolls it into view and gives the list the focus.
     virtual void SelectWordRow(std::size_t row) = 0;
     virtual void ScrollWordRowIntoView(std::size_t row) = 0;
+    // The lower pane shows the "単語リスト" page.
+    virtual void ShowWordListPage() = 0;
 
     // --- The word-book panel (Panel9) -------------------------------------------------
     virtual void SetDirectionChecked(bool foreignFirst) = 0;  // RadioButton1 / RadioButton2

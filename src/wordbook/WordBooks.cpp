@@ -138,7 +138,9 @@ void WordBooks::LoadWordBook(const std::u16string& fileName) {
 }
 
 void WordBooks::UpdateBookCount(const std::u16string& fileName) {
-    books_.SetCount(fileName, list_.RowCount());
+    // Every line after the header: the words and the lines kept unread.
+    const WordBook& book = list_.Store().Book();
+    books_.SetCount(fileName, book.entries.size() + book.keptLines.size());
     ShowBookList();
 }
 
@@ -371,6 +373,176 @@ bool WordBooks::SaveWordBook() {
                               u"」を保存できませんでした。ファイルは元のままです。",
                           MessageKind::Warning, MessageButtons::Yes);
     return false;
+}
+
+// --- Changes of the open book's words ------------------------------------------------------
+
+std::optional<std::size_t> WordBooks::SelectedRow() const {
+    const std::optional<std::size_t> row = port_->SelectedWordRow();
+    if (!row || *row >= list_.RowCount()) return std::nullopt;
+    return row;
+}
+
+bool WordBooks::CommitChange() {
+    if (SaveWordBook()) return true;
+    const std::u16string fileName = list_.Store().Book().fileName;
+    LoadWordBook(fileName);
+    if (list_.Store().IsOpen()) SetStage(WordBookStage::BookOpened);
+    return false;
+}
+
+void WordBooks::SelectRow(std::size_t row, bool click) {
+    port_->SetWordRowCount(list_.RowCount());
+    port_->SelectWordRow(row);
+    if (click) WordClicked();
+}
+
+bool WordBooks::AppendWord(const WordEntry& entry) {
+    if (!list_.Store().IsOpen()) return false;
+    std::vector<WordEntry>& entries = list_.Store().Book().entries;
+    entries.push_back(entry);
+    SelectRow(entries.size() - 1, true);
+    const bool saved = CommitChange();
+    UpdateBookCount(list_.Store().Book().fileName);
+    return saved;
+}
+
+bool WordBooks::InsertWord(std::size_t number, const WordEntry& entry) {
+    if (!list_.Store().IsOpen()) return false;
+    std::vector<WordEntry>& entries = list_.Store().Book().entries;
+    if (number < 1 || number > entries.size()) return false;
+    entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(number - 1), entry);
+    SelectRow(number - 1, false);
+    const bool saved = CommitChange();
+    UpdateBookCount(list_.Store().Book().fileName);
+    return saved;
+}
+
+bool WordBooks::ReplaceSelectedWord(const WordEntry& entry) {
+    const std::optional<std::size_t> row = SelectedRow();
+    if (!row) return false;
+    WordEntry& stored = list_.Store().Book().entries[*row];
+    const std::u16string color = stored.textColor;
+    stored = entry;
+    stored.textColor = color;
+    port_->ScrollWordRowIntoView(*row);
+    port_->RepaintWordList();
+    return CommitChange();
+}
+
+bool WordBooks::DeleteSelectedWord() {
+    const std::optional<std::size_t> row = SelectedRow();
+    if (!row) return false;
+    std::vector<WordEntry>& entries = list_.Store().Book().entries;
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(*row));
+    port_->SetWordRowCount(entries.size());
+    // Nothing is selected now: the word actions wait for the next click.
+    SetStage(WordBookStage::BookOpened);
+    const bool saved = CommitChange();
+    UpdateBookCount(list_.Store().Book().fileName);
+    return saved;
+}
+
+bool WordBooks::MoveSelectedWord(std::size_t number) {
+    const std::optional<std::size_t> row = SelectedRow();
+    std::vector<WordEntry>& entries = list_.Store().Book().entries;
+    if (!row || number < 1 || number > entries.size()) return false;
+    // A copy goes in above word k, then the old place goes: moving down the
+    // word lands just above k's word, which has moved up one place.
+    const std::size_t target = number - 1;
+    WordEntry moved = std::move(entries[*row]);
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(*row));
+    const std::size_t at = target > *row ? target - 1 : target;
+    entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(at), std::move(moved));
+    SelectRow(at, false);
+    return CommitChange();
+}
+
+// --- Books ------------------------------------------------------------------------------------
+
+bool WordBooks::CreateBook(const std::u16string& path, const std::u16string& title,
+                           const std::u16string& group, const std::u16string& audioFolder) {
+    if (!WriteNewWordBook(platform_, path, title, group, audioFolder)) {
+        platform_.ShowMessage(u"単語帳「" + path + u"」を作成できませんでした。",
+                              MessageKind::Warning, MessageButtons::Yes);
+        return false;
+    }
+    ListWordBooks();
+    const std::size_t slash = path.rfind(u'\\');
+    const std::u16string folder = slash == std::u16string::npos ? u"" : path.substr(0, slash);
+    if (folder == curBookFolder_)
+        SelectBookByFileName(slash == std::u16string::npos ? path : path.substr(slash + 1));
+    return true;
+}
+
+bool WordBooks::DeleteOpenBook() {
+    if (!list_.Store().IsOpen()) return false;
+    const std::u16string path = curBookFolder_ + u"\\" + list_.Store().Book().fileName;
+    if (!platform_.FileExists(path)) return false;
+    if (!platform_.RecycleFile(path)) {
+        platform_.ShowMessage(u"単語帳「" + path + u"」を削除できませんでした。",
+                              MessageKind::Warning, MessageButtons::Yes);
+        return false;
+    }
+    ListWordBooks();
+    port_->SelectBookRow(std::nullopt);
+    if (!doorOpen_) DoorClicked();
+    host_->FocusForeignArea();
+    return true;
+}
+
+bool WordBooks::ChangeProperties(const std::u16string& title, const std::u16string& group,
+                                 const std::u16string& audioFolder) {
+    if (!list_.Store().IsOpen()) return false;
+    WordBook& book = list_.Store().Book();
+    const std::u16string fileName = book.fileName;
+    std::u16string header[3] = {title, group, audioFolder};
+    std::swap(book.title, header[0]);
+    std::swap(book.group, header[1]);
+    std::swap(book.audioFolder, header[2]);
+    if (!SaveWordBook()) {
+        // The file keeps its header; so does the book.
+        std::swap(book.title, header[0]);
+        std::swap(book.group, header[1]);
+        std::swap(book.audioFolder, header[2]);
+        return false;
+    }
+    ListWordBooks();
+    LoadWordBook(fileName);
+    return true;
+}
+
+Lines WordBooks::GroupNames() const { return ReadGroupNames(platform_, folders_.sysFolder); }
+
+bool WordBooks::SaveGroupNames(const Lines& names) {
+    const std::u16string path = folders_.sysFolder + u"\\" + kGroupNameFile;
+    if (WriteAnsiLines(platform_, path, names)) return true;
+    platform_.ShowMessage(u"「" + path + u"」を保存できませんでした。ファイルは元のままです。",
+                          MessageKind::Warning, MessageButtons::Yes);
+    return false;
+}
+
+bool WordBooks::OpenWordForEdit(bool fromDictionary, const std::u16string& title,
+                                std::size_t number) {
+    if (fromDictionary && !settings_.DicFlg) {
+        port_->SetDictionaryPressed(true);
+        DictionaryClicked(true);
+    }
+    std::optional<std::size_t> bookRow;
+    for (std::size_t i = 0; i < books_.Rows().size(); ++i) {
+        if (books_.Rows()[i].title == title) {
+            bookRow = i;
+            break;
+        }
+    }
+    if (!bookRow) return false;
+    port_->SelectBookRow(bookRow);
+    BookClicked(bookRow);
+    if (number < 1 || number > list_.RowCount()) return false;
+    port_->ShowWordListPage();
+    port_->SelectWordRow(number - 1);
+    WordClicked();
+    return true;
 }
 
 }  // namespace tess

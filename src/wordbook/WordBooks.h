@@ -124,10 +124,52 @@ public:
     // Writes the open book; a failure is reported (the old file is whole) and false returned.
     bool SaveWordBook();
 
+    // --- Changes of the open book's words (registration, edit, move, delete) ---------
+    // Each writes the book. When the write fails it is reported and the book
+    // is read again from its file, so the list shows what the file holds;
+    // the result is then false.
+    // "追加": at the end; the new row selected and clicked.
+    bool AppendWord(const WordEntry& entry);
+    // "挿入": above the word numbered `number` (1..n); selected, not clicked.
+    bool InsertWord(std::size_t number, const WordEntry& entry);
+    // "反映": the selected word takes the entry's six fields, keeping its colour.
+    bool ReplaceSelectedWord(const WordEntry& entry);
+    bool DeleteSelectedWord();
+    // "移動": the selected word goes above the word numbered `number`; its own
+    // number leaves the order as it was. False for a number outside 1..n.
+    bool MoveSelectedWord(std::size_t number);
+    std::optional<std::size_t> SelectedRow() const;
+
+    // --- Books (new, delete, properties, group names) ----------------------------------
+    // A new empty book at `path`, listed and opened when it lies in the
+    // current folder. False (reported) when it could not be written.
+    bool CreateBook(const std::u16string& path, const std::u16string& title,
+                    const std::u16string& group, const std::u16string& audioFolder);
+    // The open book's file to the Recycle Bin, the list made again, the rest
+    // of the close command. False when the file is not there (nothing changes).
+    bool DeleteOpenBook();
+    // The open book's header; the book list made again and the book shown
+    // again (no row selected, the word actions off until a click).
+    bool ChangeProperties(const std::u16string& title, const std::u16string& group,
+                          const std::u16string& audioFolder);
+    Lines GroupNames() const;
+    // "GroupName.txt" written; a failure is reported and false returned.
+    bool SaveGroupNames(const Lines& names);
+
+    // --- A search hit to edit ------------------------------------------------------------
+    // "この単語を編集する": the dictionary folder first when the hit came from
+    // it and "辞書" is up; the first book of that title opened as a click
+    // would; the word of that number selected and clicked. False when there
+    // is no such book or word.
+    bool OpenWordForEdit(bool fromDictionary, const std::u16string& title, std::size_t number);
+
 private:
     void SetStage(WordBookStage stage);
     void ShowBookList();
     void ShowDirection(bool swapWidths);
+    // Saves, or reads the book again after a failed save; the result of the save.
+    bool CommitChange();
+    void SelectRow(std::size_t row, bool click);
 
     Platform& platform_;
     Settings& settings_;

@@ -32,6 +32,7 @@ public:
         scrolledTo = row;
     }
     void ScrollWordRowIntoView(std::size_t row) override { scrolledTo = row; }
+    void ShowWordListPage() override { ++wordListPageShown; }
 
     void SetDirectionChecked(bool foreignFirst) override { foreignFirstChecked = foreignFirst; }
     void ShowBookRows(const std::vector<BookRow>& rows) override { bookRows = rows; }
@@ -64,6 +65,7 @@ public:
     std::size_t rowCount = 0;
     bool listEnabled = false;
     int repaints = 0;
+    int wordListPageShown = 0;
     std::map<int, std::u16string> captions;
     std::map<int, int> widths;
     int rowHeight = 0;

@@ -14,6 +14,10 @@ void MainWindow::CreateWordBookPage(HWND tooltips) {
     wordBookPage_.Create(instance_, controls_.lowerPages, controls_.statusBar, tooltips,
                          controls_.formFont, model_.wordBooks());
     wordBookPage_.onAction = [this](WordBookAction action) { RunWordBookAction(action); };
+    wordBookPage_.onShowPage = [this] {
+        SendMessageW(controls_.lowerPages, TCM_SETCURSEL, 0, 0);
+        ShowSelectedLowerPage();
+    };
     ShowSelectedLowerPage();
 }
 

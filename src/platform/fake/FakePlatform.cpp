@@ -116,6 +116,13 @@ bool FakePlatform::CopyFileTo(const std::u16string& from, const std::u16string& 
     return ReplaceFileContents(to, contents);
 }
 
+bool FakePlatform::RecycleFile(const std::u16string& path) {
+    std::optional<Bytes> contents = ReadWholeFile(path);
+    if (!contents || !RemoveFile(path)) return false;
+    recycled[path] = std::move(*contents);
+    return true;
+}
+
 bool FakePlatform::RemoveFile(const std::u16string& path) {
     return files_.erase(Fold(path)) != 0;
 }

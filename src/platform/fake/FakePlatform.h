@@ -61,6 +61,7 @@ public:
     std::u16string LowerCase(std::u16string_view text) override;
     int CompareLocale(std::u16string_view a, std::u16string_view b) override;
     bool ShellOpen(const std::u16string& path) override;
+    bool RecycleFile(const std::u16string& path) override;
 
     std::vector<std::u16string> InstalledFontNames() override { return installedFonts; }
     std::vector<FontFamily> FontFamiliesForCharset(int charset) override {
@@ -108,6 +109,8 @@ public:
 
     bool shellOpenSucceeds = true;
     std::vector<std::u16string> shellOpened;
+    // Files moved to the Recycle Bin, by path, with their contents.
+    std::map<std::u16string, Bytes> recycled;
 
     std::set<std::u16string> heldMutexes;
 

@@ -208,6 +208,19 @@ bool Win32Platform::CopyFileTo(const std::u16string& from, const std::u16string&
     return CopyFileW(Wide(from), Wide(to), noOverwrite ? TRUE : FALSE) != 0;
 }
 
+bool Win32Platform::RecycleFile(const std::u16string& path) {
+    if (!FileExists(path)) return false;
+    // The shell wants a list of paths, each ended by a null, the list by another.
+    std::wstring from(reinterpret_cast<const wchar_t*>(path.c_str()));
+    from.push_back(L'\0');
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted &&
+           !FileExists(path);
+}
+
 bool Win32Platform::RemoveFile(const std::u16string& path) {
     return DeleteFileW(Wide(path)) != 0;
 }

@@ -62,6 +62,7 @@ public:
     std::u16string LowerCase(std::u16string_view text) override;
     int CompareLocale(std::u16string_view a, std::u16string_view b) override;
     bool ShellOpen(const std::u16string& path) override;
+    bool RecycleFile(const std::u16string& path) override;
 
     std::vector<std::u16string> InstalledFontNames() override;
     std::vector<FontFamily> FontFamiliesForCharset(int charset) override;

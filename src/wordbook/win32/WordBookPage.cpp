@@ -501,6 +501,10 @@ void WordBookPage::ScrollWordRowIntoView(std::size_t row) {
     ListView_EnsureVisible(wordList_, static_cast<int>(row), FALSE);
 }
 
+void WordBookPage::ShowWordListPage() {
+    if (onShowPage) onShowPage();
+}
+
 void WordBookPage::SetDirectionCaptions(const std::u16string& langToJp,
                                         const std::u16string& jpToLang) {
     SetWindowTextW(langToJpRadio_, W(langToJp));

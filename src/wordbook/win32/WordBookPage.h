@@ -33,6 +33,8 @@ public:
     // The word-book actions as the main window runs them (registration,
     // editing and the windows of later parts).
     std::function<void(WordBookAction)> onAction;
+    // The main window brings the "単語リスト" tab to the front.
+    std::function<void()> onShowPage;
 
     // RadioButton1 and RadioButton2: language to Japanese, Japanese to language.
     void SetDirectionCaptions(const std::u16string& langToJp, const std::u16string& jpToLang);
@@ -51,6 +53,7 @@ public:
     std::optional<std::size_t> SelectedWordRow() override;
     void SelectWordRow(std::size_t row) override;
     void ScrollWordRowIntoView(std::size_t row) override;
+    void ShowWordListPage() override;
     void SetDirectionChecked(bool foreignFirst) override;
     void ShowBookRows(const std::vector<BookRow>& rows) override;
     void SelectBookRow(std::optional<std::size_t> row) override;
