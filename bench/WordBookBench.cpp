@@ -1,7 +1,8 @@
 // A big word book: 100,000 entries, generated once into the fake platform so
 // that the runs measure decoding, splitting and formatting, not the disk.
 //   load  vs  reading the same bytes and decoding them as UTF-16 LE into one
-//             text (the least any load must do);
+//             text (the least a load that decodes first must do; the loader
+//             reads the units where they lie instead);
 //   save  vs  encoding the same lines into the bytes of the file (what is
 //             left when the entries are already stored lines).
 #include <benchmark/benchmark.h>
