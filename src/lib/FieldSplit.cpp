@@ -71,4 +71,52 @@ std::vector<std::u16string> SplitWordBookFields(std::u16string_view line) {
     return SplitFields(line);
 }
 
+namespace {
+
+// `Units` is a text of UTF-16 code units: size() and operator[].
+template <class Units>
+std::size_t SplitPlainQuoted(const Units& text, std::span<QuotedField> fields) {
+    constexpr std::size_t kNo = std::u16string_view::npos;
+    if (fields.empty()) return kNo;
+    const std::size_t end = text.size();
+    std::size_t pos = 0;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            if (pos == end || text[pos] != u',') return kNo;
+            ++pos;
+        }
+        if (pos == end || text[pos] != u'"') return kNo;
+        QuotedField& field = fields[i];
+        field.pos = ++pos;
+        field.hasNumberSign = false;
+        // Almost every character is above the number sign; only those at or
+        // below it need a second look.
+        for (;; ++pos) {
+            if (pos == end) return kNo;  // no closing quote
+            const char16_t c = text[pos];
+            if (c > u'#') continue;
+            if (c == u'"') break;
+            if (c == u'#') {
+                field.hasNumberSign = true;
+            } else if (c == u'\r' || c == u'\n' || c == u'\0') {
+                return kNo;
+            }
+        }
+        field.size = pos - field.pos;
+        ++pos;  // the closing quote; a doubled one fails the test after it
+    }
+    if (pos != end && text[pos] != u'\r' && text[pos] != u'\n') return kNo;
+    return pos;
+}
+
+}  // namespace
+
+std::size_t SplitPlainQuotedLine(std::u16string_view text, std::span<QuotedField> fields) {
+    return SplitPlainQuoted(text, fields);
+}
+
+std::size_t SplitPlainQuotedLine(const Utf16LEUnits& text, std::span<QuotedField> fields) {
+    return SplitPlainQuoted(text, fields);
+}
+
 }  // namespace tess

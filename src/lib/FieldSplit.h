@@ -6,9 +6,13 @@
 // only by how many fields it gives, so the exact count on odd lines matters.
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "lib/TextFile.h"
 
 namespace tess {
 
@@ -41,5 +45,30 @@ std::vector<std::u16string> SplitTableFields(std::u16string_view line);
 // skipped up to the comma, and text right after a closing quote is a further
 // field.
 std::vector<std::u16string> SplitWordBookFields(std::u16string_view line);
+
+// One field found by SplitPlainQuotedLine: where its text lies (offsets into
+// the text given, the quotes left out), and whether it holds a number sign,
+// with which every "#$" escape begins.
+struct QuotedField {
+    std::size_t pos = 0;
+    std::size_t size = 0;
+    bool hasNumberSign = false;
+};
+
+// The quick way through the shape every word book writer produces, for
+// reading big books: the line at the start of `text` is exactly
+// `fields.size()` fields, each a double quote, text without a double quote,
+// CR, LF or NUL, and a double quote, joined by single commas, with nothing
+// before the first quote and nothing after the last one but the end of the
+// line (a CR, an LF or the end of `text`). Then `fields` gets the fields and
+// the result is the length of the line; the field texts are exactly those
+// SplitWordBookFields gives for the line. On any other shape (a doubled
+// quote, a blank between fields, an unquoted field, ...) the result is npos,
+// `fields` is left in an unspecified state, and the line has to go through
+// SplitWordBookFields.
+std::size_t SplitPlainQuotedLine(std::u16string_view text, std::span<QuotedField> fields);
+// The same over UTF-16 LE bytes where they lie, so that a big file need not
+// be decoded whole first.
+std::size_t SplitPlainQuotedLine(const Utf16LEUnits& text, std::span<QuotedField> fields);
 
 }  // namespace tess

@@ -1,5 +1,7 @@
 #include "lib/TextFile.h"
 
+#include <cstring>
+
 namespace tess {
 
 Lines SplitLines(std::u16string_view text) {
@@ -123,6 +125,41 @@ bool StartsWith(const Bytes& bytes, std::string_view prefix) {
 
 std::u16string DecodeUtf16LE(const Bytes& bytes) {
     return DecodeUtf16(bytes, StartsWith(bytes, "\xFF\xFE") ? 2 : 0, false);
+}
+
+Utf16LEUnits Utf16LEUnits::OfFile(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE")) bytes.remove_prefix(2);
+    return Utf16LEUnits(bytes);
+}
+
+Utf16LEUnits Utf16LEUnits::From(std::size_t pos) const {
+    Utf16LEUnits rest;
+    if (pos < size_) {
+        rest.bytes_ = bytes_ + 2 * pos;
+        rest.size_ = size_ - pos;
+    }
+    return rest;
+}
+
+std::u16string Utf16LEUnits::Decode(std::size_t pos, std::size_t count) const {
+    std::u16string text(count, u'\0');
+    for (std::size_t i = 0; i < count; ++i) text[i] = (*this)[pos + i];
+    return text;
+}
+
+std::size_t Utf16LEUnits::Count(char16_t unit) const {
+    // memchr finds the candidates for the low byte, at either offset.
+    const char low = static_cast<char>(unit & 0xFF);
+    const char high = static_cast<char>(unit >> 8);
+    const char* const begin = bytes_;
+    const char* const end = bytes_ + 2 * size_;
+    std::size_t count = 0;
+    for (const char* p = begin; p < end; ++p) {
+        p = static_cast<const char*>(std::memchr(p, low, static_cast<std::size_t>(end - p)));
+        if (!p) break;
+        if ((p - begin) % 2 == 0 && p[1] == high) ++count;
+    }
+    return count;
 }
 
 std::u16string DecodeTextBytes(Platform& platform, const Bytes& bytes, TextEncoding* detected) {

@@ -8,6 +8,10 @@
 // a failed write leaves the old file whole.
 #pragma once
 
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +38,40 @@ std::u16string DecodeTextBytes(Platform& platform, const Bytes& bytes,
 // Bytes read as UTF-16 LE whatever they hold: a leading FF FE is skipped, a
 // last odd byte dropped. Word books and the user's text files are read so.
 std::u16string DecodeUtf16LE(const Bytes& bytes);
+
+// The code units of UTF-16 LE bytes, read where they lie, for a reader that
+// takes a big file apart without decoding it whole first. Over a file's bytes
+// it holds the units DecodeUtf16LE gives. It does not own the bytes.
+class Utf16LEUnits {
+public:
+    Utf16LEUnits() = default;
+    // The units of a file: a leading FF FE is skipped, a last odd byte dropped.
+    static Utf16LEUnits OfFile(std::string_view bytes);
+    // The units in `bytes` as they are (an odd last byte dropped).
+    explicit Utf16LEUnits(std::string_view bytes)
+        : bytes_(bytes.data()), size_(bytes.size() / 2) {}
+
+    std::size_t size() const { return size_; }
+    char16_t operator[](std::size_t i) const {
+        // One load of two bytes where the machine is little-endian.
+        std::uint16_t unit;
+        std::memcpy(&unit, bytes_ + 2 * i, 2);
+        if constexpr (std::endian::native == std::endian::big) {
+            unit = static_cast<std::uint16_t>(unit << 8 | unit >> 8);
+        }
+        return static_cast<char16_t>(unit);
+    }
+    // The units from `pos` on (none when `pos` is past the end).
+    Utf16LEUnits From(std::size_t pos) const;
+    // `count` units from `pos`, decoded; both must lie within the units.
+    std::u16string Decode(std::size_t pos, std::size_t count) const;
+    // How many units are `unit` (fast where it is rare).
+    std::size_t Count(char16_t unit) const;
+
+private:
+    const char* bytes_ = nullptr;
+    std::size_t size_ = 0;
+};
 
 // UTF-8 <-> UTF-16 without the platform (malformed UTF-8 bytes become U+FFFD).
 std::u16string Utf8ToUtf16(std::string_view utf8);

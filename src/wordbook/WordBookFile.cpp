@@ -1,5 +1,6 @@
 #include "wordbook/WordBookFile.h"
 
+#include <array>
 #include <utility>
 
 #include "lib/FieldSplit.h"
@@ -11,6 +12,7 @@ namespace {
 
 constexpr std::size_t kHeaderLines = 3;
 constexpr std::size_t kEntryFields = 7;
+constexpr std::size_t kColorField = 6;  // field 7, stored as it is
 
 std::u16string InFolder(const std::u16string& folder, const std::u16string& fileName) {
     return folder + u"\\" + fileName;
@@ -23,6 +25,77 @@ std::u16string Unescaped(std::u16string&& field) {
     if (field.find(u"#$22") == std::u16string::npos) return std::move(field);
     return DecodeQuotes(field);
 }
+
+using EntryFields = std::array<QuotedField, kEntryFields>;
+
+std::u16string FieldText(std::u16string_view line, const QuotedField& field) {
+    return std::u16string(line.substr(field.pos, field.size));
+}
+
+std::u16string FieldText(const Utf16LEUnits& line, const QuotedField& field) {
+    return line.Decode(field.pos, field.size);
+}
+
+// The entry of a line that SplitPlainQuotedLine took. Fields 1 to 6 carry
+// the quote escape, and only one with a number sign can hold it.
+template <class Units>
+WordEntry PlainEntry(const Units& line, const EntryFields& fields) {
+    auto text = [&](std::size_t i) {
+        std::u16string field = FieldText(line, fields[i]);
+        if (i != kColorField && fields[i].hasNumberSign) return Unescaped(std::move(field));
+        return field;
+    };
+    return WordEntry{text(0), text(1), text(2), text(3), text(4), text(5), text(6)};
+}
+
+// An entry by the full comma rules, for lines of any other shape.
+std::optional<WordEntry> ParseByCommaRules(std::u16string_view line) {
+    std::vector<std::u16string> fields = SplitWordBookFields(line);
+    if (fields.size() != kEntryFields) return std::nullopt;
+    WordEntry entry;
+    entry.foreignWord = Unescaped(std::move(fields[0]));
+    entry.phonetic = Unescaped(std::move(fields[1]));
+    entry.kana = Unescaped(std::move(fields[2]));
+    entry.japanese = Unescaped(std::move(fields[3]));
+    entry.note = Unescaped(std::move(fields[4]));
+    entry.audioFile = Unescaped(std::move(fields[5]));
+    entry.textColor = std::move(fields[6]);
+    return entry;
+}
+
+// Walks the units of a file line by line by the rules of SplitLines (CR LF,
+// CR or LF end a line; a last line without terminator is still one).
+class LineCursor {
+public:
+    explicit LineCursor(const Utf16LEUnits& text) : text_(text) {}
+
+    bool AtEnd() const { return pos_ >= text_.size(); }
+
+    // The units from the start of the current line to the end.
+    Utf16LEUnits Rest() const { return text_.From(pos_); }
+
+    // Moves past the current line, `length` units long, and its end.
+    void Skip(std::size_t length) {
+        pos_ += length;
+        if (pos_ < text_.size()) {
+            pos_ += text_[pos_] == u'\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n'
+                        ? 2
+                        : 1;
+        }
+    }
+
+    std::u16string NextLine() {
+        std::size_t end = pos_;
+        while (end < text_.size() && text_[end] != u'\r' && text_[end] != u'\n') ++end;
+        std::u16string line = text_.Decode(pos_, end - pos_);
+        Skip(line.size());
+        return line;
+    }
+
+private:
+    Utf16LEUnits text_;
+    std::size_t pos_ = 0;
+};
 
 void AppendQuoted(std::u16string& line, const std::u16string& field, bool escape) {
     line += u'"';
@@ -43,17 +116,9 @@ std::optional<Lines> ReadWordBookLines(Platform& platform, const std::u16string&
 }
 
 std::optional<WordEntry> ParseWordEntry(std::u16string_view line) {
-    std::vector<std::u16string> fields = SplitWordBookFields(line);
-    if (fields.size() != kEntryFields) return std::nullopt;
-    WordEntry entry;
-    entry.foreignWord = Unescaped(std::move(fields[0]));
-    entry.phonetic = Unescaped(std::move(fields[1]));
-    entry.kana = Unescaped(std::move(fields[2]));
-    entry.japanese = Unescaped(std::move(fields[3]));
-    entry.note = Unescaped(std::move(fields[4]));
-    entry.audioFile = Unescaped(std::move(fields[5]));
-    entry.textColor = std::move(fields[6]);
-    return entry;
+    EntryFields fields;
+    if (SplitPlainQuotedLine(line, fields) == line.size()) return PlainEntry(line, fields);
+    return ParseByCommaRules(line);
 }
 
 std::u16string WordEntryLine(const WordEntry& entry) {
@@ -85,23 +150,42 @@ Lines WordBookLines(const std::u16string& title, const std::u16string& group,
 
 std::optional<WordBookFile> ReadWordBookFile(Platform& platform, const std::u16string& folder,
                                              const std::u16string& fileName) {
-    std::optional<Lines> lines = ReadWordBookLines(platform, InFolder(folder, fileName));
-    if (!lines || lines->size() < kHeaderLines) return std::nullopt;
+    // One pass over the bytes as they were read, with no decoded copy of the
+    // whole text and none of each line: a line of the shape the program
+    // writes is split where it lies and its fields go straight into the
+    // entry; any other line is decoded and takes the full comma rules.
+    const std::optional<Bytes> bytes = platform.ReadWholeFile(InFolder(folder, fileName));
+    if (!bytes) return std::nullopt;
+
     WordBookFile file;
-    file.lineCount = lines->size() - kHeaderLines;
     WordBook& book = file.book;
+    LineCursor lines(Utf16LEUnits::OfFile(*bytes));
+    for (std::u16string* header : {&book.title, &book.group, &book.audioFolder}) {
+        if (lines.AtEnd()) return std::nullopt;
+        *header = lines.NextLine();
+    }
     book.fileName = fileName;
-    book.title = std::move((*lines)[0]);
-    book.group = std::move((*lines)[1]);
-    book.audioFolder = std::move((*lines)[2]);
-    book.entries.reserve(file.lineCount);
-    for (std::size_t i = kHeaderLines; i < lines->size(); ++i) {
-        if (std::optional<WordEntry> entry = ParseWordEntry((*lines)[i])) {
+
+    // Room for a line after every LF (a book written with CR alone grows
+    // as it goes), so that a big book is not moved around while it loads.
+    book.entries.reserve(lines.Rest().Count(u'\n') + 1);
+    EntryFields fields;
+    while (!lines.AtEnd()) {
+        const Utf16LEUnits rest = lines.Rest();
+        const std::size_t length = SplitPlainQuotedLine(rest, fields);
+        if (length != std::u16string_view::npos) {
+            book.entries.push_back(PlainEntry(rest, fields));
+            lines.Skip(length);
+            continue;
+        }
+        std::u16string line = lines.NextLine();
+        if (std::optional<WordEntry> entry = ParseByCommaRules(line)) {
             book.entries.push_back(std::move(*entry));
         } else {
-            book.keptLines.push_back(std::move((*lines)[i]));
+            book.keptLines.push_back(std::move(line));
         }
     }
+    file.lineCount = book.entries.size() + book.keptLines.size();
     return file;
 }
 

@@ -12,17 +12,18 @@
 //   line 4.. one entry per line       "f1","f2","f3","f4","f5","f6","f7"
 //
 // A file of fewer than three lines is not a word book. An entry line is split
-// by SplitWordBookFields. A line after the third that does not give exactly
-// seven fields (an empty line, a hand-edited line, a comma after the seventh
-// field) is no entry and is not shown, but it is not lost either: the book
-// keeps it as stored (WordBook::keptLines, in file order) and every save
-// writes it back unchanged after the entries, so an edit never destroys a
-// line the program could not read. The book list's word count (every line
-// after the third) therefore stays what it was across saves. Fields 1 to 6
-// keep a double quote as the four characters "#$22" (EncodeQuotes /
-// DecodeQuotes); field 7 is stored as it is. A line break inside a field is
-// "#$0D", put there by whoever takes text from a multi-line control; reading
-// and writing leave it alone.
+// by SplitWordBookFields (a line of the written shape takes the quicker
+// SplitPlainQuotedLine to the same fields). A line after the third that does
+// not give exactly seven fields (an empty line, a hand-edited line, a comma
+// after the seventh field) is no entry and is not shown, but it is not lost
+// either: the book keeps it as stored (WordBook::keptLines, in file order)
+// and every save writes it back unchanged after the entries, so an edit never
+// destroys a line the program could not read. The book list's word count
+// (every line after the third) therefore stays what it was across saves.
+// Fields 1 to 6 keep a double quote as the four characters "#$22"
+// (EncodeQuotes / DecodeQuotes); field 7 is stored as it is. A line break
+// inside a field is "#$0D", put there by whoever takes text from a
+// multi-line control; reading and writing leave it alone.
 #pragma once
 
 #include <cstddef>
@@ -85,8 +86,8 @@ struct WordBookFile {
     std::size_t lineCount = 0;
 };
 
-// Reads `folder`\`fileName`. Nothing when the file is missing, cannot be read
-// or has fewer than three lines.
+// Reads `folder`\`fileName`, in one pass over its bytes. Nothing when the
+// file is missing, cannot be read or has fewer than three lines.
 std::optional<WordBookFile> ReadWordBookFile(Platform& platform, const std::u16string& folder,
                                              const std::u16string& fileName);
 

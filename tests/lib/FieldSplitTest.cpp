@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
+#include <ostream>
+#include <utility>
+
 namespace tess {
 namespace {
 
@@ -89,6 +94,110 @@ TEST(SplitWordBookFields, CommaAfterTheSeventhFieldMakesEight) {
     const Fields fields =
         SplitWordBookFields(u"\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"\",");
     EXPECT_EQ(fields, (Fields{u"a", u"b", u"c", u"d", u"e", u"f", u"", u""}));
+}
+
+// The quick reader of the written shape against the full word book rules:
+// wherever it takes a line, it must give the fields the full rules give;
+// and it must take the lines the program writes, or big books load slowly.
+struct PlainCase {
+    const char* name;
+    std::u16string line;
+    bool taken;
+};
+
+const PlainCase kPlainCases[] = {
+    {"AsWritten", u"\"กา\",\"kaː\",\"カー\"", true},
+    {"EmptyFields", u"\"\",\"\",\"\"", true},
+    {"CommasAndBlanksInside", u"\" a, b \",\"\t\",\", \"", true},
+    {"ControlCharactersInside", u"\"\x01\",\"a\x1F" u"b\",\"\x7F\"", true},
+    {"EscapesStayText", u"\"#$22\",\"#$0D\",\"#\"", true},
+    {"DoubledQuoteAtTheEnd", u"\"a\",\"b\",\"c\"\"", false},
+    {"DoubledQuote", u"\"say \"\"hi\"\"\",\"b\",\"c\"", false},
+    {"OnlyADoubledQuote", u"\"\"\"\",\"b\",\"c\"", false},
+    {"MissingClosingQuote", u"\"a\",\"b\",\"c", false},
+    {"MissingClosingQuoteInTheMiddle", u"\"a\",\"b,\"c\"", false},
+    {"BlankBeforeTheLine", u" \"a\",\"b\",\"c\"", false},
+    {"BlankBeforeAField", u"\"a\", \"b\",\"c\"", false},
+    {"TabBeforeAField", u"\"a\",\t\"b\",\"c\"", false},
+    {"BlankBeforeAComma", u"\"a\" ,\"b\",\"c\"", false},
+    {"BlankAtTheEnd", u"\"a\",\"b\",\"c\" ", false},
+    {"TrailingComma", u"\"a\",\"b\",\"c\",", false},
+    {"TrailingCommaAfterTwo", u"\"a\",\"b\",", false},
+    {"OneFieldMore", u"\"a\",\"b\",\"c\",\"d\"", false},
+    {"OneFieldLess", u"\"a\",\"b\"", false},
+    {"UnquotedField", u"\"a\",b,\"c\"", false},
+    {"UnquotedLine", u"a,b,c", false},
+    {"EmptyBetweenCommas", u"\"a\",,\"c\"", false},
+    {"TextAfterAClosingQuote", u"\"a\"x,\"b\",\"c\"", false},
+    {"QuotedThenQuoted", u"\"a\"\"b\"\"c\"", false},
+    {"EmptyLine", u"", false},
+    {"OnlyBlanks", u" \t", false},
+    {"NulInsideAField", std::u16string(u"\"a\0b\",\"b\",\"c\"", 13), false},
+    {"NulAfterTheLastField", std::u16string(u"\"a\",\"b\",\"c\"\0x", 13), false},
+    {"NulBeforeTheLine", std::u16string(u"\0\"a\",\"b\",\"c\"", 12), false},
+};
+
+void PrintTo(const PlainCase& c, std::ostream* os) { *os << c.name; }
+
+// The units little-endian, as a word book stores them.
+Bytes Le(std::u16string_view text) {
+    Bytes bytes;
+    for (char16_t c : text) {
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    return bytes;
+}
+
+// What the quick reader gives for `text`: the line length and the field
+// texts, or nothing; once over the text, once over its stored bytes.
+template <std::size_t N>
+std::optional<std::pair<std::size_t, Fields>> PlainSplit(std::u16string_view text,
+                                                         bool fromBytes) {
+    std::array<QuotedField, N> fields;
+    const Bytes bytes = Le(text);
+    const std::size_t length = fromBytes ? SplitPlainQuotedLine(Utf16LEUnits(bytes), fields)
+                                         : SplitPlainQuotedLine(text, fields);
+    if (length == std::u16string_view::npos) return std::nullopt;
+    Fields texts;
+    for (const QuotedField& f : fields) {
+        const std::u16string_view field = text.substr(f.pos, f.size);
+        EXPECT_EQ(f.hasNumberSign, field.find(u'#') != std::u16string_view::npos);
+        texts.emplace_back(field);
+    }
+    return std::pair{length, texts};
+}
+
+class SplitPlainQuotedLineTest : public ::testing::TestWithParam<PlainCase> {};
+
+TEST_P(SplitPlainQuotedLineTest, AgreesWithTheWordBookRules) {
+    const PlainCase& c = GetParam();
+    // The line alone, and followed by each line end and the next line.
+    for (const std::u16string_view after : {u"", u"\r\n\"x\",\"y\",\"z\"", u"\r", u"\n\"x\""}) {
+        for (const bool fromBytes : {false, true}) {
+            SCOPED_TRACE(::testing::PrintToString(std::u16string(after)) +
+                         (fromBytes ? " bytes" : " text"));
+            const auto split = PlainSplit<3>(c.line + std::u16string(after), fromBytes);
+            EXPECT_EQ(split.has_value(), c.taken);
+            if (!split) continue;
+            EXPECT_EQ(split->first, c.line.size());
+            EXPECT_EQ(split->second, SplitWordBookFields(c.line));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, SplitPlainQuotedLineTest, ::testing::ValuesIn(kPlainCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SplitPlainQuotedLine, TakesAWrittenEntryLine) {
+    const std::u16string line =
+        u"\"กา\",\"kaː\",\"カー\",\"烏 #$22黒#$22\",\"a#$0Db\",\"ka.mp3\",\"#FF0000\"";
+    for (const bool fromBytes : {false, true}) {
+        const auto split = PlainSplit<7>(line + u"\r\n", fromBytes);
+        ASSERT_TRUE(split);
+        EXPECT_EQ(split->first, line.size());
+        EXPECT_EQ(split->second, SplitWordBookFields(line));
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/fake/FakePlatform.h"
 
 namespace tess {
@@ -49,6 +51,41 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReadTextLines, MissingFileGivesNothing) {
     FakePlatform platform;
     EXPECT_FALSE(ReadTextLines(platform, kPath).has_value());
+}
+
+// Reading a file's units in place gives what decoding it whole gives: the
+// mark skipped only at the start, an odd last byte dropped, high bytes kept.
+TEST(Utf16LEUnits, HoldWhatDecodeUtf16LEGives) {
+    const Bytes cases[] = {
+        Bytes(),
+        Bytes("\xFF\xFE"),
+        Bytes("\xFF"),
+        Bytes("\xFF\xFE\x01\x0E\r\0\n\0", 8),
+        Bytes("\x01\x0E\xFF\xFE\x80\xFF", 6),
+        Bytes("\xFF\xFE\xFF\xFE" "a", 5),
+        Bytes("a\0b\0c", 5),
+        // 0A bytes that are no LF: the low byte of U+0E0A, a high byte,
+        // and the last odd byte.
+        Bytes("\n\0\x0A\x0E\r\0\n\0\x01\x0A\n", 11),
+        Bytes("\xFF\xFE\n\n\n\0", 6),
+    };
+    for (const Bytes& bytes : cases) {
+        SCOPED_TRACE(::testing::PrintToString(bytes));
+        const std::u16string decoded = DecodeUtf16LE(bytes);
+        const Utf16LEUnits units = Utf16LEUnits::OfFile(bytes);
+        ASSERT_EQ(units.size(), decoded.size());
+        EXPECT_EQ(units.Decode(0, units.size()), decoded);
+        for (const char16_t unit : {u'\n', u'\r', u'\u0E0A', u'\u0A0A', u'\u0A01'}) {
+            EXPECT_EQ(units.Count(unit), std::count(decoded.begin(), decoded.end(), unit))
+                << static_cast<int>(unit);
+        }
+        for (std::size_t i = 0; i < decoded.size(); ++i) {
+            EXPECT_EQ(units[i], decoded[i]);
+            EXPECT_EQ(units.From(i).Decode(0, decoded.size() - i), decoded.substr(i));
+        }
+        EXPECT_EQ(units.From(decoded.size()).size(), 0u);
+        EXPECT_EQ(units.From(decoded.size() + 1).size(), 0u);
+    }
 }
 
 TEST(Utf8, SurrogatePairsRoundTrip) {

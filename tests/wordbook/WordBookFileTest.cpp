@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lib/ColorText.h"
+#include "lib/FieldSplit.h"
 #include "lib/TextConv.h"
 #include "lib/TextFile.h"
 #include "platform/fake/FakePlatform.h"
@@ -130,6 +131,69 @@ INSTANTIATE_TEST_SUITE_P(
                  u"タイ語1\r\nあいさつ\r\n\r\n\"a\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n",
                  {"not a word book"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The loader takes a shortcut through lines of the written shape; whatever
+// the lines, it must read what the plain rules read: the lines by SplitLines,
+// each one after the third by SplitWordBookFields.
+std::vector<std::string> DescribeByTheRules(const std::u16string& text) {
+    const Lines lines = SplitLines(text);
+    if (lines.size() < 3) return {"not a word book"};
+    std::vector<std::string> entries;
+    std::vector<std::string> kept;
+    for (std::size_t i = 3; i < lines.size(); ++i) {
+        std::vector<std::u16string> f = SplitWordBookFields(lines[i]);
+        if (f.size() != 7) {
+            kept.push_back("kept " + U8(lines[i]));
+            continue;
+        }
+        for (std::size_t k = 0; k < 6; ++k) f[k] = DecodeQuotes(f[k]);
+        entries.push_back("entry " + Describe(WordEntry{f[0], f[1], f[2], f[3], f[4], f[5], f[6]}));
+    }
+    std::vector<std::string> out = {
+        U8(lines[0]) + "|" + U8(lines[1]) + "|" + U8(lines[2]),
+        "lines " + std::to_string(lines.size() - 3)};
+    out.insert(out.end(), entries.begin(), entries.end());
+    out.insert(out.end(), kept.begin(), kept.end());
+    return out;
+}
+
+TEST(ReadWordBookFile, ReadsOddLinesAsThePlainRulesDo) {
+    const std::u16string oddLines[] = {
+        u"\"ก\",\"k\",\"カ\",\"鶏 #$22\",\"a#$0Db\",\"k.mp3\",\"#FF0000\"",
+        u"\"a\"\"b\",\"\",\"\",\"\",\"\",\"\",\"\"",
+        u"\"a\",\"\",\"\",\"\",\"\",\"\",\"\"\"\"",
+        u" \"a\", \"b\",\t\"c\",\"d\" ,\"e\",\"f\",\"g\" ",
+        u"a,b,c,d,e,f,g",
+        u"\"a\",\"\",\"\",\"\",\"\",\"\",\"#FF0000",
+        u"\"a\",\"b,\"c\",\"\",\"\",\"\",\"\"",
+        u"\"a\",\"\",\"\",\"\",\"\",\"\",",
+        u"\"a\",\"\",\"\",\"\",\"\",\"\",\"\",",
+        u"\"a\",\"\",\"\",\"\",\"\",\"\"",
+        u"\"a\"x,\"\",\"\",\"\",\"\",\"\"",
+        u"\"a\",\x01\"\",\"\x02\",\"\",\"\",\"\",\"\"",
+        std::u16string(u"\"a\",\"\",\"\",\"\",\"\",\"\",\"\"\0,x", 24),
+        std::u16string(u"\"a\0\",\"\",\"\",\"\",\"\",\"\",\"\"", 22),
+        u"",
+        u" \t",
+        u"\"#$22\",\"#$2\",\"#$#$22\",\"\",\"\",\"\",\"#$22\"",
+    };
+    const std::u16string_view lineEnds[] = {u"\r\n", u"\n", u"\r"};
+    // Every line with every line end, and each one last without any.
+    for (std::size_t last = 0; last < std::size(oddLines); ++last) {
+        std::u16string text = u"T\r\nG\nA\r";
+        std::size_t n = last;
+        for (const std::u16string& line : oddLines) {
+            text += line;
+            text += lineEnds[n++ % std::size(lineEnds)];
+        }
+        text += oddLines[last];
+        SCOPED_TRACE(U8(oddLines[last]));
+        FakePlatform platform;
+        platform.PutFile(InFolder(u"odd.utx"), kBom + Le(text));
+        EXPECT_EQ(Describe(ReadWordBookFile(platform, kFolder, u"odd.utx")),
+                  DescribeByTheRules(text));
+    }
+}
 
 TEST(ReadWordBookFile, OddLastByteIsDropped) {
     FakePlatform platform;
