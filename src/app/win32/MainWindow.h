@@ -122,6 +122,17 @@ private:
     void OnInitWordBookMenu();
     bool OnWordBookCommand(int id);
     void RunWordBookAction(WordBookAction action);
+    // The word dialogs (MainWindowWordDialogs.cpp), the book dialogs
+    // (MainWindowBookDialogs.cpp) and the search window (MainWindowSearch.cpp).
+    void OpenRegisterWordDialog();
+    void OpenEditWordDialog();
+    void OpenDeleteWordDialog();
+    void OpenMoveWordDialog();
+    void OpenNewBookDialog();
+    void OpenDeleteBookDialog();
+    void OpenBookPropertiesDialog();
+    void OpenGroupNamesDialog();
+    void OpenSearchWindow();
 
     MainModel model_;
     HWND hwnd_ = nullptr;

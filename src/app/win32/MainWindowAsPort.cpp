@@ -130,9 +130,14 @@ void MainWindow::SetActionEnabled(MainAction action, bool enabled) {
     EnableWindow(button, enabled);
 }
 
-void MainWindow::OpenWindowFor(MainAction) {
-    // The registration, edit, search, PAD and settings windows open here as
-    // they arrive; until then their actions are disabled or do nothing.
+void MainWindow::OpenWindowFor(MainAction action) {
+    // The PAD and settings windows open here as they arrive.
+    switch (action) {
+        case MainAction::RegWord: OpenRegisterWordDialog(); break;
+        case MainAction::ModWord: OpenEditWordDialog(); break;
+        case MainAction::SearchWord: OpenSearchWindow(); break;
+        default: break;
+    }
 }
 
 void MainWindow::CloseWindow() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }

@@ -14,6 +14,7 @@ void MainWindow::CreateWordBookPage(HWND tooltips) {
     wordBookPage_.Create(instance_, controls_.lowerPages, controls_.statusBar, tooltips,
                          controls_.formFont, model_.wordBooks());
     wordBookPage_.onAction = [this](WordBookAction action) { RunWordBookAction(action); };
+    wordBookPage_.onNewBook = [this] { OpenNewBookDialog(); };
     wordBookPage_.onShowPage = [this] {
         SendMessageW(controls_.lowerPages, TCM_SETCURSEL, 0, 0);
         ShowSelectedLowerPage();
@@ -34,12 +35,14 @@ void MainWindow::ShowSelectedLowerPage() {
 }
 
 void MainWindow::RunWordBookAction(WordBookAction action) {
-    // Registration and editing are the main window's F4 and F5; the other
-    // windows (book properties, deletion, moving a word) arrive with the
-    // book management.
+    // Registration and editing are the main window's F4 and F5.
     switch (action) {
         case WordBookAction::RegWord: model_.RunAction(MainAction::RegWord); break;
         case WordBookAction::ModWord: model_.RunAction(MainAction::ModWord); break;
+        case WordBookAction::DeleteWord: OpenDeleteWordDialog(); break;
+        case WordBookAction::MoveWord: OpenMoveWordDialog(); break;
+        case WordBookAction::DeleteWB: OpenDeleteBookDialog(); break;
+        case WordBookAction::ChWBProp: OpenBookPropertiesDialog(); break;
         default: break;
     }
 }
@@ -70,11 +73,10 @@ bool MainWindow::OnWordBookCommand(int id) {
         case kMenuWbClose: wordBookPage_.RunAction(WordBookAction::CloseWB); return true;
         case kMenuWbMediaPlayer: model_.wordBooks().ToggleMediaPlayer(); return true;
         case kMenuWbSearch: model_.RunAction(MainAction::SearchWord); return true;
-        case kMenuWbNew:
-        case kMenuWbGroupNames:
+        case kMenuWbNew: OpenNewBookDialog(); return true;
+        case kMenuWbGroupNames: OpenGroupNamesDialog(); return true;
         case kMenuWbMakeDictionary:
-            // Their dialogs arrive with the book management and the
-            // dictionary generation.
+            // The dictionary generation arrives with its own part.
             return true;
         default: return false;
     }

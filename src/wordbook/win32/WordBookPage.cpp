@@ -313,7 +313,7 @@ void WordBookPage::OnCommand(int id) {
         case kIdLangToJp: model_->DirectionChosen(true); return;
         case kIdJpToLang: model_->DirectionChosen(false); return;
         case kIdNewButton:
-            // The new-book dialog arrives with the book management.
+            if (onNewBook) onNewBook();
             return;
         default: break;
     }

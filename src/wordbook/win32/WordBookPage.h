@@ -33,6 +33,8 @@ public:
     // The word-book actions as the main window runs them (registration,
     // editing and the windows of later parts).
     std::function<void(WordBookAction)> onAction;
+    // "新規作成": the new-book dialog, which the main window opens.
+    std::function<void()> onNewBook;
     // The main window brings the "単語リスト" tab to the front.
     std::function<void()> onShowPage;
 
