@@ -244,9 +244,8 @@ LRESULT WordBookPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             for (auto& [kind, cached] : fonts_)
                 if (cached.font) DeleteObject(cached.font);
             fonts_.clear();
-            if (wordRowHeight_) ImageList_Destroy(wordRowHeight_);
             if (bookRowHeight_) ImageList_Destroy(bookRowHeight_);
-            wordRowHeight_ = bookRowHeight_ = nullptr;
+            bookRowHeight_ = nullptr;
             break;
         default: break;
     }
@@ -452,7 +451,6 @@ void WordBookPage::SetWordRowCount(std::size_t count) {
 }
 
 void WordBookPage::SetWordListEnabled(bool enabled) {
-    listEnabled_ = enabled;
     EnableWindow(wordList_, enabled);
     ListView_SetBkColor(wordList_, GetSysColor(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
     InvalidateRect(wordList_, nullptr, TRUE);

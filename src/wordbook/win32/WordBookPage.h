@@ -91,10 +91,9 @@ private:
     HWND newButton_ = nullptr, dicButton_ = nullptr, folderButton_ = nullptr;
     HWND langToJpRadio_ = nullptr, jpToLangRadio_ = nullptr;
     HWND doorButton_ = nullptr, autoDoorCheck_ = nullptr;
-    HIMAGELIST wordRowHeight_ = nullptr, bookRowHeight_ = nullptr;
+    HIMAGELIST bookRowHeight_ = nullptr;  // the book list's 21-pixel rows
     int panelWidth_ = kPanelOpenWidth;
     bool sliding_ = false;
-    bool listEnabled_ = false;
     int quiet_ = 0;  // set while the model sets a control: its events are not the user's
 
     // The cell fonts, made again when their face, character set or size change.
