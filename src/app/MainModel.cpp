@@ -78,6 +78,7 @@ void MainModel::Attach(MainWindowPort& port, TransferPort& transferPort, InputFi
     transfer_ = std::make_unique<TransferModel>(platform_, settings_, transferPort,
                                                 folders_.SysFolder);
     input_ = std::make_unique<InputSession>(tables_, settings_, fields, popups, &layouts_);
+    symbolTab_ = std::make_unique<SymbolTab>(platform_, settings_, *input_, layouts_);
 }
 
 void MainModel::RunStartupSequence() {
@@ -109,7 +110,7 @@ void MainModel::RunStartupSequence() {
 
     // 7. The view creates the function-key buttons from FunctionButtons();
     //  8. it builds the on-screen keyboards once the tables are loaded.
-    //  9. The symbol tab joins here when it arrives.
+    //  9. and the symbol tab's controls, all cells empty.
     // 10. The word books of the folder current now; no book is open, so
     //     registering and editing a word are off.
     wordBooks_->SetUp(language_.LanguageName, language_.LangCharset, folders_.CurBookFolder, folders_.CurDicFolder);
@@ -190,9 +191,12 @@ void MainModel::ApplyLayoutAndMode() {
     SelectKeyboardPage(mode == kModeThaiMsIme ? KeyboardPage::MsIme : KeyboardPage::Romaji);
     if (settings_.PC2Width <= kMaxKeyboardPagesWidth)
         port_->SetKeyboardPagesWidth(settings_.PC2Width);
-    // The word list's widths, row height and direction; the symbol tab's
-    // first page joins here when it arrives; "辞書" pressed with DicFlg.
+    // The word list's widths, row height and direction; the symbol tab
+    // shows the Thai category whatever the language; "辞書" pressed with
+    // DicFlg.
     wordBooks_->ApplySavedColumns();
+    symbolTab_->StartUp(folders_.TblFolder);
+    port_->RefreshSymbolTab(true);
     wordBooks_->PressDictionaryAtStartup();
 }
 
@@ -240,7 +244,9 @@ void MainModel::ApplyLanguage(const LanguageRow& row) {
         port_->SetFontBoxText(*shown);
     }
     ApplyMainFont(std::u16string(fontBoxText_));
-    // The symbol tab and the word list are refreshed here once they exist.
+    // The symbol tab's cells fit the new language's font.
+    symbolTab_->SetLanguageCharset(language_.LangCharset);
+    port_->RefreshSymbolTab(true);
 }
 
 void MainModel::SwitchInputMode(int mode) {
@@ -319,8 +325,8 @@ void MainModel::ApplyMainFont(const std::u16string& text) {
     foreignFont_.charset = language_.LangCharset;
     port_->SetForeignFont(foreignFont_);
     wordBooks_->FontsChanged();
-    // RichBufferA is emptied and takes the font, and the symbol tab redraws
-    // its buttons here once it exists.
+    port_->RefreshSymbolTab(false);
+    // RichBufferA is emptied and takes the font here once it exists.
 }
 
 // --- The word books' host ---------------------------------------------------------------

@@ -18,6 +18,7 @@
 #include "app/DataFolders.h"
 #include "app/Languages.h"
 #include "app/MainWindowPort.h"
+#include "app/SymbolTab.h"
 #include "input/InputSession.h"
 #include "input/InputTables.h"
 #include "input/KeyboardLayouts.h"
@@ -79,6 +80,8 @@ public:
     KeyboardLayouts& layouts() { return layouts_; }
     // The word list, the word-book panel and their commands.
     WordBooks& wordBooks() { return *wordBooks_; }
+    // The symbol tab's grid and controls.
+    SymbolTab& symbolTab() { return *symbolTab_; }
 
     // --- Focus -------------------------------------------------------------------
     // An input area got the keyboard focus: the keyboard layout first, then
@@ -212,6 +215,7 @@ private:
     std::unique_ptr<TransferModel> transfer_;
     std::unique_ptr<InputSession> input_;
     std::unique_ptr<WordBooks> wordBooks_;
+    std::unique_ptr<SymbolTab> symbolTab_;
     std::unique_ptr<TriggerKeyboard> romajiKeyboard_, phoneticKeyboard_;
     std::unique_ptr<MsImeKeyboard> imeKeyboard_;
     bool imePageVisible_ = true;

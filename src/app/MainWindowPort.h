@@ -72,6 +72,11 @@ public:
     // Paint a page again after its keyboard changed in place.
     virtual void RepaintKeyboard(KeyboardPage page) = 0;
 
+    // --- Symbol tab ---------------------------------------------------------------------
+    // The grid drawn again from the model; with relayout its cells and fonts
+    // are first fitted to the page again (a resize, a language switch).
+    virtual void RefreshSymbolTab(bool relayout) = 0;
+
     // --- Windows ----------------------------------------------------------------------
     // Open the window of an action: registration, edit, search, PAD,
     // settings (each arrives with its part; until then nothing opens).

@@ -58,6 +58,7 @@ public:
     std::u16string ForeignText() override { return memoText; }
     void SetForeignText(const std::u16string& text) override { memoText = text; }
     void SetPhoneticText(const std::u16string& text) override { editText = text; }
+    void RefreshSymbolTab(bool relayout) override { symbolRefreshes.push_back(relayout); }
     void InsertAtCaret(InputArea area, const std::u16string& text) override {
         (area == InputArea::Foreign ? memoText : editText) += text;
     }
@@ -82,6 +83,7 @@ public:
     InputArea focused = InputArea::None;
     bool caretToEnd = false;
     std::u16string memoText, editText;
+    std::vector<bool> symbolRefreshes;
 };
 
 // A fresh first start: the shipped tables are copied into the user's table

@@ -121,6 +121,9 @@ void MainWindow::OnCreate() {
     paneSizes_.inputHeight = InitialInputHeight(client.bottom, StatusBarHeight(controls_),
                                                 paneSizes_.lowerHeight);
     model_.Attach(*this, *this, fields_, fields_, wordBookPage_);
+    // The symbol tab's page over the model the attachment made.
+    symbolTabPage_.Create(instance_, controls_.lowerPages, controls_.formFont, model_.symbolTab());
+    ShowSelectedLowerPage();
     model_.RunStartupSequence();
 }
 

@@ -10,6 +10,7 @@
 #include "app/win32/MainControls.h"
 #include "app/MainLayout.h"
 #include "app/win32/MainMenus.h"
+#include "app/win32/SymbolTabPage.h"
 #include "app/MainModel.h"
 #include "app/MainWindowPort.h"
 #include "input/win32/EditField.h"
@@ -65,6 +66,7 @@ public:
     std::u16string ForeignText() override;
     void SetForeignText(const std::u16string& text) override;
     void SetPhoneticText(const std::u16string& text) override;
+    void RefreshSymbolTab(bool relayout) override;
     void InsertAtCaret(InputArea area, const std::u16string& text) override;
 
     // --- TransferPort -------------------------------------------------------------
@@ -161,6 +163,7 @@ private:
     // The keyboard pages: romaji, MS IME, phonetic.
     KeyboardView keyboardControls_[3];
     WordBookPage wordBookPage_;
+    SymbolTabPage symbolTabPage_;
     SIZE keyboardSheetSize_{0, 0};
 
     // The fields candidates are written into, and the popups.

@@ -27,12 +27,16 @@ void MainWindow::PlaceLowerPages() {
     GetClientRect(controls_.lowerPages, &r);
     TabCtrl_AdjustRect(controls_.lowerPages, FALSE, &r);
     wordBookPage_.Place(r);
+    symbolTabPage_.Place(r);
 }
 
 void MainWindow::ShowSelectedLowerPage() {
     const int tab = static_cast<int>(SendMessageW(controls_.lowerPages, TCM_GETCURSEL, 0, 0));
     wordBookPage_.Show(tab <= 0);
+    symbolTabPage_.Show(tab == 1);
 }
+
+void MainWindow::RefreshSymbolTab(bool relayout) { symbolTabPage_.Refresh(relayout); }
 
 void MainWindow::RunWordBookAction(WordBookAction action) {
     // Registration and editing are the main window's F4 and F5.

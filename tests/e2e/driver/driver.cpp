@@ -282,7 +282,9 @@ int wmain(int argc, wchar_t** argv) {
         HWND combo = ChildById(hwnd, id);
         if (!combo) return 1;
         SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(_wtoi(argv[4])), 0);
-        SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        // The box tells its parent, as it does when the user picks.
+        SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
         Settle(hwnd);
         return 0;
     }
