@@ -2,6 +2,7 @@
 # Builds everything and runs every test layer through CTest:
 #   native    unit tests of the portable code with the fake platform
 #   sanitize  the same tests built with AddressSanitizer + UBSan
+#   fuzz      each reader of outside bytes fuzzed for a few seconds (libFuzzer)
 #   wine      the Windows platform layer, cross-built, run under Wine in Xvfb
 #   e2e       the real tessaline.exe under Xvfb + Wine, driven from outside
 # Installs what it needs first. Exits non-zero when anything fails.
@@ -13,6 +14,7 @@ scripts/build.sh all || exit 1
 
 status=0
 ctest --test-dir build/native --output-on-failure -j2 || status=1
+ctest --test-dir build/fuzz --output-on-failure || status=1
 # Tests that drive real windows under Wine can lose a race with a loaded
 # machine; each gets one more try, so only a failure that repeats counts.
 ctest --test-dir build/win32 --output-on-failure --repeat until-pass:2 || status=1

@@ -8,6 +8,8 @@ PACKAGES=(
     # native build and tests
     cmake ninja-build g++ ccache pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    # fuzz targets: clang with libFuzzer and the sanitizers
+    clang libclang-rt-14-dev
     # the Windows build
     g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
     # running it: 32-bit Wine, a virtual X server, input and screenshots

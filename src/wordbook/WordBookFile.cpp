@@ -97,12 +97,21 @@ private:
     std::size_t pos_ = 0;
 };
 
+// Fields 1 to 6 keep a double quote as "#$22". The colour field is stored
+// as it is, but a hand-edited one can hold a double quote (never a valid
+// colour): it is written doubled, as the comma rules read it, so the line
+// still splits into its seven fields and the word is not lost.
 void AppendQuoted(std::u16string& line, const std::u16string& field, bool escape) {
     line += u'"';
-    if (escape && field.find(u'"') != std::u16string::npos) {
+    if (field.find(u'"') == std::u16string::npos) {
+        line += field;
+    } else if (escape) {
         line += EncodeQuotes(field);
     } else {
-        line += field;
+        for (char16_t c : field) {
+            if (c == u'"') line += u'"';
+            line += c;
+        }
     }
     line += u'"';
 }

@@ -275,7 +275,13 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"ColourKeptAsTyped",
                       {u"ก", u"", u"", u"", u"", u"", u"#ff0000"},
                       u"\"ก\",\"\",\"\",\"\",\"\",\"\",\"#ff0000\"",
-                      {u"ก", u"", u"", u"", u"", u"", u"#ff0000"}}),
+                      {u"ก", u"", u"", u"", u"", u"", u"#ff0000"}},
+        // A hand-edited colour with a double quote: doubled, so the word
+        // still reads back with its seven fields.
+        RoundTripCase{"ColourWithAQuote",
+                      {u"ก", u"", u"", u"", u"", u"", u"c\"d"},
+                      u"\"ก\",\"\",\"\",\"\",\"\",\"\",\"c\"\"d\"",
+                      {u"ก", u"", u"", u"", u"", u"", u"c\"d"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WordEntryColour, OnlyUpperCaseHashAndSixDigitsIsAColour) {
