@@ -612,6 +612,10 @@ void MainModel::OpenHelp() {
     if (platform_.FileExists(help)) platform_.ShellOpen(help);
 }
 
+void MainModel::OpenLink(const std::u16string& url) {
+    if (url.starts_with(u"https://") || url.starts_with(u"http://")) platform_.ShellOpen(url);
+}
+
 // --- Phonetic font -------------------------------------------------------------------------
 
 void MainModel::SetPhoneticFont(const std::u16string& face, int size) {

@@ -180,6 +180,9 @@ public:
     void RunCodeValueChecker();
     // "ヘルプ": the help file, when it exists.
     void OpenHelp();
+    // A web link the user clicked (the about box's support site): only
+    // "http://" and "https://" addresses are handed to the shell.
+    void OpenLink(const std::u16string& url);
 
     // --- Edit1's context menu ---------------------------------------------------------
     // "発音記号フォントを変更する" with the font dialog's choice.

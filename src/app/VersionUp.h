@@ -5,12 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "app/AppIdentity.h"
 #include "app/DataFolders.h"
 #include "platform/platform.h"
 
 namespace tess {
-
-inline constexpr char16_t kProgramVersion[] = u"3.6";
 
 // The marker file name for a version: "3.6" gives "Leaf360.txt".
 std::u16string VersionMarkerName(std::u16string_view version = kProgramVersion);

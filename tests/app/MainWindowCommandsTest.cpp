@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/AppIdentity.h"
 #include "app/MainWindowFixture.h"
 
 namespace tess {
@@ -321,6 +322,15 @@ TEST(Help, OpensTheHelpFileOnlyWhenItExists) {
     w.fake.PutFile(help, "chm");
     w.model.OpenHelp();
     EXPECT_EQ(w.fake.shellOpened, std::vector<std::u16string>{help});
+}
+
+TEST(AboutBox, ItsLinkOpensOnlyWebAddresses) {
+    MainWindowWorld w;
+    w.Start();
+    w.model.OpenLink(kSupportSite);
+    for (const char16_t* other : {u"C:\\Windows\\notepad.exe", u"file:///C:/x.exe", u"javascript:x"})
+        w.model.OpenLink(other);
+    EXPECT_EQ(w.fake.shellOpened, std::vector<std::u16string>{kSupportSite});
 }
 
 TEST(ImeMenu, ChoosingTheOtherLayoutSwitchesTheFlagAndThePageCaption) {

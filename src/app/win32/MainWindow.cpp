@@ -1,5 +1,7 @@
 #include "app/win32/MainWindow.h"
 
+#include "app/win32/AboutBox.h"
+
 #include <commctrl.h>
 #include <algorithm>
 #include <commdlg.h>
@@ -396,6 +398,14 @@ void MainWindow::OnCommand(int id, int code) {
         case kMenuImePattachote: model_.ChooseThaiIme(false); break;
         case kMenuToolCodeChecker: model_.RunCodeValueChecker(); break;
         case kMenuHelp: model_.OpenHelp(); break;
+        case kMenuAbout: {
+            // In the Thai keyboard mode the box gets the start-up layout.
+            const int mode = model_.settings().InputMode;
+            model_.layouts().DialogShown(mode);
+            RunAboutBox(hwnd_, [this](const std::u16string& url) { model_.OpenLink(url); });
+            model_.layouts().DialogClosed(mode);
+            break;
+        }
         case kEditMenuResetFont: model_.ResetPhoneticFont(); break;
         case kEditMenuChangeFont: {
             const Settings& s = model_.settings();
