@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/DictionaryGeneration.h"
 #include "app/TextFileCommands.h"
 #include "app/VersionUp.h"
 #include "lib/Charsets.h"
@@ -610,6 +611,13 @@ void MainModel::RunCodeValueChecker() {
 void MainModel::OpenHelp() {
     const std::u16string help = folders_.HelpFolder + u"\\Tessaline.chm";
     if (platform_.FileExists(help)) platform_.ShellOpen(help);
+}
+
+void MainModel::MakeDictionaryBooks() {
+    if (!wordBooks_->DictionaryGenerationEnabled()) return;
+    DialogShown();
+    RunDictionaryGeneration(platform_, folders_, *wordBooks_);
+    DialogClosed();
 }
 
 void MainModel::OpenLink(const std::u16string& url) {

@@ -183,6 +183,8 @@ public:
     // A web link the user clicked (the about box's support site): only
     // "http://" and "https://" addresses are handed to the shell.
     void OpenLink(const std::u16string& url);
+    // "一括辞書ファイル生成", while DicFlg is set.
+    void MakeDictionaryBooks();
 
     // --- Edit1's context menu ---------------------------------------------------------
     // "発音記号フォントを変更する" with the font dialog's choice.

@@ -80,7 +80,7 @@ bool MainWindow::OnWordBookCommand(int id) {
         case kMenuWbNew: OpenNewBookDialog(); return true;
         case kMenuWbGroupNames: OpenGroupNamesDialog(); return true;
         case kMenuWbMakeDictionary:
-            // The dictionary generation arrives with its own part.
+            model_.MakeDictionaryBooks();
             return true;
         default: return false;
     }
