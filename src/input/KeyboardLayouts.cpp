@@ -39,6 +39,10 @@ void KeyboardLayouts::PlainFieldEntered(int inputMode) {
     if (inputMode == kModeThaiMsIme) RestoreStartupLayout();
 }
 
+void KeyboardLayouts::ForeignWordFieldEntered(int inputMode) {
+    if (inputMode == kModeThaiMsIme) ActivateThaiLayout();
+}
+
 void KeyboardLayouts::DialogShown(int inputMode) {
     if (inputMode == kModeThaiMsIme) RestoreStartupLayout();
 }

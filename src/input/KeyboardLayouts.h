@@ -52,6 +52,10 @@ public:
     // Thai typing (a popup's hidden memo, the symbol tab's code field): in
     // mode 2 the start-up layout comes back.
     void PlainFieldEntered(int inputMode);
+    // The foreign word field of the registration or edit dialog gets the
+    // focus: in mode 2 the Thai layout (any other field of those dialogs is
+    // a plain field).
+    void ForeignWordFieldEntered(int inputMode);
     // A dialog is shown / closes: in mode 2 the dialog gets the start-up
     // layout, and the Thai one returns when it closes.
     void DialogShown(int inputMode);

@@ -6,10 +6,6 @@
 
 namespace tess {
 
-namespace {
-
-// The text as a decimal integer, or -1 when it is not one (or does not fit
-// an int).
 long long IntegerOrMinusOne(std::u16string_view text) {
     std::size_t pos = 0;
     bool negative = false;
@@ -27,8 +23,6 @@ long long IntegerOrMinusOne(std::u16string_view text) {
     }
     return negative ? -value : value;
 }
-
-}  // namespace
 
 JumpDialogModel::JumpDialogModel(int rowCount) : rowCount_(std::max(rowCount, 0)) {}
 

@@ -26,6 +26,11 @@ inline constexpr int kJumpDialogHeight = 200;
 // Items shown at once when the combo box is dropped down.
 inline constexpr int kJumpDropDownItems = 20;
 
+// The text of a number box read as the OK step reads it: an optional sign
+// and decimal digits, nothing else; -1 for any other text and for a number
+// beyond an int.
+long long IntegerOrMinusOne(std::u16string_view text);
+
 class JumpDialogModel {
 public:
     explicit JumpDialogModel(int rowCount);

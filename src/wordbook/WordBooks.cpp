@@ -260,6 +260,12 @@ void WordBooks::PlayAudioFile(const std::u16string& name) {
     platform_.ShellOpen(*path);
 }
 
+std::u16string WordBooks::AudioBrowseFolder() const {
+    const std::u16string& audio = list_.Store().Book().audioFolder;
+    if (!audio.empty() && platform_.DirectoryExists(audio)) return audio;
+    return curBookFolder_;
+}
+
 void WordBooks::WordColumnClicked(int column) {
     if (column == kNoColumn || column < 0 || column >= kWordColumnCount) return;
     if (!list_.Store().IsOpen()) return;

@@ -95,6 +95,9 @@ public:
     void ChangeColor();  // ChColorExecute
     void CloseBookCommand();  // CloseWBExecute
     void PlayAudioFile(const std::u16string& name);
+    // Where a word's audio file is browsed for: the book's audio folder when
+    // it exists, else the current word-book folder.
+    std::u16string AudioBrowseFolder() const;
 
     // The font a column's cells are drawn in: the foreign font (UsrMainFont,
     // LangCharset, TnMainFontSize), the phonetic font (UsrSubFont, ANSI,

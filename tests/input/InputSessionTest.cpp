@@ -160,6 +160,14 @@ const TypingCase kTypingCases[] = {
      u"\u0251a\u0259"},
     {"the search field on the phonetic symbols", kSearchPhonetic, 3, kOneKey, u"E1",
      u"\u025B"},
+    {"registration's foreign word: romaji and the band", kRegisterForeignKeys, 1, kOneKey,
+     u"gka2", u"g\u0E01\u0E30"},
+    {"registration's phonetic field: IPA", kRegisterPhoneticKeys, 1, kOneKey, u"AE1",
+     u"\u0251\u025B"},
+    {"edit dialog's foreign word", kModifyForeignKeys, 4, kOneKey, u"ka\r", u"\u0E01\u0E32"},
+    {"edit dialog's phonetic field", kModifyPhoneticKeys, 1, kNoOneKey, u"A\r", u"\u0251"},
+    {"registration's foreign word in the Thai keyboard mode types letters",
+     kRegisterForeignKeys, 2, kOneKey, u"ka", u"ka"},
 };
 
 TEST(InputSession, KeysInTextOut) {
@@ -212,6 +220,26 @@ TEST(InputSession, EachSideWritesIntoTheFieldThatAskedLast) {
     EXPECT_EQ(typist.fields.open[FieldId::MainForeign].state.text, u"xy\u0E32");
     EXPECT_EQ(typist.session.requesters().PhRequester, ReqRegister);
     EXPECT_EQ(typist.session.requesters().GaRequester, ReqMain);
+}
+
+TEST(InputSession, DialogFieldsTakeTheirOwnKeysWhileTheMainAreasKeepTheirs) {
+    // The registration dialog is open over a main window with text in both
+    // areas: each key and each popup choice lands in the dialog field it
+    // was typed into, never in Memo1 or Edit1.
+    Typist typist;
+    typist.fields.open[FieldId::MainForeign].state = FieldText{u"memo", 4, 0};
+    typist.fields.open[FieldId::MainPhonetic].state = FieldText{u"edit", 4, 0};
+    EXPECT_EQ(typist.Type(kRegisterForeignKeys, u"xka2"), u"x\u0E01\u0E30");
+    EXPECT_EQ(typist.Type(kRegisterPhoneticKeys, u"E1"), u"\u025B");
+    EXPECT_EQ(typist.popupFields,
+              (std::vector<FieldId>{FieldId::RegisterForeign, FieldId::RegisterPhonetic}));
+    EXPECT_EQ(typist.session.requesters().GaRequester, ReqRegister);
+    EXPECT_EQ(typist.session.requesters().PhRequester, ReqRegister);
+    // The edit dialog's fields are other fields.
+    EXPECT_EQ(typist.Type(kModifyForeignKeys, u"k"), u"\u0E01");
+    EXPECT_EQ(typist.fields.open[FieldId::RegisterForeign].state.text, u"x\u0E01\u0E30");
+    EXPECT_EQ(typist.fields.open[FieldId::MainForeign].state.text, u"memo");
+    EXPECT_EQ(typist.fields.open[FieldId::MainPhonetic].state.text, u"edit");
 }
 
 TEST(InputSession, OnScreenKeysTakeTheSameRouteWithoutTheModeGate) {

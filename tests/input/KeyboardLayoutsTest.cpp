@@ -119,5 +119,24 @@ TEST(LayoutFocusMoments, TheInputModeDecidesWhichLayoutAFieldGets) {
     }
 }
 
+TEST(LayoutFocusMoments, TheDialogsForeignWordFieldTakesThaiOnlyInMode2) {
+    // Shown in mode 2, the dialog has the start-up layout; its foreign word
+    // field brings Thai, the kana field the start-up layout again, and the
+    // closing brings Thai back. Other modes never switch.
+    for (int mode : {1, 2, 3, 4}) {
+        SCOPED_TRACE(mode);
+        Fixture f;
+        f.fake.activeLayout = mode == 2 ? u"0000041E" : u"00000411";
+        f.layouts.DialogShown(mode);
+        f.layouts.ForeignWordFieldEntered(mode);
+        f.layouts.PlainFieldEntered(mode);
+        f.layouts.ForeignWordFieldEntered(mode);
+        f.layouts.DialogClosed(mode);
+        EXPECT_EQ(f.fake.activatedLayouts,
+                  mode == 2 ? (Names{u"00000411", u"0000041E", u"00000411", u"0000041E"})
+                            : Names{});
+    }
+}
+
 }  // namespace
 }  // namespace tess

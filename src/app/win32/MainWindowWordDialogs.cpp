@@ -1,11 +1,85 @@
 // The word dialogs of the open book: registration (F4), edit (F5), delete, move.
 #include "app/win32/MainWindow.h"
 
+#include "app/win32/WordEntryDialogs.h"
+#include "wordbook/win32/WordChangeDialogs.h"
+
 namespace tess {
 
-void MainWindow::OpenRegisterWordDialog() {}
-void MainWindow::OpenEditWordDialog() {}
-void MainWindow::OpenDeleteWordDialog() {}
-void MainWindow::OpenMoveWordDialog() {}
+namespace {
+
+// Memo1 and Edit1 as the registration dialog copies and clears them.
+class MainWindowAreas : public EntryAreas {
+public:
+    explicit MainWindowAreas(MainWindow& window) : window_(window) {}
+    std::u16string ForeignAreaText() override { return window_.AreaText(InputArea::Foreign); }
+    std::u16string PhoneticAreaText() override { return window_.AreaText(InputArea::Phonetic); }
+    void ClearAreas() override {
+        window_.SetForeignText(u"");
+        window_.SetPhoneticText(u"");
+    }
+
+private:
+    MainWindow& window_;
+};
+
+WordEntryDialogContext EntryContext(MainModel& model, EditFieldDirectory& fields) {
+    return WordEntryDialogContext{
+        model.wordBooks(),
+        model.settings(),
+        model.input(),
+        fields,
+        model.layouts(),
+        model.language().LanguageName,
+        model.language().LangCharset,
+        [&model](unsigned key, bool down) {
+            model.ForeignAreaKey(static_cast<std::uint16_t>(key), down);
+        },
+    };
+}
+
+}  // namespace
+
+// In the Thai keyboard mode every dialog gets the start-up layout while it
+// shows and the Thai one again when it closes.
+
+void MainWindow::OpenRegisterWordDialog() {
+    if (!model_.wordBooks().ActionEnabled(WordBookAction::RegWord)) return;
+    MainWindowAreas areas(*this);
+    model_.layouts().DialogShown(model_.settings().InputMode);
+    RunRegisterWordDialog(hwnd_, EntryContext(model_, fields_), areas);
+    model_.layouts().DialogClosed(model_.settings().InputMode);
+    Focus(InputArea::Foreign, false);
+}
+
+void MainWindow::OpenEditWordDialog() {
+    if (!model_.wordBooks().ActionEnabled(WordBookAction::ModWord)) return;
+    model_.layouts().DialogShown(model_.settings().InputMode);
+    RunEditWordDialog(hwnd_, EntryContext(model_, fields_));
+    model_.layouts().DialogClosed(model_.settings().InputMode);
+    Focus(InputArea::Foreign, false);
+}
+
+void MainWindow::OpenDeleteWordDialog() {
+    WordBooks& books = model_.wordBooks();
+    if (!books.ActionEnabled(WordBookAction::DeleteWord)) return;
+    model_.layouts().DialogShown(model_.settings().InputMode);
+    RunDeleteWordDialog(hwnd_, books, model_.language().LanguageName);
+    model_.layouts().DialogClosed(model_.settings().InputMode);
+}
+
+void MainWindow::OpenMoveWordDialog() {
+    WordBooks& books = model_.wordBooks();
+    if (!books.ActionEnabled(WordBookAction::MoveWord)) return;
+    model_.layouts().DialogShown(model_.settings().InputMode);
+    const bool moved = RunMoveWordDialog(hwnd_, books);
+    model_.layouts().DialogClosed(model_.settings().InputMode);
+    // The moved word, selected, in the focused list (the list could not take
+    // the focus while the dialog was in front).
+    if (moved) {
+        if (const std::optional<std::size_t> row = books.SelectedRow())
+            wordBookPage_.SelectWordRow(*row);
+    }
+}
 
 }  // namespace tess

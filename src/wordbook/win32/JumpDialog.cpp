@@ -20,40 +20,10 @@ struct JumpDialog {
 
 // Enter in the combo box's edit field comes to the dialog as this command.
 constexpr int kEnterInComboId = 1002;
-constexpr UINT_PTR kEnterSubclassId = 1;
 
 void RunOkStep(HWND dialog, JumpDialog& state) {
     state.row = state.model.RowToJump(WindowText(state.combo));
     if (state.row) EndDialog(dialog, IDOK);
-}
-
-// The dialog manager turns Enter into a click of the default button, and
-// not at all while that button is disabled: the edit field asks for the key
-// itself and hands it to the OK step.
-LRESULT CALLBACK ComboEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                               UINT_PTR, DWORD_PTR refData) {
-    switch (message) {
-        case WM_GETDLGCODE: {
-            const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-            if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) {
-                return DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
-            }
-            break;
-        }
-        case WM_KEYDOWN:
-            if (wParam == VK_RETURN) {
-                SendMessageW(reinterpret_cast<HWND>(refData), WM_COMMAND, kEnterInComboId, 0);
-                return 0;
-            }
-            break;
-        case WM_CHAR:
-            if (wParam == L'\r') return 0;  // no beep
-            break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(edit, ComboEditProc, kEnterSubclassId);
-            break;
-    }
-    return DefSubclassProc(edit, message, wParam, lParam);
 }
 
 void CreateControls(HWND dialog, JumpDialog& state) {
@@ -77,16 +47,7 @@ void FillNumbers(JumpDialog& state) {
     const auto items = state.model.Items();
     SendMessageW(state.combo, CB_INITSTORAGE, items.size(), items.size() * 8 * sizeof(wchar_t));
     FillCombo(state.combo, items);
-    // A combo box's window height includes its drop-down list: room for
-    // kJumpDropDownItems items (Common Controls 6 also takes the count).
-    SendMessageW(state.combo, CB_SETMINVISIBLE, kJumpDropDownItems, 0);
-    const int field = static_cast<int>(SendMessageW(state.combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-    const int item = static_cast<int>(SendMessageW(state.combo, CB_GETITEMHEIGHT, 0, 0));
-    RECT rect;
-    GetWindowRect(state.combo, &rect);
-    SetWindowPos(state.combo, nullptr, 0, 0, rect.right - rect.left,
-                 field + 2 * GetSystemMetrics(SM_CYEDGE) + item * kJumpDropDownItems + 2,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetDropDownItems(state.combo, kJumpDropDownItems);
 }
 
 INT_PTR CALLBACK JumpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -102,9 +63,8 @@ INT_PTR CALLBACK JumpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             info.cbSize = sizeof info;
             if (GetComboBoxInfo(state->combo, &info) && info.hwndItem) {
                 SetImeMode(info.hwndItem, ImeMode::Closed);
-                SetWindowSubclass(info.hwndItem, ComboEditProc, kEnterSubclassId,
-                                  reinterpret_cast<DWORD_PTR>(dialog));
             }
+            SendEnterAsCommand(state->combo, dialog, kEnterInComboId);
             SetFocus(state->combo);
             return FALSE;  // the focus is set
         }
@@ -123,11 +83,7 @@ INT_PTR CALLBACK JumpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
                     EnableWindow(state->ok, state->model.OkEnabled());
                     return TRUE;
                 case kEnterInComboId:
-                    // Enter with the list dropped down closes it first; the
-                    // edit field already shows the item the keys went to.
-                    if (SendMessageW(state->combo, CB_GETDROPPEDSTATE, 0, 0)) {
-                        SendMessageW(state->combo, CB_SHOWDROPDOWN, FALSE, 0);
-                    }
+                    // The edit field already shows the item the keys went to.
                     RunOkStep(dialog, *state);
                     return TRUE;
                 case IDOK:

@@ -1,5 +1,7 @@
 #include "wordbook/win32/ModalDialog.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -74,6 +76,73 @@ HWND AddDialogControl(HWND dialog, const wchar_t* windowClass, std::u16string_vi
                                    GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
     return control;
+}
+
+void SetDropDownItems(HWND combo, int items) {
+    // Common Controls 6 also takes the count.
+    SendMessageW(combo, CB_SETMINVISIBLE, items, 0);
+    const int field =
+        static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    const int item = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+    RECT rect;
+    GetWindowRect(combo, &rect);
+    SetWindowPos(combo, nullptr, 0, 0, rect.right - rect.left,
+                 field + 2 * GetSystemMetrics(SM_CYEDGE) + item * items + 2,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+namespace {
+
+constexpr UINT_PTR kEnterSubclassId = 0x454E;
+
+struct EnterTarget {
+    HWND dialog;
+    HWND combo;
+    int commandId;
+};
+
+// The dialog manager turns Enter into a click of the default button, and
+// not at all while that button is disabled: the edit field asks for the key
+// itself and hands it on.
+LRESULT CALLBACK ComboEnterProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                UINT_PTR, DWORD_PTR refData) {
+    auto* target = reinterpret_cast<EnterTarget*>(refData);
+    switch (message) {
+        case WM_GETDLGCODE: {
+            const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+            if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) {
+                return DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
+            }
+            break;
+        }
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN) {
+                if (SendMessageW(target->combo, CB_GETDROPPEDSTATE, 0, 0)) {
+                    SendMessageW(target->combo, CB_SHOWDROPDOWN, FALSE, 0);
+                }
+                SendMessageW(target->dialog, WM_COMMAND, static_cast<WPARAM>(target->commandId), 0);
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (wParam == L'\r') return 0;  // no beep
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(edit, ComboEnterProc, kEnterSubclassId);
+            delete target;
+            break;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+}  // namespace
+
+void SendEnterAsCommand(HWND combo, HWND dialog, int commandId) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(combo, &info) || !info.hwndItem) return;
+    SetWindowSubclass(info.hwndItem, ComboEnterProc, kEnterSubclassId,
+                      reinterpret_cast<DWORD_PTR>(new EnterTarget{dialog, combo, commandId}));
 }
 
 }  // namespace tess

@@ -23,4 +23,14 @@ void PlaceDialog(HWND dialog, int width, int height);
 HWND AddDialogControl(HWND dialog, const wchar_t* windowClass, std::u16string_view text,
                       DWORD style, int id, int x, int y, int width, int height);
 
+// A combo box's window height includes its drop-down list: room for
+// `items` items when it drops down.
+void SetDropDownItems(HWND combo, int items);
+
+// Enter typed in a drop-down combo box's edit field comes to `dialog` as
+// the command `commandId`, also while the default button is disabled (the
+// dialog manager would drop the key then). With the list dropped down it
+// closes first.
+void SendEnterAsCommand(HWND combo, HWND dialog, int commandId);
+
 }  // namespace tess

@@ -34,6 +34,12 @@
 // For the last three CLASS names the window that must be in front; they wait
 // for each stroke to be processed before the next.
 //
+//
+// Commands of the word dialogs' test:
+//   driver postcommand CLASS ID         post the menu command ID, as choosing the menu item
+//                                       does, and return at once (a command that opens a
+//                                       modal dialog does not hold the driver)
+//
 // Exit code 0 on success, 1 when the window is not there (or not gone) in time,
 // 2 on a usage error.
 #include <windows.h>
@@ -507,6 +513,12 @@ int wmain(int argc, wchar_t** argv) {
         RECT r{};
         GetClientRect(hwnd, &r);
         Print(std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom));
+        return 0;
+    }
+    // --- Commands of the word dialogs' test ---------------------------------------------
+    if (command == L"postcommand" && argc > 3) {
+        if (!PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(_wtoi(argv[3]), 0), 0)) return 1;
+        Sleep(100);
         return 0;
     }
     return Usage();
