@@ -28,6 +28,7 @@
 #include "settings/Settings.h"
 #include "transfer/TransferModel.h"
 #include "transfer/TransferPort.h"
+#include "wordbook/LegacyConverter.h"
 #include "wordbook/WordBooks.h"
 
 namespace tess {
@@ -185,6 +186,10 @@ public:
     void OpenLink(const std::u16string& url);
     // "一括辞書ファイル生成", while DicFlg is set.
     void MakeDictionaryBooks();
+    // "単語帳変換ツール": converting into the current word-book folder.
+    LegacyConverter MakeLegacyConverter() {
+        return LegacyConverter(platform_, wordBooks_->CurrentFolder());
+    }
 
     // --- Edit1's context menu ---------------------------------------------------------
     // "発音記号フォントを変更する" with the font dialog's choice.

@@ -44,9 +44,13 @@ long long CountOf(std::u16string_view line) {
     return n;
 }
 
-const std::u16string& LineOr(const Lines& lines, std::size_t i) {
-    static const std::u16string kEmpty;
-    return i < lines.size() ? lines[i] : kEmpty;
+// A line of the old file, NULs left out: they are not text, and a word book
+// line ends at its first NUL, so one kept would lose the word.
+std::u16string LineOr(const Lines& lines, std::size_t i) {
+    if (i >= lines.size()) return {};
+    std::u16string line = lines[i];
+    std::erase(line, u'\0');
+    return line;
 }
 
 std::u16string FileNameOf(const std::u16string& path) {
@@ -69,7 +73,7 @@ std::optional<LegacyBook> ReadLegacyBook(Platform& platform, const std::u16strin
     if (foreignPage == 0) {
         const Lines lines = SplitLines(DecodeUtf16LE(*bytes));
         if (lines.size() < 2) return std::nullopt;
-        book.title = lines[0];
+        book.title = LineOr(lines, 0);
         book.audioFolder = LineOr(lines, 2);
         const long long count = CountOf(lines[1]);
         // Records only as far as the file has lines; a record cut short
@@ -88,7 +92,7 @@ std::optional<LegacyBook> ReadLegacyBook(Platform& platform, const std::u16strin
     const Lines system = SplitLines(platform.DecodeCodePage(kAnsiCodePage, *bytes));
     const Lines foreign = SplitLines(platform.DecodeCodePage(foreignPage, *bytes));
     if (system.size() < 2) return std::nullopt;
-    book.title = system[0];
+    book.title = LineOr(system, 0);
     const long long count = CountOf(system[1]);
     for (long long r = 0; r < count; ++r) {
         const std::size_t at = 2 + static_cast<std::size_t>(r) * 4;

@@ -59,6 +59,19 @@ TEST_F(LegacyConverterTest, SevenLineRecordsKeepAudioAndColour) {
               (WordEntry{u"ไก่", u"kàj", u"カイ", u"鶏", u"一#$0D二", u"kai.mp3", u"#FF0000"}));
 }
 
+TEST_F(LegacyConverterTest, ANulInAnOldFileDoesNotCostTheWord) {
+    fake.PutFile(u"C:\\Quillory\\Mendrac\\bookA\\n.tud",
+                 EncodeUtf16Lines({u"題", u"1", u"", u"鶏", u"ไก่", u"", u"", u"",
+                                   std::u16string(u"k\0.mp3", 6), u""}));
+    LegacyConverter converter(fake, kDest);
+    converter.ChooseMode(4);
+    converter.Convert(kDest);
+    const auto book = Converted(u"n.utx");
+    ASSERT_TRUE(book);
+    ASSERT_EQ(book->book.entries.size(), 1u);
+    EXPECT_EQ(book->book.entries[0].audioFile, u"k.mp3");
+}
+
 TEST_F(LegacyConverterTest, NamesGetFullWidthParenthesesAndAreNeverOverwritten) {
     PutFourLine(u"x(1).twd", u"0", {});
     LegacyConverter converter(fake, kDest);

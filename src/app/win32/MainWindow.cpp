@@ -1,6 +1,7 @@
 #include "app/win32/MainWindow.h"
 
 #include "app/win32/AboutBox.h"
+#include "wordbook/win32/ConvertDialog.h"
 
 #include <commctrl.h>
 #include <algorithm>
@@ -398,6 +399,14 @@ void MainWindow::OnCommand(int id, int code) {
         case kMenuImePattachote: model_.ChooseThaiIme(false); break;
         case kMenuToolCodeChecker: model_.RunCodeValueChecker(); break;
         case kMenuHelp: model_.OpenHelp(); break;
+        case kMenuToolConvert: {
+            const int mode = model_.settings().InputMode;
+            model_.layouts().DialogShown(mode);
+            LegacyConverter converter = model_.MakeLegacyConverter();
+            RunConvertDialog(hwnd_, converter, [this] { model_.wordBooks().ListWordBooks(); });
+            model_.layouts().DialogClosed(mode);
+            break;
+        }
         case kMenuAbout: {
             // In the Thai keyboard mode the box gets the start-up layout.
             const int mode = model_.settings().InputMode;

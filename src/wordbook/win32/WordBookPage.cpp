@@ -8,6 +8,7 @@
 
 #include "lib/TextFile.h"
 #include "lib/win32/CellDraw.h"
+#include "lib/win32/FolderBrowser.h"
 #include "lib/win32/Win32Helpers.h"
 #include "wordbook/win32/ColorDialog.h"
 #include "wordbook/win32/JumpDialog.h"
@@ -595,31 +596,9 @@ void WordBookPage::SetWordBookActionEnabled(WordBookAction, bool) {
     // The menus ask the model for each item's state when they open.
 }
 
-namespace {
-
-int CALLBACK BrowseStart(HWND hwnd, UINT message, LPARAM, LPARAM start) {
-    if (message == BFFM_INITIALIZED)
-        SendMessageW(hwnd, BFFM_SETSELECTIONW, TRUE, start);
-    return 0;
-}
-
-}  // namespace
-
 std::optional<std::u16string> WordBookPage::BrowseForFolder(const std::u16string& prompt,
                                                             const std::u16string& start) {
-    BROWSEINFOW info{};
-    info.hwndOwner = GetAncestor(page_, GA_ROOT);
-    info.lpszTitle = W(prompt);
-    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-    info.lpfn = &BrowseStart;
-    info.lParam = reinterpret_cast<LPARAM>(W(start));
-    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
-    if (!chosen) return std::nullopt;
-    wchar_t path[MAX_PATH] = {};
-    const bool ok = SHGetPathFromIDListW(chosen, path) != FALSE;
-    CoTaskMemFree(chosen);
-    if (!ok) return std::nullopt;
-    return std::u16string(reinterpret_cast<const char16_t*>(path));
+    return ::tess::BrowseForFolder(GetAncestor(page_, GA_ROOT), prompt, start);
 }
 
 std::optional<std::size_t> WordBookPage::RunJumpDialog(std::size_t rowCount) {
