@@ -100,7 +100,12 @@ DeleteBookDialogModel::DeleteBookDialogModel(WordBooks& books) : books_(books) {
     fileName_ = book.fileName;
 }
 
-bool DeleteBookDialogModel::OkPressed() { return books_.DeleteOpenBook(); }
+bool DeleteBookDialogModel::OkCloses() const {
+    return !fileName_.empty() &&
+           books_.platform().FileExists(books_.CurrentFolder() + u"\\" + fileName_);
+}
+
+bool DeleteBookDialogModel::DeleteBook() { return books_.DeleteOpenBook(); }
 
 // --- The open book's properties ------------------------------------------------------------
 

@@ -115,11 +115,14 @@ public:
     explicit DeleteBookDialogModel(WordBooks& books);
     const std::u16string& Title() const { return title_; }
     const std::u16string& FileName() const { return fileName_; }
-    // "OK": the book's file goes to the Recycle Bin, the list is made again
-    // and the close command's remaining steps run. True when the dialog
-    // closes; false (it stays open) when the file is not there any more or
-    // could not be moved (reported).
-    bool OkPressed();
+    // "OK" closes the dialog while the book's file is there; when it has
+    // gone, nothing happens and the dialog stays open.
+    bool OkCloses() const;
+    // After the dialog closed: the book's file goes to the Recycle Bin, the
+    // list is made again and the close command's remaining steps run (the
+    // foreign area gets the focus, so this waits until the dialog is gone).
+    // False when the file was not there or could not be moved (reported).
+    bool DeleteBook();
 
 private:
     WordBooks& books_;

@@ -217,17 +217,22 @@ TEST_F(BookDialogsTest, DeleteShowsTheBookAndSendsItsFileToTheRecycleBin) {
     DeleteBookDialogModel dialog(books());
     EXPECT_EQ(dialog.Title(), u"本");
     EXPECT_EQ(dialog.FileName(), u"b.utx");
-    EXPECT_TRUE(dialog.OkPressed());
+    EXPECT_TRUE(dialog.OkCloses());
+    world.port.focused = InputArea::None;
+    EXPECT_TRUE(dialog.DeleteBook());
     EXPECT_FALSE(world.fake.FileExists(Path(u"b.utx")));
     EXPECT_EQ(world.fake.recycled.count(Path(u"b.utx")), 1u);
     EXPECT_TRUE(view().bookRows.empty());
     EXPECT_EQ(view().status[1], FolderTotalText(world.folders.ThaiBookFolder, 0));
+    EXPECT_EQ(view().selectedBook, std::nullopt);
+    EXPECT_EQ(world.port.focused, InputArea::Foreign);
 }
 
 TEST_F(BookDialogsTest, DeletingABookWhoseFileWentAwayDoesNothing) {
     DeleteBookDialogModel dialog(books());
     world.fake.RemoveFile(Path(u"b.utx"));
-    EXPECT_FALSE(dialog.OkPressed());
+    EXPECT_FALSE(dialog.OkCloses());
+    EXPECT_FALSE(dialog.DeleteBook());
     EXPECT_TRUE(world.fake.recycled.empty());
     EXPECT_TRUE(world.fake.messages.empty());
     EXPECT_TRUE(books().List().Store().IsOpen());
