@@ -34,6 +34,13 @@
 // For the last three CLASS names the window that must be in front; they wait
 // for each stroke to be processed before the next.
 //
+// Dialogs all have the class "#32770": CLASS may name one by its caption as
+// "#32770=CAPTION" (the exact window text), in every command above.
+//   driver postcommand CLASS ID         post the menu command ID and return at once (a
+//                                       command that opens a modal dialog)
+//   driver focustext CLASS              print the text of the focused control of the
+//                                       window's thread (a common dialog's file name box)
+//
 // Exit code 0 on success, 1 when the window is not there (or not gone) in time,
 // 2 on a usage error.
 #include <windows.h>
@@ -59,25 +66,6 @@ void Print(const std::wstring& text) {
               &written, nullptr);
 }
 
-struct Search {
-    std::wstring className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    wchar_t name[256];
-    if (IsWindowVisible(hwnd) && GetClassNameW(hwnd, name, 256) && search->className == name)
-        search->found.push_back(hwnd);
-    return TRUE;
-}
-
-std::vector<HWND> FindWindows(const std::wstring& className) {
-    Search search{className, {}};
-    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // Reads a window's text; WM_GETTEXT crosses processes where GetWindowText does not.
 std::wstring TextOf(HWND hwnd) {
     LRESULT length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
@@ -86,6 +74,35 @@ std::wstring TextOf(HWND hwnd) {
                                reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(got));
     return text;
+}
+
+struct Search {
+    std::wstring className;
+    std::wstring caption;  // with `captioned`: the window text too
+    bool captioned = false;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    wchar_t name[256];
+    if (IsWindowVisible(hwnd) && GetClassNameW(hwnd, name, 256) && search->className == name &&
+        (!search->captioned || TextOf(hwnd) == search->caption))
+        search->found.push_back(hwnd);
+    return TRUE;
+}
+
+// The visible top-level windows of a class ("CLASS" or "CLASS=CAPTION"), front first.
+std::vector<HWND> FindWindows(const std::wstring& className) {
+    Search search;
+    const std::size_t equals = className.find(L'=');
+    search.className = className.substr(0, equals);
+    if (equals != std::wstring::npos) {
+        search.captioned = true;
+        search.caption = className.substr(equals + 1);
+    }
+    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 template <typename Condition>
@@ -492,6 +509,18 @@ int wmain(int argc, wchar_t** argv) {
             if (GetPixel(screen, x, from.y) != background) ++differing;
         ReleaseDC(nullptr, screen);
         Print(std::to_wstring(differing));
+        return 0;
+    }
+    // --- Dialogs -------------------------------------------------------------------
+    if (command == L"postcommand" && argc > 3) {
+        return PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(_wtoi(argv[3]), 0), 0) ? 0 : 1;
+    }
+    if (command == L"focustext") {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info);
+        if (!info.hwndFocus) return 1;
+        Print(TextOf(info.hwndFocus));
         return 0;
     }
     if (command == L"rect") {
