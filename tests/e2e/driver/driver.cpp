@@ -40,6 +40,11 @@
 //                                       command that opens a modal dialog)
 //   driver focustext CLASS              print the text of the focused control of the
 //                                       window's thread (a common dialog's file name box)
+//   driver enabled CLASS ID             print 1 when the child control ID is enabled, else 0
+//   driver itemcount CLASS ID           print the number of items of the list view ID
+//   driver listrow CLASS ID TEXT        print "X Y", the centre of the first row of the list
+//                                       view ID whose first column reads TEXT, in the list's
+//                                       client coordinates (for clickin)
 //
 // Exit code 0 on success, 1 when the window is not there (or not gone) in time,
 // 2 on a usage error.
@@ -170,6 +175,11 @@ void ClickAt(int x, int y) {
     input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    // The pointer goes there first and rests: under Wine the display's echo
+    // of an earlier move can still arrive and put the pointer back where it
+    // was, and buttons sent with the move then land there.
+    SendInput(1, input, sizeof(INPUT));
+    Sleep(100);
     SendInput(3, input, sizeof(INPUT));
 }
 
@@ -521,6 +531,58 @@ int wmain(int argc, wchar_t** argv) {
         GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info);
         if (!info.hwndFocus) return 1;
         Print(TextOf(info.hwndFocus));
+        return 0;
+    }
+    if (command == L"enabled" && argc > 3) {
+        HWND child = ChildById(hwnd, _wtoi(argv[3]));
+        if (!child) return 1;
+        Print(IsWindowEnabled(child) ? L"1" : L"0");
+        return 0;
+    }
+    if (command == L"itemcount" && argc > 3) {
+        HWND list = ChildById(hwnd, _wtoi(argv[3]));
+        if (!list) return 1;
+        Print(std::to_wstring(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)));
+        return 0;
+    }
+    if (command == L"listrow" && argc > 4) {
+        // The item texts are read through a buffer in the list's process.
+        HWND list = ChildById(hwnd, _wtoi(argv[3]));
+        if (!list) return 1;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(list, &pid);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process) return 1;
+        constexpr int kChars = 260;
+        const SIZE_T bytes = sizeof(LVITEMW) + kChars * sizeof(wchar_t);
+        auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE));
+        auto* remoteText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+        const LRESULT count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+        int found = -1;
+        for (int i = 0; i < count && found < 0; ++i) {
+            LVITEMW item{};
+            item.iSubItem = 0;
+            item.pszText = remoteText;
+            item.cchTextMax = kChars;
+            WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+            const LRESULT length = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i),
+                                                reinterpret_cast<LPARAM>(remote));
+            std::wstring text(static_cast<size_t>(length), L'\0');
+            ReadProcessMemory(process, remoteText, text.data(), text.size() * sizeof(wchar_t), nullptr);
+            if (text == argv[4]) found = i;
+        }
+        RECT r{};
+        if (found >= 0) {
+            r.left = LVIR_BOUNDS;
+            WriteProcessMemory(process, remote, &r, sizeof r, nullptr);
+            SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(found), reinterpret_cast<LPARAM>(remote));
+            ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+        if (found < 0) return 1;
+        // The first column's middle: the row is wider than the list when it scrolls.
+        Print(std::to_wstring(r.left + 30) + L" " + std::to_wstring((r.top + r.bottom) / 2));
         return 0;
     }
     if (command == L"rect") {
