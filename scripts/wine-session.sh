@@ -63,6 +63,13 @@ make_template() {
         mkdir -p "$template"
         WINEPREFIX="$template" DISPLAY= wineboot -i >/dev/null 2>&1
         WINEPREFIX="$template" wineserver -w
+        # Wine links the user's shell folders (Documents, Desktop...) to the
+        # Unix home, which every session on the machine shares: each prefix
+        # gets folders of its own.
+        local link
+        for link in "$template"/drive_c/users/*/*; do
+            [[ -L $link ]] && rm "$link" && mkdir "$link"
+        done
         write_fonts_reg "$template/fonts.reg"
         local reg="$template/fonts.reg"
         WINEPREFIX="$template" DISPLAY= wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1

@@ -520,6 +520,12 @@ bool WordBooks::ChangeProperties(const std::u16string& title, const std::u16stri
 
 Lines WordBooks::GroupNames() const { return ReadGroupNames(platform_, folders_.sysFolder); }
 
+std::optional<Lines> WordBooks::StoredGroupNames() const {
+    const std::u16string path = folders_.sysFolder + u"\\" + kGroupNameFile;
+    if (!platform_.FileExists(path)) return std::nullopt;
+    return ReadTextLines(platform_, path).value_or(Lines{});
+}
+
 bool WordBooks::SaveGroupNames(const Lines& names) {
     const std::u16string path = folders_.sysFolder + u"\\" + kGroupNameFile;
     if (WriteAnsiLines(platform_, path, names)) return true;

@@ -34,6 +34,8 @@ public:
     WordBooks(Platform& platform, Settings& settings, WordBookFolders folders);
 
     void Attach(WordBookPort& port, WordBookHost& host);
+    // The platform the book dialogs ask their questions through.
+    Platform& platform() const { return platform_; }
 
     // --- Start-up and language ------------------------------------------------------
     // The panel's and lists' first state: door open, AutoDoorFlg in its check
@@ -156,6 +158,9 @@ public:
     bool ChangeProperties(const std::u16string& title, const std::u16string& group,
                           const std::u16string& audioFolder);
     Lines GroupNames() const;
+    // "GroupName.txt" as stored; nothing when the file is not there (the
+    // group editor then starts empty).
+    std::optional<Lines> StoredGroupNames() const;
     // "GroupName.txt" written; a failure is reported and false returned.
     bool SaveGroupNames(const Lines& names);
 

@@ -214,9 +214,14 @@ bool Win32Platform::RecycleFile(const std::u16string& path) {
     std::wstring from(reinterpret_cast<const wchar_t*>(path.c_str()));
     from.push_back(L'\0');
     SHFILEOPSTRUCTW operation{};
+    operation.hwnd = GetActiveWindow();
     operation.wFunc = FO_DELETE;
     operation.pFrom = from.c_str();
-    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    // Where there is no Recycle Bin (a drive without one, a Wine prefix with
+    // no trash) the shell would delete the file for good without a word: it
+    // asks first, and a No leaves the file where it is.
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_WANTNUKEWARNING | FOF_NOERRORUI |
+                       FOF_SILENT;
     return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted &&
            !FileExists(path);
 }

@@ -34,11 +34,17 @@
 // For the last three CLASS names the window that must be in front; they wait
 // for each stroke to be processed before the next.
 //
-//
-// Commands of the word dialogs' test:
-//   driver postcommand CLASS ID         post the menu command ID, as choosing the menu item
-//                                       does, and return at once (a command that opens a
-//                                       modal dialog does not hold the driver)
+// Dialogs all have the class "#32770": CLASS may name one by its caption as
+// "#32770=CAPTION" (the exact window text), in every command above.
+//   driver postcommand CLASS ID         post the menu command ID and return at once (a
+//                                       command that opens a modal dialog)
+//   driver focustext CLASS              print the text of the focused control of the
+//                                       window's thread (a common dialog's file name box)
+//   driver enabled CLASS ID             print 1 when the child control ID is enabled, else 0
+//   driver itemcount CLASS ID           print the number of items of the list view ID
+//   driver listrow CLASS ID TEXT        print "X Y", the centre of the first row of the list
+//                                       view ID whose first column reads TEXT, in the list's
+//                                       client coordinates (for clickin)
 //
 // Exit code 0 on success, 1 when the window is not there (or not gone) in time,
 // 2 on a usage error.
@@ -65,25 +71,6 @@ void Print(const std::wstring& text) {
               &written, nullptr);
 }
 
-struct Search {
-    std::wstring className;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    wchar_t name[256];
-    if (IsWindowVisible(hwnd) && GetClassNameW(hwnd, name, 256) && search->className == name)
-        search->found.push_back(hwnd);
-    return TRUE;
-}
-
-std::vector<HWND> FindWindows(const std::wstring& className) {
-    Search search{className, {}};
-    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // Reads a window's text; WM_GETTEXT crosses processes where GetWindowText does not.
 std::wstring TextOf(HWND hwnd) {
     LRESULT length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
@@ -92,6 +79,35 @@ std::wstring TextOf(HWND hwnd) {
                                reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(got));
     return text;
+}
+
+struct Search {
+    std::wstring className;
+    std::wstring caption;  // with `captioned`: the window text too
+    bool captioned = false;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    wchar_t name[256];
+    if (IsWindowVisible(hwnd) && GetClassNameW(hwnd, name, 256) && search->className == name &&
+        (!search->captioned || TextOf(hwnd) == search->caption))
+        search->found.push_back(hwnd);
+    return TRUE;
+}
+
+// The visible top-level windows of a class ("CLASS" or "CLASS=CAPTION"), front first.
+std::vector<HWND> FindWindows(const std::wstring& className) {
+    Search search;
+    const std::size_t equals = className.find(L'=');
+    search.className = className.substr(0, equals);
+    if (equals != std::wstring::npos) {
+        search.captioned = true;
+        search.caption = className.substr(equals + 1);
+    }
+    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 template <typename Condition>
@@ -159,6 +175,11 @@ void ClickAt(int x, int y) {
     input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    // The pointer goes there first and rests: under Wine the display's echo
+    // of an earlier move can still arrive and put the pointer back where it
+    // was, and buttons sent with the move then land there.
+    SendInput(1, input, sizeof(INPUT));
+    Sleep(100);
     SendInput(3, input, sizeof(INPUT));
 }
 
@@ -502,6 +523,72 @@ int wmain(int argc, wchar_t** argv) {
         Print(std::to_wstring(differing));
         return 0;
     }
+    // --- Dialogs -------------------------------------------------------------------
+    if (command == L"postcommand" && argc > 3) {
+        if (!PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(_wtoi(argv[3]), 0), 0)) return 1;
+        Sleep(100);  // the command starts before the next driver call looks
+        return 0;
+    }
+    if (command == L"focustext") {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(hwnd, nullptr), &info);
+        if (!info.hwndFocus) return 1;
+        Print(TextOf(info.hwndFocus));
+        return 0;
+    }
+    if (command == L"enabled" && argc > 3) {
+        HWND child = ChildById(hwnd, _wtoi(argv[3]));
+        if (!child) return 1;
+        Print(IsWindowEnabled(child) ? L"1" : L"0");
+        return 0;
+    }
+    if (command == L"itemcount" && argc > 3) {
+        HWND list = ChildById(hwnd, _wtoi(argv[3]));
+        if (!list) return 1;
+        Print(std::to_wstring(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)));
+        return 0;
+    }
+    if (command == L"listrow" && argc > 4) {
+        // The item texts are read through a buffer in the list's process.
+        HWND list = ChildById(hwnd, _wtoi(argv[3]));
+        if (!list) return 1;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(list, &pid);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process) return 1;
+        constexpr int kChars = 260;
+        const SIZE_T bytes = sizeof(LVITEMW) + kChars * sizeof(wchar_t);
+        auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE));
+        auto* remoteText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+        const LRESULT count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+        int found = -1;
+        for (int i = 0; i < count && found < 0; ++i) {
+            LVITEMW item{};
+            item.iSubItem = 0;
+            item.pszText = remoteText;
+            item.cchTextMax = kChars;
+            WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+            const LRESULT length = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i),
+                                                reinterpret_cast<LPARAM>(remote));
+            std::wstring text(static_cast<size_t>(length), L'\0');
+            ReadProcessMemory(process, remoteText, text.data(), text.size() * sizeof(wchar_t), nullptr);
+            if (text == argv[4]) found = i;
+        }
+        RECT r{};
+        if (found >= 0) {
+            r.left = LVIR_BOUNDS;
+            WriteProcessMemory(process, remote, &r, sizeof r, nullptr);
+            SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(found), reinterpret_cast<LPARAM>(remote));
+            ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+        if (found < 0) return 1;
+        // The first column's middle: the row is wider than the list when it scrolls.
+        Print(std::to_wstring(r.left + 30) + L" " + std::to_wstring((r.top + r.bottom) / 2));
+        return 0;
+    }
     if (command == L"rect") {
         RECT r{};
         GetWindowRect(hwnd, &r);
@@ -513,12 +600,6 @@ int wmain(int argc, wchar_t** argv) {
         RECT r{};
         GetClientRect(hwnd, &r);
         Print(std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom));
-        return 0;
-    }
-    // --- Commands of the word dialogs' test ---------------------------------------------
-    if (command == L"postcommand" && argc > 3) {
-        if (!PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(_wtoi(argv[3]), 0), 0)) return 1;
-        Sleep(100);
         return 0;
     }
     return Usage();
