@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "lib/win32/FolderBrowser.h"
 #include "lib/win32/Win32Helpers.h"
 #include "wordbook/BookDialogModels.h"
 #include "wordbook/win32/ModalDialog.h"
@@ -84,27 +85,9 @@ void ApplyImeOnFocus(HWND control, int code, ImeMode mode) {
     if (code == EN_SETFOCUS || code == CBN_SETFOCUS) SetImeMode(control, mode);
 }
 
-int CALLBACK BrowseStart(HWND hwnd, UINT message, LPARAM, LPARAM start) {
-    if (message == BFFM_INITIALIZED) SendMessageW(hwnd, BFFM_SETSELECTIONW, TRUE, start);
-    return 0;
-}
-
 // The folder browser (new style) over `owner`; nothing when cancelled.
 std::optional<std::u16string> BrowseForFolder(HWND owner, const std::u16string& start) {
-    const std::u16string prompt = kBrowseFolderPrompt;
-    BROWSEINFOW info{};
-    info.hwndOwner = owner;
-    info.lpszTitle = W(prompt);
-    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-    info.lpfn = &BrowseStart;
-    info.lParam = reinterpret_cast<LPARAM>(W(start));
-    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
-    if (!chosen) return std::nullopt;
-    wchar_t path[MAX_PATH] = {};
-    const bool ok = SHGetPathFromIDListW(chosen, path) != FALSE;
-    CoTaskMemFree(chosen);
-    if (!ok) return std::nullopt;
-    return std::u16string(reinterpret_cast<const char16_t*>(path));
+    return ::tess::BrowseForFolder(owner, kBrowseFolderPrompt, start);
 }
 
 // The save dialog of a new book; nothing when cancelled. It does not ask
