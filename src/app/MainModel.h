@@ -28,6 +28,7 @@
 #include "settings/Settings.h"
 #include "transfer/TransferModel.h"
 #include "transfer/TransferPort.h"
+#include "tables/ListHtml.h"
 #include "wordbook/LegacyConverter.h"
 #include "wordbook/WordBooks.h"
 
@@ -186,6 +187,12 @@ public:
     void OpenLink(const std::u16string& url);
     // "一括辞書ファイル生成", while DicFlg is set.
     void MakeDictionaryBooks();
+    // "一覧HTML作成ツール": the system-table notice first (while SysTblFlg is
+    // set), then the tool over the table folders.
+    ListHtmlModel MakeListHtmlModel() {
+        NoticeBeforeListHtml(platform_, settings_);
+        return ListHtmlModel(platform_, settings_, folders_.TblFolder, folders_.UserTblFolder);
+    }
     // "単語帳変換ツール": converting into the current word-book folder.
     LegacyConverter MakeLegacyConverter() {
         return LegacyConverter(platform_, wordBooks_->CurrentFolder());
