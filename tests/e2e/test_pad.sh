@@ -11,21 +11,18 @@ LINE=1003 AUTO_PASTE=1002 CLEAR=1006 PAGES=1010 IME_KEYBOARD=1021
 
 line() { drv text TPadFrm $LINE; }
 
-line_holds() {  # TEXT: the line's text, once the clicks before have been handled
+# Checks that hold once the keys and clicks sent before have been handled.
+eventually() {  # COMMAND...: true once the command succeeds, within two seconds
     for _ in $(seq 20); do
-        [[ $(line) == "$1" ]] && return
+        "$@" && return
         sleep 0.1
     done
     return 1
 }
-
-line_focused() {  # the line has the keyboard focus, once the clicks before have been handled
-    for _ in $(seq 20); do
-        [[ $(drv focus TPadFrm) == $LINE ]] && return
-        sleep 0.1
-    done
-    return 1
-}
+line_is() { [[ $(line) == "$1" ]]; }
+line_focused() { [[ $(drv focus TPadFrm) == $LINE ]]; }
+box_is() { [[ $(drv checked "$1" "$2") == "$3" ]]; }  # CLASS ID 0|1
+title_is() { [[ $(drv title "$1") == "$2" ]]; }
 
 notepad_holds() {  # EXPECTED WHAT: Notepad's whole text once the paste arrived
     local text
@@ -63,47 +60,46 @@ read -r l t r b < <(drv rect TPadFrm)
 [[ $((r - l)) == 450 && $((b - t)) == 350 ]] || fail "the PAD is $((r - l)) x $((b - t))"
 (((l + r) / 2 >= 639 && (l + r) / 2 <= 641 && (t + b) / 2 >= 449 && (t + b) / 2 <= 451)) ||
     fail "the PAD is not centred on the 1280 x 900 screen: $l $t $r $b"
-[[ $(drv focus TPadFrm) == $LINE ]] || fail "the focus is on control $(drv focus TPadFrm), not the line"
-[[ $(drv checked TPadFrm $CLEAR) == 1 ]] || fail "ｸﾘｱ is not checked at opening"
-[[ $(drv checked TPadFrm $AUTO_PASTE) == 1 ]] || fail "the automatic paste box does not show AutoPasteFlg"
+eventually line_focused || fail "the focus is on control $(drv focus TPadFrm), not the line"
+box_is TPadFrm $CLEAR 1 || fail "ｸﾘｱ is not checked at opening"
+box_is TPadFrm $AUTO_PASTE 1 || fail "the automatic paste box does not show AutoPasteFlg"
 
 # Notepad, in front while the program is in the background, is the target;
 # the PAD shows it on its caption.
 drv activate Notepad || fail "could not bring Notepad to the front"
-for _ in $(seq 50); do [[ $(drv title TPadFrm) == *"転送先"* ]] && break; sleep 0.1; done
-[[ $(drv title TPadFrm) == "Tessaline    転送先：[ Untitled - Notepad ]" ]] ||
+eventually title_is TPadFrm "Tessaline    転送先：[ Untitled - Notepad ]" ||
     fail "PAD caption with Notepad as the target: '$(drv title TPadFrm)'"
 drv activate TPadFrm || fail "could not bring the PAD to the front"
-[[ $(drv focus TPadFrm) == $LINE ]] || fail "back in the PAD the focus is on $(drv focus TPadFrm)"
+eventually line_focused || fail "back in the PAD the focus is on $(drv focus TPadFrm)"
 
 # --- Page 0: romaji; F9 sends the line and "ｸﾘｱ" empties it. -----------------------------
 drv type TPadFrm g
-[[ $(line) == "ง" ]] || fail "g gave '$(line)'"
+eventually line_is "ง" || fail "g gave '$(line)'"
 drv type TPadFrm k
 drv wait TBandFrm 5000 >/dev/null || fail "k opened no candidate band over the PAD"
 drv type TBandFrm 1
 drv gone TBandFrm 3000 || fail "the band stayed open"
-[[ $(line) == "งก" ]] || fail "after k 1 the line holds '$(line)'"
+eventually line_is "งก" || fail "after k 1 the line holds '$(line)'"
 screenshot pad_romaji
 drv key TPadFrm 0x78
 notepad_holds "งก" "F9 in the PAD"
-[[ $(line) == "" ]] || fail "ｸﾘｱ left '$(line)' in the line"
+eventually line_is "" || fail "ｸﾘｱ left '$(line)' in the line"
 
 # --- Page 2: phonetic; Enter sends a line that is not blank. ------------------------------
 drv activate TPadFrm || fail "could not bring the PAD to the front"
 click_tab 2
-line_focused || fail "the phonetic page did not focus the line (focus on $(drv focus TPadFrm))"
+eventually line_focused || fail "the phonetic page did not focus the line (focus on $(drv focus TPadFrm))"
 first_a=$(iconv -f CP932 -t UTF-8 "$IMAGE_DIR/Tbl/CandAll.csv" | tr -d '\r' | awk -F, '$1=="\"A\"" {print $2}')
 ipa=$(printf "\\u$first_a")
 drv type TPadFrm A
 drv wait TCandFrm 5000 >/dev/null || fail "A opened no candidate list over the PAD"
 drv key TCandFrm 0x0D
 drv gone TCandFrm 3000 || fail "Enter did not close the list"
-[[ $(line) == "$ipa" ]] || fail "the phonetic page's line holds '$(line)', expected $ipa"
+eventually line_is "$ipa" || fail "the phonetic page's line holds '$(line)', expected $ipa"
 screenshot pad_phonetic
 drv key TPadFrm 0x0D
 notepad_holds "งก$ipa" "Enter in the PAD"
-[[ $(line) == "" ]] || fail "after Enter the line holds '$(line)'"
+eventually line_is "" || fail "after Enter the line holds '$(line)'"
 
 # --- Page 1: the MS IME keyboard's "ก" (the key "d") types into the line. ----------------
 drv activate TPadFrm || fail "could not bring the PAD to the front"
@@ -113,7 +109,7 @@ kw=$((kr - kl)) kh=$((kb - kt))
 k=$(((kw - 16) / 13)) row=$(((kh - 8) / 4))
 x=$((2 + k * 14 / 10 + 2 * k + k / 2)) y=$((4 + row * 4 / 10 + 2 * row + row * 6 / 20))
 drv clickin TPadFrm $IME_KEYBOARD $x $y
-line_holds "ก" || fail "the MS IME key gave '$(line)'"
+eventually line_is "ก" || fail "the MS IME key gave '$(line)'"
 screenshot pad_ms_ime
 drv key TPadFrm 0x78
 notepad_holds "งก${ipa}ก" "F9 from the MS IME page"
@@ -121,8 +117,8 @@ notepad_holds "งก${ipa}ก" "F9 from the MS IME page"
 # --- Automatic paste off in the PAD: no target; the main window follows. -------------------
 drv activate TPadFrm || fail "could not bring the PAD to the front"
 drv click TPadFrm $AUTO_PASTE
-[[ $(drv checked TPadFrm $AUTO_PASTE) == 0 ]] || fail "the automatic paste box did not uncheck"
-[[ $(drv title TPadFrm) == "Tessaline" ]] || fail "unchecking left the PAD caption '$(drv title TPadFrm)'"
+eventually box_is TPadFrm $AUTO_PASTE 0 || fail "the automatic paste box did not uncheck"
+eventually title_is TPadFrm "Tessaline" || fail "unchecking left the PAD caption '$(drv title TPadFrm)'"
 
 # Moved by its caption, then closed: the main window comes back as it was.
 drv dragin TPadFrm 120 -10 -300 -200
@@ -133,14 +129,14 @@ drv gone TPadFrm 5000 || fail "the PAD did not close"
 drv wait TMainFrm 5000 >/dev/null || fail "the main window did not come back"
 [[ $(drv rect TMainFrm) == "$main_rect" ]] || fail "the main window came back at $(drv rect TMainFrm), was $main_rect"
 [[ $(drv title TMainFrm) == "Tessaline" ]] || fail "main caption '$(drv title TMainFrm)'"
-[[ $(drv checked TMainFrm $MAIN_AUTO_PASTE) == 0 ]] || fail "the main window's automatic paste box is still checked"
+box_is TMainFrm $MAIN_AUTO_PASTE 0 || fail "the main window's automatic paste box is still checked"
 screenshot pad_closed_main_back
 
 # --- The second opening, in Myanmar romaji: where the first closed, two pages. -------------
 drv select TMainFrm $MODE_BOX 3
 open_pad
 [[ $(drv rect TPadFrm) == "$moved" ]] || fail "the second PAD is at $(drv rect TPadFrm), the first closed at $moved"
-[[ $(drv checked TPadFrm $AUTO_PASTE) == 0 ]] || fail "the second PAD's automatic paste box is checked"
+box_is TPadFrm $AUTO_PASTE 0 || fail "the second PAD's automatic paste box is checked"
 drv tabrect TPadFrm $PAGES 1 >/dev/null || fail "the second PAD has no second tab"
 if drv tabrect TPadFrm $PAGES 2 >/dev/null; then fail "the MS IME page shows in Myanmar romaji"; fi
 drv type TPadFrm k
