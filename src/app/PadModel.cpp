@@ -65,10 +65,9 @@ void PadModel::Create(int sheetWidth, int sheetHeight) {
 
     // 2. and 3. The line in the foreign area's font, larger; the buffer in
     //    the same font at the transfer's size, taken from the main window's.
-    lineFont_ = FontSpec{s.UsrMainFont, language.LangCharset, kPadLineFontSize};
     bufferFont_ = FontSpec{s.UsrMainFont, language.LangCharset, s.UsrMainFontSize};
     port_.SetLineText(u"");
-    port_.SetLineFont(lineFont_);
+    port_.SetLineFont(FontSpec{s.UsrMainFont, language.LangCharset, kPadLineFontSize});
     port_.SetLineBackground(std::nullopt);
     // The line takes romaji as keys, never as Japanese composition.
     port_.DisableLineIme();
@@ -138,9 +137,8 @@ void PadModel::ApplyPageFonts() {
     const bool phonetic = page_ == PadPage::Phonetic;
     const std::u16string& face = phonetic ? s.UsrSubFont : s.UsrMainFont;
     const int charset = phonetic ? kAnsiCharset : main_.language().LangCharset;
-    lineFont_ = FontSpec{face, charset, kPadLineFontSize};
     bufferFont_ = FontSpec{face, charset, bufferFont_.size};
-    port_.SetLineFont(lineFont_);
+    port_.SetLineFont(FontSpec{face, charset, kPadLineFontSize});
     port_.SetLineBackground(phonetic ? std::optional<Color>(s.CandBg) : std::nullopt);
     port_.DisableLineIme();
 }

@@ -181,7 +181,6 @@ public:
     // --- State ----------------------------------------------------------------------------
     // PadFontSize: the transfer's size, UsrMainFontSize when the PAD is made.
     int PadFontSize() const { return bufferFont_.size; }
-    const FontSpec& LineFont() const { return lineFont_; }
     // RichBufferC's font: the line's face and character set, PadFontSize.
     const FontSpec& BufferFont() const { return bufferFont_; }
     bool ClearChecked() const { return clearChecked_; }
@@ -198,7 +197,6 @@ private:
     PadPage page_ = PadPage::Romaji;
     bool imePageVisible_ = true;
     bool clearChecked_ = true;
-    FontSpec lineFont_;
     FontSpec bufferFont_;
 };
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -421,54 +420,52 @@ TEST(PadKeyboards, OneColourOverTheWholePageNoFlagBoxesNoPictureTheSameKeys) {
         {"phonetic", 1, MakeColor(0x00, 0xBF, 0xFF), true},
         {"MS IME", 2, MakeColor(0x8F, 0xBC, 0x8F), false},
     };
-    auto count = [](const KeyboardCells& kb, CellKind kind) {
+    auto count = [](const std::vector<KeyCell>& cells, CellKind kind) {
         int n = 0;
-        for (const KeyCell& cell : kb.Cells()) n += cell.kind == kind;
+        for (const KeyCell& cell : cells) n += cell.kind == kind;
         return n;
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Fixture f;
         f.LoadForeign(kThaiCand);
-        std::unique_ptr<KeyboardCells> main, pad;
+        std::vector<KeyCell> main, pad;
         KeyboardBackground mainBg, padBg;
         if (c.keyboard == 2) {
-            auto m = std::make_unique<MsImeKeyboard>(438, 260, 222, f.settings, f.fake);
-            auto p = std::make_unique<MsImeKeyboard>(438, 260, 222, f.settings, f.fake,
-                                                     KeyboardHost::Pad);
-            mainBg = m->Background();
-            padBg = p->Background();
-            main = std::move(m);
-            pad = std::move(p);
+            const MsImeKeyboard m(438, 260, 222, f.settings, f.fake);
+            const MsImeKeyboard p(438, 260, 222, f.settings, f.fake, KeyboardHost::Pad);
+            main = m.Cells();
+            pad = p.Cells();
+            mainBg = m.Background();
+            padBg = p.Background();
         } else {
             const InputSide side = c.keyboard == 0 ? InputSide::Foreign : InputSide::Phonetic;
             const CandTable& table = c.keyboard == 0 ? f.tables.GaCandTable : f.tables.PhCandTable;
-            auto m = std::make_unique<TriggerKeyboard>(side, 438, 400, table, f.settings);
-            auto p = std::make_unique<TriggerKeyboard>(side, 438, 400, table, f.settings,
-                                                       KeyboardHost::Pad);
+            const TriggerKeyboard m(side, 438, 400, table, f.settings);
+            const TriggerKeyboard p(side, 438, 400, table, f.settings, KeyboardHost::Pad);
             // Even on a sheet high enough for it, the PAD shows no picture.
-            EXPECT_EQ(p->PictureRect(438, 400), std::nullopt);
-            mainBg = m->Background();
-            padBg = p->Background();
-            main = std::move(m);
-            pad = std::move(p);
+            EXPECT_EQ(p.PictureRect(438, 400), std::nullopt);
+            main = m.Cells();
+            pad = p.Cells();
+            mainBg = m.Background();
+            padBg = p.Background();
         }
         EXPECT_EQ(mainBg.band, c.colour);
         EXPECT_EQ(mainBg.rest, kKeyboardDarkGrey);
         EXPECT_EQ(padBg.band, c.colour);
         EXPECT_EQ(padBg.rest, c.colour);
 
-        EXPECT_EQ(count(*main, CellKind::OneInputBox), c.hasFlagBoxes ? 1 : 0);
-        EXPECT_EQ(count(*main, CellKind::ReversalBox), c.hasFlagBoxes ? 1 : 0);
-        EXPECT_EQ(count(*pad, CellKind::OneInputBox), 0);
-        EXPECT_EQ(count(*pad, CellKind::ReversalBox), 0);
+        EXPECT_EQ(count(main, CellKind::OneInputBox), c.hasFlagBoxes ? 1 : 0);
+        EXPECT_EQ(count(main, CellKind::ReversalBox), c.hasFlagBoxes ? 1 : 0);
+        EXPECT_EQ(count(pad, CellKind::OneInputBox), 0);
+        EXPECT_EQ(count(pad, CellKind::ReversalBox), 0);
         // Everything else stands where it stands on the main window, in the
         // same font: keys, labels, "一覧", "CAPS".
         std::vector<KeyCell> rest;
-        for (const KeyCell& cell : main->Cells())
+        for (const KeyCell& cell : main)
             if (cell.kind != CellKind::OneInputBox && cell.kind != CellKind::ReversalBox)
                 rest.push_back(cell);
-        EXPECT_EQ(pad->Cells(), rest);
+        EXPECT_EQ(pad, rest);
     }
 }
 
