@@ -18,6 +18,7 @@
 #include "app/DataFolders.h"
 #include "app/Languages.h"
 #include "app/MainWindowPort.h"
+#include "app/PadModel.h"
 #include "app/SymbolTab.h"
 #include "input/InputSession.h"
 #include "input/InputTables.h"
@@ -73,6 +74,7 @@ public:
     void SuppressSettingsSave() { saveSettingsAtExit_ = false; }
 
     Settings& settings() { return settings_; }
+    Platform& platform() { return platform_; }
     const DataFolders& folders() const { return folders_; }
     const LanguageState& language() const { return language_; }
     InputTables& tables() { return tables_; }
@@ -84,6 +86,8 @@ public:
     WordBooks& wordBooks() { return *wordBooks_; }
     // The symbol tab's grid and controls.
     SymbolTab& symbolTab() { return *symbolTab_; }
+    // PadPos: where the PAD was last closed, for the rest of the run.
+    PadPosition& padPos() { return padPos_; }
 
     // --- Focus -------------------------------------------------------------------
     // An input area got the keyboard focus: the keyboard layout first, then
@@ -247,6 +251,7 @@ private:
     std::array<bool, kMainActionCount> actionEnabled_ = {true, true, true, true,
                                                         true, true, true, true};
     std::u16string currentTextFile_;
+    PadPosition padPos_;
 };
 
 }  // namespace tess

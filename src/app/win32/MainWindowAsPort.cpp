@@ -131,11 +131,12 @@ void MainWindow::SetActionEnabled(MainAction action, bool enabled) {
 }
 
 void MainWindow::OpenWindowFor(MainAction action) {
-    // The PAD and settings windows open here as they arrive.
+    // The settings window opens here as it arrives.
     switch (action) {
         case MainAction::RegWord: OpenRegisterWordDialog(); break;
         case MainAction::ModWord: OpenEditWordDialog(); break;
         case MainAction::SearchWord: OpenSearchWindow(); break;
+        case MainAction::PadMode: OpenPadWindow(); break;
         default: break;
     }
 }

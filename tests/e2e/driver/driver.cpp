@@ -45,6 +45,10 @@
 //   driver listrow CLASS ID TEXT        print "X Y", the centre of the first row of the list
 //                                       view ID whose first column reads TEXT, in the list's
 //                                       client coordinates (for clickin)
+// Tab strips and check boxes (the PAD window's tests):
+//   driver tabrect CLASS ID INDEX       print "left top right bottom" of tab INDEX of the tab
+//                                       control ID, in that control's client coordinates
+//   driver checked CLASS ID             print 1 when the check box ID is checked, else 0
 //
 // Exit code 0 on success, 1 when the window is not there (or not gone) in time,
 // 2 on a usage error.
@@ -587,6 +591,33 @@ int wmain(int argc, wchar_t** argv) {
         if (found < 0) return 1;
         // The first column's middle: the row is wider than the list when it scrolls.
         Print(std::to_wstring(r.left + 30) + L" " + std::to_wstring((r.top + r.bottom) / 2));
+        return 0;
+    }
+    // --- Tab strips and check boxes ---------------------------------------------------
+    if (command == L"tabrect" && argc > 4) {
+        // TCM_GETITEMRECT writes into the program's memory: a buffer there.
+        HWND tabs = ChildById(hwnd, _wtoi(argv[3]));
+        if (!tabs) return 1;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(tabs, &pid);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process) return 1;
+        RECT r{};
+        void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
+        const LRESULT ok = SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(_wtoi(argv[4])),
+                                        reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+        if (!ok) return 1;
+        Print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+              std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom));
+        return 0;
+    }
+    if (command == L"checked" && argc > 3) {
+        HWND box = ChildById(hwnd, _wtoi(argv[3]));
+        if (!box) return 1;
+        Print(SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1" : L"0");
         return 0;
     }
     if (command == L"rect") {
