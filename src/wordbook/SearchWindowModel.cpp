@@ -138,7 +138,7 @@ std::u16string SearchWindowModel::CellText(std::size_t row, int column) const {
         return row == 0 && column == 0 && RowCount() == 1 ? std::u16string(kNoHitsText)
                                                           : std::u16string();
     }
-    const SearchHit& hit = hits[row];
+    const SearchHit hit = hits[row];
     const WordEntry& e = hit.entry;
     switch (column) {
         case 0: return e.foreignWord;
@@ -165,14 +165,14 @@ void SearchWindowModel::Select(std::optional<std::size_t> row) {
     selected_ = row;
 }
 
-const SearchHit* SearchWindowModel::SelectedHit() const {
+std::optional<SearchHit> SearchWindowModel::SelectedHit() const {
     const SearchHits& hits = Hits();
-    if (!selected_ || *selected_ >= hits.size()) return nullptr;
-    return &hits[*selected_];
+    if (!selected_ || *selected_ >= hits.size()) return std::nullopt;
+    return hits[*selected_];
 }
 
 PanelChange SearchWindowModel::RowClicked() {
-    const SearchHit* hit = SelectedHit();
+    const std::optional<SearchHit> hit = SelectedHit();
     if (!hit) return PanelChange::None;
     PanelChange change = PanelChange::None;
     if (!panelOpen_) {
@@ -187,17 +187,15 @@ PanelChange SearchWindowModel::RowClicked() {
 }
 
 std::optional<HitInsertion> SearchWindowModel::Insertion() const {
-    const SearchHit* hit = SelectedHit();
+    const std::optional<SearchHit> hit = SelectedHit();
     if (!hit) return std::nullopt;
     return HitInsertion{hit->entry.phonetic, DecodeLineBreaks(hit->entry.foreignWord)};
 }
 
 bool SearchWindowModel::OpenSelectedForEdit() {
-    const SearchHit* hit = SelectedHit();
+    const std::optional<SearchHit> hit = SelectedHit();
     if (!hit) return false;
-    const std::u16string title = hit->title;
-    const std::size_t number = hit->number;
-    return books_.OpenWordForEdit(DictionaryChosen(), title, number);
+    return books_.OpenWordForEdit(DictionaryChosen(), hit->title, hit->number);
 }
 
 PanelChange SearchWindowModel::Clear() {

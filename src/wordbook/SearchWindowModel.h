@@ -178,7 +178,7 @@ public:
     PanelChange Clear();
 
 private:
-    const SearchHit* SelectedHit() const;
+    std::optional<SearchHit> SelectedHit() const;
 
     Platform& platform_;
     Settings& settings_;

@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::size_t kHeaderLines = 3;
 constexpr std::size_t kEntryFields = 7;
+constexpr std::size_t kColorField = 6;  // stored as it is
 
 enum class Match { None, Partial, Exact };
 
@@ -62,13 +63,6 @@ private:
     std::size_t pos_ = 0;
 };
 
-// The entry of a hit: fields 1 to 6 unescaped, the colour as it is.
-WordEntry EntryOf(std::array<std::u16string, kEntryFields>&& fields) {
-    return WordEntry{DecodeQuotes(fields[0]), DecodeQuotes(fields[1]), DecodeQuotes(fields[2]),
-                     DecodeQuotes(fields[3]), DecodeQuotes(fields[4]), DecodeQuotes(fields[5]),
-                     std::move(fields[6])};
-}
-
 }  // namespace
 
 std::u16string HitNumberText(const SearchHit& hit) {
@@ -76,18 +70,71 @@ std::u16string HitNumberText(const SearchHit& hit) {
     return hit.exact ? u"*" + number : number;
 }
 
-void SearchHits::Add(SearchHit hit) {
-    (hit.exact ? exact_ : partial_).push_back(std::move(hit));
-}
-
 void SearchHits::Clear() {
+    books_.clear();
     exact_.clear();
     partial_.clear();
+    fieldsAdded_ = 0;
 }
 
-const SearchHit& SearchHits::operator[](std::size_t row) const {
+void SearchHits::BeginBook(std::u16string title) { books_.push_back(Book{std::move(title), {}}); }
+
+void SearchHits::BeginHit(std::size_t number, bool exact) {
+    Packed hit;
+    hit.start = books_.back().texts.size();
+    hit.book = static_cast<std::uint32_t>(books_.size() - 1);
+    hit.number = static_cast<std::uint32_t>(number);
+    hit.exact = exact;
+    (exact ? exact_ : partial_).push_back(hit);
+    currentExact_ = exact;
+    fieldsAdded_ = 0;
+}
+
+void SearchHits::AddField(std::u16string_view text, bool unescape) {
+    std::u16string& texts = books_.back().texts;
+    const std::size_t before = texts.size();
+    if (unescape && text.find(u"#$22") != std::u16string_view::npos) {
+        texts += DecodeQuotes(text);
+    } else {
+        texts += text;
+    }
+    Current().lengths[fieldsAdded_++] = static_cast<std::uint32_t>(texts.size() - before);
+}
+
+void SearchHits::AddField(const Utf16LEUnits& units, std::size_t pos, std::size_t count,
+                          bool unescape) {
+    if (unescape) {
+        AddField(units.Decode(pos, count), true);
+        return;
+    }
+    std::u16string& texts = books_.back().texts;
+    const std::size_t before = texts.size();
+    texts.resize(before + count);
+    for (std::size_t i = 0; i < count; ++i) texts[before + i] = units[pos + i];
+    Current().lengths[fieldsAdded_++] = static_cast<std::uint32_t>(count);
+}
+
+const SearchHits::Packed& SearchHits::At(std::size_t row) const {
     if (row < exact_.size()) return exact_[exact_.size() - 1 - row];
     return partial_[row - exact_.size()];
+}
+
+SearchHit SearchHits::operator[](std::size_t row) const {
+    const Packed& packed = At(row);
+    SearchHit hit;
+    const Book& book = books_[packed.book];
+    hit.title = book.title;
+    hit.number = packed.number;
+    hit.exact = packed.exact;
+    std::size_t pos = packed.start;
+    std::u16string* fields[7] = {&hit.entry.foreignWord, &hit.entry.phonetic, &hit.entry.kana,
+                                 &hit.entry.japanese,    &hit.entry.note,     &hit.entry.audioFile,
+                                 &hit.entry.textColor};
+    for (std::size_t i = 0; i < 7; ++i) {
+        fields[i]->assign(book.texts, pos, packed.lengths[i]);
+        pos += packed.lengths[i];
+    }
+    return hit;
 }
 
 std::vector<SearchHit> SearchHits::Rows() const {
@@ -108,10 +155,11 @@ bool SearchBookBytes(std::string_view bytes, int fieldIndex, std::u16string_view
     }
     if (text.empty() || fieldIndex < 0 || fieldIndex >= kSearchFieldCount) return true;
     const auto field = static_cast<std::size_t>(fieldIndex);
+    hits.BeginBook(std::move(title));
 
-    // A line of the written shape is compared where it lies; only a hit is
-    // decoded. Any other line takes the full comma rules; one that does not
-    // give seven fields is no entry and takes no number.
+    // A line of the written shape is compared where it lies; only a hit's
+    // fields are copied. Any other line takes the full comma rules; one that
+    // does not give seven fields is no entry and takes no number.
     std::size_t number = 0;
     std::array<QuotedField, kEntryFields> fields;
     while (!lines.AtEnd()) {
@@ -121,24 +169,23 @@ bool SearchBookBytes(std::string_view bytes, int fieldIndex, std::u16string_view
             ++number;
             const Match match = Compare(rest, fields[field].pos, fields[field].size, text);
             if (match != Match::None) {
-                std::array<std::u16string, kEntryFields> texts;
+                hits.BeginHit(number, match == Match::Exact);
                 for (std::size_t i = 0; i < kEntryFields; ++i)
-                    texts[i] = rest.Decode(fields[i].pos, fields[i].size);
-                hits.Add(SearchHit{title, number, match == Match::Exact, EntryOf(std::move(texts))});
+                    hits.AddField(rest, fields[i].pos, fields[i].size,
+                                  i != kColorField && fields[i].hasNumberSign);
             }
             lines.Skip(length);
             continue;
         }
         const std::u16string line = lines.NextLine();
-        std::vector<std::u16string> parts = SplitWordBookFields(line);
+        const std::vector<std::u16string> parts = SplitWordBookFields(line);
         if (parts.size() != kEntryFields) continue;
         ++number;
         const std::u16string_view stored = parts[field];
         const Match match = Compare(stored, 0, stored.size(), text);
         if (match != Match::None) {
-            std::array<std::u16string, kEntryFields> texts;
-            for (std::size_t i = 0; i < kEntryFields; ++i) texts[i] = std::move(parts[i]);
-            hits.Add(SearchHit{title, number, match == Match::Exact, EntryOf(std::move(texts))});
+            hits.BeginHit(number, match == Match::Exact);
+            for (std::size_t i = 0; i < kEntryFields; ++i) hits.AddField(parts[i], i != kColorField);
         }
     }
     return true;

@@ -18,6 +18,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,22 +45,49 @@ struct SearchHit {
 // The number as the result list shows it: "*" before an exact hit's.
 std::u16string HitNumberText(const SearchHit& hit);
 
-// The hits in the order they are listed while they are being found.
+// The hits in the order they are listed while they are being found. A
+// search may find a million; they are kept packed (each book's title once,
+// the texts of its hits in one buffer) and a row is made when it is asked for.
 class SearchHits {
 public:
-    void Add(SearchHit hit);
     void Clear();
     std::size_t size() const { return exact_.size() + partial_.size(); }
     bool empty() const { return size() == 0; }
     std::size_t ExactCount() const { return exact_.size(); }
     // Row `row` of the list, 0 <= row < size().
-    const SearchHit& operator[](std::size_t row) const;
+    SearchHit operator[](std::size_t row) const;
     // All rows in list order.
     std::vector<SearchHit> Rows() const;
 
+    // --- Filling (the search's side) ----------------------------------------------
+    // The book whose hits follow.
+    void BeginBook(std::u16string title);
+    // A hit of that book; its seven fields follow, in order, through AddField.
+    void BeginHit(std::size_t number, bool exact);
+    // The next field of the current hit; `unescape` undoes the quote escape.
+    void AddField(std::u16string_view text, bool unescape);
+    void AddField(const Utf16LEUnits& units, std::size_t pos, std::size_t count, bool unescape);
+
 private:
-    std::vector<SearchHit> exact_;    // in the order found; listed the other way round
-    std::vector<SearchHit> partial_;  // in the order found and listed
+    struct Book {
+        std::u16string title;
+        std::u16string texts;  // the fields of the book's hits, one after the other
+    };
+    struct Packed {
+        std::size_t start = 0;  // of the first field in its book's texts
+        std::uint32_t book = 0;
+        std::uint32_t number = 0;
+        std::array<std::uint32_t, 7> lengths{};
+        bool exact = false;
+    };
+    const Packed& At(std::size_t row) const;
+    Packed& Current() { return currentExact_ ? exact_.back() : partial_.back(); }
+
+    std::vector<Book> books_;
+    std::vector<Packed> exact_;    // in the order found; listed the other way round
+    std::vector<Packed> partial_;  // in the order found and listed
+    bool currentExact_ = false;
+    std::size_t fieldsAdded_ = 0;
 };
 
 // Adds the hits of one book, given as the bytes of its file, to `hits`;
