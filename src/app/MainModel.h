@@ -70,6 +70,7 @@ public:
     void SuppressSettingsSave() { saveSettingsAtExit_ = false; }
 
     Settings& settings() { return settings_; }
+    Platform& platform() { return platform_; }
     const DataFolders& folders() const { return folders_; }
     const LanguageState& language() const { return language_; }
     InputTables& tables() { return tables_; }

@@ -158,6 +158,10 @@ bool SearchWindowModel::DrawsCell(std::size_t row, int column) const {
     return row < Hits().size() || column == 0;
 }
 
+CellFontKind SearchWindowModel::CellFont(std::size_t row, int column) const {
+    return row < Hits().size() ? SearchCellFont(column) : CellFontKind::Japanese;
+}
+
 // --- Selection and the detail panel ----------------------------------------------------
 
 void SearchWindowModel::Select(std::optional<std::size_t> row) {

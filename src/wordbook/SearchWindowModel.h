@@ -152,6 +152,9 @@ public:
     std::u16string CellText(std::size_t row, int column) const;
     // Whether the row draws this column ("- なし -" draws only the first).
     bool DrawsCell(std::size_t row, int column) const;
+    // The font of a cell: by its column, except "- なし -", which is
+    // Japanese and is drawn in the Japanese font.
+    CellFontKind CellFont(std::size_t row, int column) const;
     const SearchHits& Hits() const;
 
     // --- Selection and the detail panel -------------------------------------------

@@ -98,6 +98,7 @@ TEST_F(SearchWindowModelTest, EmptyTextListsNothingAndNoHitListsTheNoneRow) {
     EXPECT_FALSE(model.HitFlag());
     EXPECT_TRUE(model.DrawsCell(0, 0));
     EXPECT_FALSE(model.DrawsCell(0, 1));
+    EXPECT_EQ(model.CellFont(0, 0), CellFontKind::Japanese);
     // Clicking it shows nothing.
     model.Select(0);
     EXPECT_EQ(model.RowClicked(), PanelChange::None);
@@ -111,6 +112,9 @@ TEST_F(SearchWindowModelTest, AClickedHitOpensThePanelOnceAndFillsTheBoxes) {
     Book(kBooks, u"a.utx", u"本", {Line(u"น้ำ", u"水", u"一行#$0D二行"), Line(u"ไฟ", u"水")});
     Search(u"水");
     EXPECT_FALSE(model.BoxesActive());
+    EXPECT_EQ(model.CellFont(0, 0), CellFontKind::Foreign);
+    EXPECT_EQ(model.CellFont(0, 1), CellFontKind::Phonetic);
+    EXPECT_EQ(model.CellFont(0, 3), CellFontKind::Japanese);
     model.Select(1);
     EXPECT_EQ(model.RowClicked(), PanelChange::Open);
     EXPECT_TRUE(model.HitButtonsEnabled());

@@ -9,8 +9,10 @@
 #include <cstring>
 
 #include "app/AppIdentity.h"
+#include "app/win32/SearchWindow.h"
 #include "input/win32/GdiTextMeasurer.h"
 #include "lib/win32/Win32Helpers.h"
+#include "wordbook/SearchWindowModel.h"
 
 namespace tess {
 
@@ -120,8 +122,8 @@ void MainWindow::ShowTarget(TargetIndicator where, bool held, const std::u16stri
     SetWindowTextW(hwnd_, reinterpret_cast<const wchar_t*>(caption.c_str()));
 }
 
-bool MainWindow::IsFormOpen(const std::u16string&) {
-    // The PAD window is the only form asked about; it does not exist yet.
+bool MainWindow::IsFormOpen(const std::u16string& name) {
+    if (name == kSearchFormName) return SearchWindowOpen(hwnd_);
     return false;
 }
 
