@@ -35,6 +35,7 @@ inline constexpr char16_t kNoHitsText[] = u"- なし -";
 
 // --- The result list --------------------------------------------------------------------
 inline constexpr int kSearchColumnCount = 9;
+inline constexpr int kSearchVisibleColumns = 5;  // the rest are zero wide
 inline constexpr int kSearchNumberColumn = 3;
 inline constexpr int kSearchRowHeight = 30;
 

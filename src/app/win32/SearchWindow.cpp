@@ -60,6 +60,7 @@ constexpr int kDetailForeignPoints = 17;
 constexpr int kDetailPhoneticPoints = 15;
 
 constexpr UINT_PTR kSearchTimer = 1;
+constexpr UINT kClampNumberColumn = WM_APP + 1;
 // A timer tick searches books for about this long, then lets the window
 // answer the user and paint what was found.
 constexpr DWORD kSearchSliceMs = 40;
@@ -447,6 +448,12 @@ LRESULT SearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_TIMER:
             if (wParam == kSearchTimer) SearchTick();
             return 0;
+        case kClampNumberColumn: {
+            const int width = ListView_GetColumnWidth(resultList_, kSearchNumberColumn);
+            const int kept = ClampSearchNumberWidth(width);
+            if (kept != width) ListView_SetColumnWidth(resultList_, kSearchNumberColumn, kept);
+            return 0;
+        }
         case WM_ACTIVATE:
             // Coming back gives the focus to the control that had it.
             if (LOWORD(wParam) == WA_INACTIVE) {
@@ -520,7 +527,27 @@ void SearchWindow::OnCommand(int id, int code) {
 }
 
 LRESULT SearchWindow::OnNotify(const NMHDR& header) {
-    if (header.idFrom != kIdResultList) return 0;
+    if (header.hwndFrom == ListView_GetHeader(resultList_)) {
+        const auto& change = reinterpret_cast<const NMHEADERW&>(header);
+        switch (header.code) {
+            case HDN_BEGINTRACKW:
+            case HDN_BEGINTRACKA:
+                // The columns without caption stay hidden.
+                return change.iItem >= kSearchVisibleColumns ? TRUE : FALSE;
+            case HDN_ENDTRACKW:
+            case HDN_ENDTRACKA:
+            case HDN_ITEMCHANGEDW:
+            case HDN_ITEMCHANGEDA:
+            case HDN_DIVIDERDBLCLICKW:
+            case HDN_DIVIDERDBLCLICKA:
+                // The list takes the new width after the notification: the
+                // number column is kept within its limits afterwards.
+                PostMessageW(hwnd_, kClampNumberColumn, 0, 0);
+                return 0;
+            default: return 0;
+        }
+    }
+    if (header.hwndFrom != resultList_) return 0;
     switch (header.code) {
         case LVN_GETDISPINFOW: {
             auto& info = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header));
@@ -533,13 +560,6 @@ LRESULT SearchWindow::OnNotify(const NMHDR& header) {
         }
         case LVN_ITEMCHANGED: model_.Select(ListSelection()); return 0;
         case NM_CLICK: RowClicked(); return 0;
-        case HDN_ITEMCHANGEDW: {
-            // The number column stays between its limits.
-            const int width = ListView_GetColumnWidth(resultList_, kSearchNumberColumn);
-            const int kept = ClampSearchNumberWidth(width);
-            if (kept != width) ListView_SetColumnWidth(resultList_, kSearchNumberColumn, kept);
-            return 0;
-        }
         default: return 0;
     }
 }
