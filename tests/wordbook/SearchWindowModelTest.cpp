@@ -175,6 +175,18 @@ TEST_F(SearchWindowModelTest, EditingDoesNothingMoreForAMissingTitleOrNumber) {
     EXPECT_FALSE(port.selectedRow);
 }
 
+TEST_F(SearchWindowModelTest, EditingOpensTheFirstBookOfTheHitsTitle) {
+    model.ChooseFolder(false);
+    Book(kBooks, u"a.utx", u"本", {Line(u"หนึ่ง", u"一"), Line(u"สอง", u"二")});
+    Book(kBooks, u"b.utx", u"本", {Line(u"สาม", u"三"), Line(u"สี่", u"水")});
+    books.ListWordBooks();
+    Search(u"水");
+    model.Select(0);
+    ASSERT_TRUE(model.OpenSelectedForEdit());
+    EXPECT_EQ(port.selectedBook, 0u);
+    EXPECT_EQ(books.List().Row(*port.selectedRow).foreignWord, u"สอง");
+}
+
 TEST_F(SearchWindowModelTest, TheSelectionStaysOnItsHitWhileExactHitsArriveAbove) {
     model.ChooseFolder(false);
     Book(kBooks, u"a.utx", u"A", {Line(u"หนึ่ง", u"お水")});
