@@ -10,8 +10,10 @@
 
 #include "app/AppIdentity.h"
 #include "app/win32/PadWindow.h"
+#include "app/win32/SearchWindow.h"
 #include "input/win32/GdiTextMeasurer.h"
 #include "lib/win32/Win32Helpers.h"
+#include "wordbook/SearchWindowModel.h"
 
 namespace tess {
 
@@ -129,7 +131,9 @@ void MainWindow::ShowTarget(TargetIndicator where, bool held, const std::u16stri
 }
 
 bool MainWindow::IsFormOpen(const std::u16string& name) {
-    return name == kPadFormName && padWindow_ != nullptr;
+    if (name == kPadFormName) return padWindow_ != nullptr;
+    if (name == kSearchFormName) return SearchWindowOpen(hwnd_);
+    return false;
 }
 
 std::u16string MainWindow::LastPlayedAudioName() {
