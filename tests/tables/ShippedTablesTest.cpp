@@ -7,8 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "input/InputTables.h"
@@ -172,6 +176,51 @@ TEST_F(ShippedTables, EveryOfferedCharacterHasItsNames) {
         ASSERT_FALSE(tables.GaNameTable.empty());
         for (const TUDB& name : tables.GaNameTable) {
             EXPECT_NE(name.code, 0) << "a candidate without a row";
+        }
+    }
+}
+
+// The candidate popup shows a candidate's Japanese name to tell it from the
+// others, so no two characters of one DB may share one. The capital and small
+// form of one letter ("CAPITAL A", "SMALL A") are one letter with one name.
+bool CapitalAndSmallOfOneLetter(std::u16string_view a, std::u16string_view b) {
+    constexpr std::u16string_view capital = u"CAPITAL ", small = u"SMALL ";
+    if (b.starts_with(capital)) std::swap(a, b);
+    return a.starts_with(capital) && b.starts_with(small) &&
+           a.substr(capital.size()) == b.substr(small.size());
+}
+
+TEST(SharedJapaneseNames, OnlyTheTwoCasesOfOneLetterMayShareOne) {
+    struct Case {
+        std::u16string_view a, b;
+        bool oneLetter;
+    };
+    const Case cases[] = {
+        {u"CAPITAL A", u"SMALL A", true},
+        {u"SMALL SHORT I", u"CAPITAL SHORT I", true},
+        {u"CAPITAL A", u"SMALL BE", false},
+        {u"CAPITAL A", u"CAPITAL A", false},
+        {u"KO\\KAI", u"KHO\\KHAI", false},
+        {u"SMALL A", u"A", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CapitalAndSmallOfOneLetter(c.a, c.b), c.oneLetter) << U8(c.a) << " / " << U8(c.b);
+    }
+}
+
+TEST_F(ShippedTables, NoTwoCharactersOfADbShareAJapaneseName) {
+    for (const testing::SymbolDbDigest& shipped : testing::kShippedSymbolDbs) {
+        SCOPED_TRACE(U8(shipped.file));
+        const SymbolDb db = ReadSymbolDb(platform, kTblFolder, shipped.file);
+        ASSERT_FALSE(db.rows.empty());
+        std::map<std::u16string, const SymbolDbRow*> first;
+        for (const SymbolDbRow& row : db.rows) {
+            const auto [at, isNew] = first.emplace(row.japaneseName, &row);
+            if (isNew) continue;
+            const SymbolDbRow& other = *at->second;
+            EXPECT_TRUE(CapitalAndSmallOfOneLetter(other.englishName, row.englishName))
+                << U8(other.code) << " and " << U8(row.code) << " are both "
+                << U8(row.japaneseName);
         }
     }
 }

@@ -7,7 +7,8 @@ English names are the Unicode short names; consonants and vowels carry their
 UNGEGN romanisation after a backslash ("KA\\k", "VOWEL SIGN AA\\a/ea").
 Japanese names are readings; the two consonant series are given in the note
 (第1系 = a-series, 第2系 = o-series), and the dependent vowels give the
-reading after a consonant of each series ("アー／イア").
+reading after a consonant of each series ("アー／イア"). Two characters read
+alike carry what tells them apart (ឪ アウ（ov）, ឳ アウ（au）).
 
 Trigger keys follow the common romanisation of Khmer (UNGEGN, with the
 Indic-style letters of ALA-LC on g, j and b): k gives the k-sounds, c the
@@ -82,7 +83,7 @@ ROWS = [
     (G_INDEP, 0x17A7, "INDEPENDENT VOWEL QU\\o", "オッ", 0, VI),
     (G_INDEP, 0x17A8, "INDEPENDENT VOWEL QUK\\ok", "オック（非推奨）", 0, VI + "・非推奨"),
     (G_INDEP, 0x17A9, "INDEPENDENT VOWEL QUU\\ou", "オウ", 0, VI),
-    (G_INDEP, 0x17AA, "INDEPENDENT VOWEL QUUV\\ov", "アウ", 0, VI),
+    (G_INDEP, 0x17AA, "INDEPENDENT VOWEL QUUV\\ov", "アウ（ov）", 0, VI),
     (G_INDEP, 0x17AB, "INDEPENDENT VOWEL RY\\rue", "ルッ", 0, VI),
     (G_INDEP, 0x17AC, "INDEPENDENT VOWEL RYY\\rueu", "ルー", 0, VI),
     (G_INDEP, 0x17AD, "INDEPENDENT VOWEL LY\\lue", "ルッ（l）", 0, VI),
@@ -91,7 +92,7 @@ ROWS = [
     (G_INDEP, 0x17B0, "INDEPENDENT VOWEL QAI\\ai", "アイ", 0, VI),
     (G_INDEP, 0x17B1, "INDEPENDENT VOWEL QOO TYPE ONE\\ao", "アオ", 0, VI),
     (G_INDEP, 0x17B2, "INDEPENDENT VOWEL QOO TYPE TWO\\ao", "アオ（異体）", 0, VI),
-    (G_INDEP, 0x17B3, "INDEPENDENT VOWEL QAU\\au", "アウ", 0, VI),
+    (G_INDEP, 0x17B3, "INDEPENDENT VOWEL QAU\\au", "アウ（au）", 0, VI),
 
     # --- dependent vowel signs ---
     (G_VOWEL, 0x17B4, "VOWEL INHERENT AQ", "不可視の固有母音 aq（非推奨）", 1, "非推奨の不可視文字"),

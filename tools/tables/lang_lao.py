@@ -7,7 +7,10 @@ U+0EA5) the corrected names of NameAliases.txt are used (FO FON, FO FAY, RO,
 LO). Where a name has more than one word, the first space becomes "\" so the
 symbol tab shows the two parts in two corners (KHO\SUNG, VOWEL\AA,
 TONE\MAI EK). The Japanese name is the letter's name with the key word of the
-alphabet chart (コー・カイ) or the vowel's reading (サラ・アー). Consonant
+alphabet chart (コー・カイ) or the vowel's reading (サラ・アー); where two
+letters share a reading, the meaning of the key word (コー・カイ（鶏）,
+コー・カイ（卵）) or the romanised vowel (サラ・ウ（ue）, サラ・ウ（u）) tells them
+apart. Consonant
 notes give the class (中子音, 高子音, 低子音), the sound at the start and at
 the end of a syllable (common Lao romanisation) and the meaning of the key
 word.
@@ -23,8 +26,8 @@ G_CONS, G_PALI, G_VOWEL, G_TONE, G_MARK, G_PUNCT, G_DIGIT = range(7)
 # code, English name, Japanese name, class, initial, final, key word meaning
 # class: 中 (middle), 高 (high), 低 (low); final "" = does not end a syllable.
 _CONSONANTS = [
-    (0x0E81, "KO", "コー・カイ", "中", "k", "k", "鶏"),
-    (0x0E82, "KHO\\SUNG", "コー・カイ", "高", "kh", "", "卵"),
+    (0x0E81, "KO", "コー・カイ（鶏）", "中", "k", "k", "鶏"),
+    (0x0E82, "KHO\\SUNG", "コー・カイ（卵）", "高", "kh", "", "卵"),
     (0x0E84, "KHO\\TAM", "コー・クワーイ", "低", "kh", "", "水牛"),
     (0x0E87, "NGO", "ンゴー・ングア", "低", "ng", "ng", "牛"),
     (0x0E88, "CO", "チョー・チョーク", "中", "ch（j）", "", "コップ"),
@@ -88,15 +91,15 @@ _OTHERS = [
     (0x0EB3, "VOWEL\\AM", "サラ・アム", G_VOWEL, "母音（am、子音の後）"),
     (0x0EB4, "VOWEL\\I", "サラ・イ", G_VOWEL, "母音（短母音i、子音の上）"),
     (0x0EB5, "VOWEL\\II", "サラ・イー", G_VOWEL, "母音（長母音ii、子音の上）"),
-    (0x0EB6, "VOWEL\\Y", "サラ・ウ", G_VOWEL, "母音（短母音ue、唇を丸めないウ、子音の上）"),
-    (0x0EB7, "VOWEL\\YY", "サラ・ウー", G_VOWEL, "母音（長母音uee、唇を丸めないウー、子音の上）"),
-    (0x0EB8, "VOWEL\\U", "サラ・ウ", G_VOWEL, "母音（短母音u、唇を丸めるウ、子音の下）"),
-    (0x0EB9, "VOWEL\\UU", "サラ・ウー", G_VOWEL, "母音（長母音uu、唇を丸めるウー、子音の下）"),
+    (0x0EB6, "VOWEL\\Y", "サラ・ウ（ue）", G_VOWEL, "母音（短母音ue、唇を丸めないウ、子音の上）"),
+    (0x0EB7, "VOWEL\\YY", "サラ・ウー（uee）", G_VOWEL, "母音（長母音uee、唇を丸めないウー、子音の上）"),
+    (0x0EB8, "VOWEL\\U", "サラ・ウ（u）", G_VOWEL, "母音（短母音u、唇を丸めるウ、子音の下）"),
+    (0x0EB9, "VOWEL\\UU", "サラ・ウー（uu）", G_VOWEL, "母音（長母音uu、唇を丸めるウー、子音の下）"),
     (0x0EBB, "VOWEL\\MAI KON", "マイ・コン", G_VOWEL, "母音（短母音o、閉音節で子音の上）"),
     (0x0EBC, "SEMIVOWEL\\LO", "下付きのロー", G_CONS, "子音（子音の下に付けてlを添える、子音連続）"),
     (0x0EBD, "SEMIVOWEL\\NYO", "ニョー（半母音）", G_VOWEL, "母音（二重母音iaの一部、閉音節）"),
-    (0x0EC0, "VOWEL\\E", "サラ・エー", G_VOWEL, "母音（長母音e、子音の前。複合母音にも使う）"),
-    (0x0EC1, "VOWEL\\EI", "サラ・エー", G_VOWEL, "母音（長母音ae、口を広く開けるエー、子音の前）"),
+    (0x0EC0, "VOWEL\\E", "サラ・エー（e）", G_VOWEL, "母音（長母音e、子音の前。複合母音にも使う）"),
+    (0x0EC1, "VOWEL\\EI", "サラ・エー（ae）", G_VOWEL, "母音（長母音ae、口を広く開けるエー、子音の前）"),
     (0x0EC2, "VOWEL\\O", "サラ・オー", G_VOWEL, "母音（長母音o、子音の前）"),
     (0x0EC3, "VOWEL\\AY", "サラ・アイ・マイムアン", G_VOWEL, "母音（ai、子音の前。決まった語に使う）"),
     (0x0EC4, "VOWEL\\AI", "サラ・アイ・マイマーライ", G_VOWEL, "母音（ai、子音の前）"),

@@ -5,7 +5,9 @@ CHARACTER" (the currency sign is just "BAHT"); where it has more than one
 word, the first space becomes "\" so the symbol tab shows the letter's sound
 (KO, SARA, MAI, DIGIT) in the top-left corner and the key word (KAI, AA, EK,
 ZERO) in the bottom-left one. The Japanese name is the reading learners use
-(コー・カイ, サラ・アー, マイ・エーク). Consonant notes give the class
+(コー・カイ, サラ・アー, マイ・エーク); where two letters share a reading, the
+meaning of the key word (コー・カイ（鶏）, コー・カイ（卵）) or the RTGS spelling
+of the vowel (サラ・ウ（ue）, サラ・ウ（u）) tells them apart. Consonant notes give the class
 (中子音, 高子音, 低子音), the sound at the start and at the end of a syllable
 (Royal Thai General System spelling) and the meaning of the key word.
 """
@@ -20,16 +22,16 @@ G_CONS, G_VOWEL, G_TONE, G_MARK, G_PUNCT, G_DIGIT = range(6)
 # code, letter name, key word, Japanese reading, class, initial, final, meaning
 # class: 中 (middle), 高 (high), 低 (low); final "" = does not end a syllable.
 _CONSONANTS = [
-    (0x0E01, "KO", "KAI", "コー・カイ", "中", "k", "k", "鶏"),
-    (0x0E02, "KHO", "KHAI", "コー・カイ", "高", "kh", "k", "卵"),
+    (0x0E01, "KO", "KAI", "コー・カイ（鶏）", "中", "k", "k", "鶏"),
+    (0x0E02, "KHO", "KHAI", "コー・カイ（卵）", "高", "kh", "k", "卵"),
     (0x0E03, "KHO", "KHUAT", "コー・クアット", "高", "kh", "k", "瓶（廃字）"),
     (0x0E04, "KHO", "KHWAI", "コー・クワーイ", "低", "kh", "k", "水牛"),
     (0x0E05, "KHO", "KHON", "コー・コン", "低", "kh", "k", "人（廃字）"),
     (0x0E06, "KHO", "RAKHANG", "コー・ラカン", "低", "kh", "k", "鐘"),
     (0x0E07, "NGO", "NGU", "ンゴー・ングー", "低", "ng", "ng", "蛇"),
-    (0x0E08, "CHO", "CHAN", "チョー・チャーン", "中", "ch", "t", "皿"),
+    (0x0E08, "CHO", "CHAN", "チョー・チャーン（皿）", "中", "ch", "t", "皿"),
     (0x0E09, "CHO", "CHING", "チョー・チン", "高", "ch", "", "小さなシンバル"),
-    (0x0E0A, "CHO", "CHANG", "チョー・チャーン", "低", "ch", "t", "象"),
+    (0x0E0A, "CHO", "CHANG", "チョー・チャーン（象）", "低", "ch", "t", "象"),
     (0x0E0B, "SO", "SO", "ソー・ソー", "低", "s", "t", "鎖"),
     (0x0E0C, "CHO", "CHOE", "チョー・チュー", "低", "ch", "", "樹木"),
     (0x0E0D, "YO", "YING", "ヨー・イン", "低", "y", "n", "女性"),
@@ -83,12 +85,12 @@ _OTHERS = [
     (0x0E33, "SARA\\AM", "サラ・アム", G_VOWEL, "母音（am、子音の後）"),
     (0x0E34, "SARA\\I", "サラ・イ", G_VOWEL, "母音（短母音i、子音の上）"),
     (0x0E35, "SARA\\II", "サラ・イー", G_VOWEL, "母音（長母音ii、子音の上）"),
-    (0x0E36, "SARA\\UE", "サラ・ウ", G_VOWEL, "母音（短母音ue、唇を丸めないウ、子音の上）"),
-    (0x0E37, "SARA\\UEE", "サラ・ウー", G_VOWEL, "母音（長母音uee、唇を丸めないウー、子音の上）"),
-    (0x0E38, "SARA\\U", "サラ・ウ", G_VOWEL, "母音（短母音u、唇を丸めるウ、子音の下）"),
-    (0x0E39, "SARA\\UU", "サラ・ウー", G_VOWEL, "母音（長母音uu、唇を丸めるウー、子音の下）"),
-    (0x0E40, "SARA\\E", "サラ・エー", G_VOWEL, "母音（長母音e、子音の前。複合母音にも使う）"),
-    (0x0E41, "SARA\\AE", "サラ・エー", G_VOWEL, "母音（長母音ae、口を広く開けるエー、子音の前）"),
+    (0x0E36, "SARA\\UE", "サラ・ウ（ue）", G_VOWEL, "母音（短母音ue、唇を丸めないウ、子音の上）"),
+    (0x0E37, "SARA\\UEE", "サラ・ウー（uee）", G_VOWEL, "母音（長母音uee、唇を丸めないウー、子音の上）"),
+    (0x0E38, "SARA\\U", "サラ・ウ（u）", G_VOWEL, "母音（短母音u、唇を丸めるウ、子音の下）"),
+    (0x0E39, "SARA\\UU", "サラ・ウー（uu）", G_VOWEL, "母音（長母音uu、唇を丸めるウー、子音の下）"),
+    (0x0E40, "SARA\\E", "サラ・エー（e）", G_VOWEL, "母音（長母音e、子音の前。複合母音にも使う）"),
+    (0x0E41, "SARA\\AE", "サラ・エー（ae）", G_VOWEL, "母音（長母音ae、口を広く開けるエー、子音の前）"),
     (0x0E42, "SARA\\O", "サラ・オー", G_VOWEL, "母音（長母音o、子音の前）"),
     (0x0E43, "SARA\\AI MAIMUAN", "サラ・アイ・マイムアン", G_VOWEL, "母音（ai、子音の前。20語ほどの決まった語に使う）"),
     (0x0E44, "SARA\\AI MAIMALAI", "サラ・アイ・マイマーライ", G_VOWEL, "母音（ai、子音の前）"),

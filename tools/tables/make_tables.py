@@ -25,6 +25,9 @@ Checks (any failure stops the run before anything is written):
   upper-case hexadecimal digits (a name escape);
 * codes are assigned characters of U+0000..U+FFFF, unique within a DB;
 * every assigned character of BLOCKS has a row;
+* no two rows of a DB share a Japanese name (the candidate popup shows it to
+  tell candidates apart), except the capital and small form of one letter
+  (English names "CAPITAL x" and "SMALL x");
 * auxiliary class 1 for every combining mark (Mn, Mc, Me), 0 or 2 otherwise;
 * rows stand grouped, in ascending group order (the symbol DB editor lists
   rows under their group and inserts new rows after a group's last row);
@@ -184,6 +187,7 @@ def check_db(mod, ucd: tblfmt.UCD, errs: list):
                 errs.append(f"{where}: combining mark ({ucd.category(code)}) needs auxiliary class 1, has {aux}")
             if not comb and aux == 1:
                 errs.append(f"{where}: not a combining mark ({ucd.category(code)}) but auxiliary class 1")
+    check_japanese_names(mod, errs)
     for lo, hi in mod.BLOCKS:
         missing = [c for c in ucd.assigned_in(lo, hi) if c not in seen]
         if missing:
@@ -193,6 +197,25 @@ def check_db(mod, ucd: tblfmt.UCD, errs: list):
     for i in range(len(mod.GROUPS)):
         if i not in used_groups:
             print(f"note: {db}: group {i} {mod.GROUPS[i]!r} has no rows", file=sys.stderr)
+
+
+def case_pair(eng_a: str, eng_b: str) -> bool:
+    """Whether two English names are the capital and small form of one letter."""
+    for a, b in ((eng_a, eng_b), (eng_b, eng_a)):
+        if a.startswith("CAPITAL ") and b.startswith("SMALL ") and a[8:] == b[6:]:
+            return True
+    return False
+
+
+def check_japanese_names(mod, errs: list):
+    first: dict[str, tuple] = {}
+    for row in mod.ROWS:
+        if not (isinstance(row, tuple) and len(row) == 6 and isinstance(row[3], str)):
+            continue
+        other = first.setdefault(row[3], row)
+        if other is not row and not case_pair(other[2], row[2]):
+            errs.append(f"{mod.DB_FILE}: U+{other[1]:04X} and U+{row[1]:04X} share the Japanese "
+                        f"name {row[3]!r}")
 
 
 def check_cand(cand: dict, dbs: dict, errs: list):
