@@ -10,7 +10,7 @@ TONE\MAI EK). The Japanese name is the letter's name with the key word of the
 alphabet chart (コー・カイ) or the vowel's reading (サラ・アー); where two
 letters share a reading, the meaning of the key word (コー・カイ（鶏）,
 コー・カイ（卵）) or the romanised vowel (サラ・ウ（ue）, サラ・ウ（u）) tells them
-apart. Consonant
+apart. Signs carry their Lao name with what they do (カーナン（黙字記号）). Consonant
 notes give the class (中子音, 高子音, 低子音), the sound at the start and at
 the end of a syllable (common Lao romanisation) and the meaning of the key
 word.
@@ -102,16 +102,16 @@ _OTHERS = [
     (0x0EC1, "VOWEL\\EI", "サラ・エー（ae）", G_VOWEL, "母音（長母音ae、口を広く開けるエー、子音の前）"),
     (0x0EC2, "VOWEL\\O", "サラ・オー", G_VOWEL, "母音（長母音o、子音の前）"),
     (0x0EC3, "VOWEL\\AY", "サラ・アイ・マイムアン", G_VOWEL, "母音（ai、子音の前。決まった語に使う）"),
-    (0x0EC4, "VOWEL\\AI", "サラ・アイ・マイマーライ", G_VOWEL, "母音（ai、子音の前）"),
+    (0x0EC4, "VOWEL\\AI", "サラ・アイ・マイマーイ", G_VOWEL, "母音（ai、子音の前）"),
     (0x0ECD, "NIGGAHITA", "ニッカヒット", G_VOWEL, "母音（開音節の長母音o、口を広く開けるオー。パーリ語表記では鼻音）"),
     (0x0EC8, "TONE\\MAI EK", "マイ・エーク", G_TONE, "声調（第1声調記号）"),
     (0x0EC9, "TONE\\MAI THO", "マイ・トー", G_TONE, "声調（第2声調記号）"),
     (0x0ECA, "TONE\\MAI TI", "マイ・ティー", G_TONE, "声調（第3声調記号）"),
     (0x0ECB, "TONE\\MAI CATAWA", "マイ・チャッタワー", G_TONE, "声調（第4声調記号）"),
     (0x0EBA, "PALI\\VIRAMA", "ヴィラーマ", G_MARK, "符号（パーリ語表記で母音のない子音を示す、子音の下）"),
-    (0x0ECC, "CANCELLATION\\MARK", "黙字記号", G_MARK, "符号（この子音を読まない）"),
+    (0x0ECC, "CANCELLATION\\MARK", "カーナン（黙字記号）", G_MARK, "符号（この子音を読まない）"),
     (0x0ECE, "YAMAKKAN", "ヤマッカーン", G_MARK, "符号（パーリ語表記で子音の連続を示す）"),
-    (0x0EAF, "ELLIPSIS", "省略記号", G_PUNCT, "記号（省略記号）"),
+    (0x0EAF, "ELLIPSIS", "パイニャーンノーイ（省略記号）", G_PUNCT, "記号（省略記号）"),
     (0x0EC6, "KO\\LA", "マイ・ニョック", G_PUNCT, "記号（繰り返し記号：直前の語を繰り返す）"),
 ]
 

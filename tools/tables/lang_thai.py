@@ -77,8 +77,8 @@ def _consonant_note(cls, ini, fin, meaning):
 # code, English name, Japanese name, group, note
 _OTHERS = [
     # vowel letters and vowel signs
-    (0x0E24, "RU", "ル", G_VOWEL, "母音字（ru・ri・roe と読む。ラッカンヤーオが付くと長いルー）"),
-    (0x0E26, "LU", "ルー", G_VOWEL, "母音字（lue、ほぼ廃字。ラッカンヤーオが付くと長いルー）"),
+    (0x0E24, "RU", "ル（rue）", G_VOWEL, "母音字（rue・ri・roe と読む。ラッカンヤーオが付くと長いルー）"),
+    (0x0E26, "LU", "ル（lue）", G_VOWEL, "母音字（lue、ほぼ廃字。ラッカンヤーオが付くと長いルー）"),
     (0x0E30, "SARA\\A", "サラ・ア", G_VOWEL, "母音（短母音a、子音の後）"),
     (0x0E31, "MAI\\HAN-AKAT", "マイ・ハンアカート", G_VOWEL, "母音（短母音a、閉音節で子音の上）"),
     (0x0E32, "SARA\\AA", "サラ・アー", G_VOWEL, "母音（長母音aa、子音の後）"),
