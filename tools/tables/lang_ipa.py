@@ -220,11 +220,11 @@ ROWS = [
     (G_SUPRA, 0x203F, "undertie\\linking (absence of a break)", "連結（切れ目がないこと）", 2, S),
 
     # --- tones and word accents ---
-    (G_TONE, 0x030B, "double acute accent\\extra high tone", "超高平ら調", 1, T),
-    (G_TONE, 0x0301, "acute accent\\high tone", "高平ら調", 1, T),
-    (G_TONE, 0x0304, "macron\\mid tone", "中平ら調", 1, T),
-    (G_TONE, 0x0300, "grave accent\\low tone", "低平ら調", 1, T),
-    (G_TONE, 0x030F, "double grave accent\\extra low tone", "超低平ら調", 1, T),
+    (G_TONE, 0x030B, "double acute accent\\extra high tone", "超高平調", 1, T),
+    (G_TONE, 0x0301, "acute accent\\high tone", "高平調", 1, T),
+    (G_TONE, 0x0304, "macron\\mid tone", "中平調", 1, T),
+    (G_TONE, 0x0300, "grave accent\\low tone", "低平調", 1, T),
+    (G_TONE, 0x030F, "double grave accent\\extra low tone", "超低平調", 1, T),
     (G_TONE, 0x02E5, "extra-high tone letter\\extra high", "声調文字（超高）", 0, T),
     (G_TONE, 0x02E6, "high tone letter\\high", "声調文字（高）", 0, T),
     (G_TONE, 0x02E7, "mid tone letter\\mid", "声調文字（中）", 0, T),

@@ -4,7 +4,8 @@ Covers every assigned character of the Khmer block U+1780-U+17FF and of the
 Khmer Symbols block U+19E0-U+19FF (the lunar-date signs).
 
 English names are the Unicode short names; consonants and vowels carry their
-UNGEGN romanisation after a backslash ("KA\\k", "VOWEL SIGN AA\\a/ea").
+UNGEGN romanisation after a backslash ("KA\\k", "VOWEL SIGN AA\\a/ea"); the
+lunar-date signs take their whole Unicode names (MUOY KOET ... DAP-PRAM ROC).
 Japanese names are readings; the two consonant series are given in the note
 (第1系 = a-series, 第2系 = o-series), and the dependent vowels give the
 reading after a consonant of each series ("アー／イア"). Two characters read
@@ -31,6 +32,11 @@ GROUPS = [
 ]
 
 G_CONS, G_INDEP, G_VOWEL, G_SIGN, G_PUNCT, G_DIGIT, G_DIVIN, G_LUNAR = range(8)
+
+# The numbers 1 to 15 in the Unicode names of the lunar-date signs
+# (KHMER SYMBOL MUOY KOET ... DAP-PRAM ROC).
+_DAY_WORDS = ["MUOY", "PII", "BEI", "BUON", "PRAM", "PRAM-MUOY", "PRAM-PII", "PRAM-BEI",
+              "PRAM-BUON", "DAP", "DAP-MUOY", "DAP-PII", "DAP-BEI", "DAP-BUON", "DAP-PRAM"]
 
 C1 = "子音（第1系）"
 C2 = "子音（第2系）"
@@ -169,12 +175,12 @@ ROWS = [
     # --- lunar date signs (Khmer Symbols block) ---
     (G_LUNAR, 0x19E0, "PATHAMASAT", "閏年の第1アーサート月", 0, "暦の記号"),
 ] + [
-    (G_LUNAR, 0x19E0 + d, "KOET " + str(d), "上弦 %d 日" % d, 0, "暦の記号")
+    (G_LUNAR, 0x19E0 + d, _DAY_WORDS[d - 1] + " KOET", "上弦 %d 日" % d, 0, "暦の記号")
     for d in range(1, 16)
 ] + [
     (G_LUNAR, 0x19F0, "TUTEYASAT", "閏年の第2アーサート月", 0, "暦の記号"),
 ] + [
-    (G_LUNAR, 0x19F0 + d, "ROC " + str(d), "下弦 %d 日" % d, 0, "暦の記号")
+    (G_LUNAR, 0x19F0 + d, _DAY_WORDS[d - 1] + " ROC", "下弦 %d 日" % d, 0, "暦の記号")
     for d in range(1, 16)
 ]
 
