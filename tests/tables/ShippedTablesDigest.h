@@ -116,7 +116,7 @@ inline constexpr SymbolDbDigest kShippedSymbolDbs[] = {
 
 inline constexpr CandFileDigest kShippedCandFiles[] = {
     {u"CandAll.csv", 44, 0x275A8A190A49F84Cull},
-    {u"CandKhmer.csv", 39, 0xF3BE84787A93AD95ull},
+    {u"CandKhmer.csv", 39, 0x50C9A7005E4E1C47ull},
     {u"CandLao.csv", 35, 0x4145B99993EC0EC2ull},
     {u"CandMyanmar.csv", 36, 0xD65F2360C317EC0Dull},
     {u"CandThai.csv", 24, 0x60C6FD2CB2EF4ABFull},
@@ -128,7 +128,7 @@ inline constexpr InputTablesDigest kShippedInputTables[] = {
     {u"CandThai2.csv", u"DBThai.csv", 34, 87, 0xAB7688A665F1DD5Aull},
     {u"CandMyanmar.csv", u"DBMyanmar.csv", 37, 160, 0xB381DF74D256D4DFull},
     {u"CandLao.csv", u"DBLao.csv", 36, 83, 0xB8F2A959BF40789Bull},
-    {u"CandKhmer.csv", u"DBKhmer.csv", 40, 144, 0x4E1F390240E8E0D1ull},
+    {u"CandKhmer.csv", u"DBKhmer.csv", 40, 140, 0x98E30E5DA915D92Full},
 };
 
 }  // namespace tess::testing

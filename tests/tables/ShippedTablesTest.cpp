@@ -225,6 +225,44 @@ TEST_F(ShippedTables, NoTwoCharactersOfADbShareAJapaneseName) {
     }
 }
 
+// A deprecated character keeps its row, so that text holding it still shows
+// its names, but no key offers it: Khmer ឣ and ឤ look exactly like អ and អា,
+// and text typed with them looks right yet is neither found nor sorted.
+TEST_F(ShippedTables, DeprecatedCharactersKeepTheirRowsButAreOnNoKey) {
+    const std::u16string deprecated = u"非推奨";
+    struct Case {
+        std::u16string db;
+        std::u16string characters;
+    };
+    const Case cases[] = {
+        {u"DBKhmer.csv", u"\u17A3\u17A4\u17A8\u17D3\u17B4\u17B5"},
+    };
+    for (const Case& c : cases) {
+        const SymbolLookup lookup = SymbolLookup::Load(platform, kTblFolder, c.db);
+        for (const char16_t character : c.characters) {
+            SCOPED_TRACE(U8(c.db + u" " + character));
+            const std::optional<SymbolInfo> info = lookup.Find(character);
+            ASSERT_TRUE(info.has_value());
+            EXPECT_NE(info->note.find(deprecated), std::u16string::npos);
+        }
+    }
+    // No key of any file offers a row whose note calls it deprecated.
+    for (const std::u16string& name : candFiles) {
+        SCOPED_TRACE(U8(name));
+        const CandEditTable table = *ReadCandForEditing(platform, kTblFolder, name);
+        std::set<std::u16string> deprecatedCodes;
+        for (const SymbolDbRow& row : ReadSymbolDb(platform, kTblFolder, table.pairedDb).rows) {
+            if (row.note.find(deprecated) != std::u16string::npos) deprecatedCodes.insert(row.code);
+        }
+        for (const CandLine& line : table.lines) {
+            for (const std::u16string& code : line.codes) {
+                EXPECT_FALSE(deprecatedCodes.count(code))
+                    << "key " << U8(line.keyField) << " offers " << U8(code);
+            }
+        }
+    }
+}
+
 // Prints the table of digests to paste into ShippedTablesDigest.h when a
 // shipped table changed on purpose.
 TEST_F(ShippedTables, GiveTheDigestsTheWindowsTestExpects) {

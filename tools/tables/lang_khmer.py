@@ -13,7 +13,10 @@ alike carry what tells them apart (ឪ アウ（ov）, ឳ アウ（au）).
 
 Trigger keys follow the common romanisation of Khmer (UNGEGN, with the
 Indic-style letters of ALA-LC on g, j and b): k gives the k-sounds, c the
-ch-sounds and so on.
+ch-sounds and so on. The deprecated characters (ឣ ឤ ឨ ៓ and the invisible
+inherent vowels) keep their rows, so text that holds them still shows their
+names, but are on no key: ឣ and ឤ look exactly like អ and អា, and text typed
+with them looks right but is not found by search nor sorted in its place.
 """
 
 DB_FILE = "DBKhmer.csv"
@@ -188,11 +191,11 @@ BLOCKS = [(0x1780, 0x17FF), (0x19E0, 0x19FF)]
 
 KEYS = {
     # vowels
-    "a": [0x17B6, 0x17C3, 0x17C5, 0x17C6, 0x17C7, 0x17B0, 0x17B3, 0x17A3, 0x17A4],
+    "a": [0x17B6, 0x17C3, 0x17C5, 0x17C6, 0x17C7, 0x17B0, 0x17B3],
     "e": [0x17C1, 0x17C2, 0x17BE, 0x17C0, 0x17BF, 0x17AF, 0x17A5, 0x17A6],
     "i": [0x17B7, 0x17B8, 0x17C0, 0x17A5, 0x17A6],
     "o": [0x17C4, 0x17C5, 0x17BB, 0x17BC, 0x17BD, 0x17B1, 0x17B2, 0x17A7, 0x17B3],
-    "u": [0x17BB, 0x17BC, 0x17BD, 0x17B9, 0x17BA, 0x17A7, 0x17A9, 0x17AA, 0x17A8],
+    "u": [0x17BB, 0x17BC, 0x17BD, 0x17B9, 0x17BA, 0x17A7, 0x17A9, 0x17AA],
     # consonants
     "k": [0x1780, 0x1781, 0x1782, 0x1783],
     "g": [0x1782, 0x1783],
@@ -211,12 +214,12 @@ KEYS = {
     "w": [0x179C],
     "s": [0x179F, 0x179D, 0x179E],
     "h": [0x17A0, 0x17C7],
-    "q": [0x17A2, 0x17A3, 0x17A4],
+    "q": [0x17A2],
     # signs
     "/": [0x17D2],                                   # coeng: subscript consonants
     ":": [0x17C7, 0x17C8, 0x17D6],
     "^": [0x17C9, 0x17CA],                           # series shifters
-    "'": [0x17CB, 0x17CD, 0x17CC, 0x17CE, 0x17CF, 0x17D0, 0x17D1, 0x17DD, 0x17D3],
+    "'": [0x17CB, 0x17CD, 0x17CC, 0x17CE, 0x17CF, 0x17D0, 0x17D1, 0x17DD],
     ".": [0x17D4, 0x17D5],
     "=": [0x17D7],
     "~": [0x17D8],
@@ -238,9 +241,13 @@ Lower-case keys follow the common romanisation of Khmer (UNGEGN): `k` offers
 ក ខ គ ឃ (first-series letters before second-series ones, plain before
 aspirated), `c` offers ច ឆ ជ ឈ, `t` ត ទ ថ ធ ឋ ឍ, `n` ន ង ញ ណ. The
 Indic-style letters of the ALA-LC romanisation work too: `g` for គ ឃ, `j`
-for ជ ឈ, `b` for ប ព ភ. `q` gives អ, the bearer of the independent vowels.
-The vowel keys offer the vowel signs first, then the independent vowels:
-`a` ា ៃ ៅ ំ ះ, `e` េ ែ ើ ៀ ឿ, `i` ិ ី, `o` ោ ៅ ុ ូ ួ, `u` ុ ូ ួ ឹ ឺ.
+for ជ ឈ, `b` for ប ព ភ. `q` gives អ alone, the bearer of the independent
+vowels. The vowel keys offer the vowel signs first, then the independent
+vowels: `a` ា ៃ ៅ ំ ះ, `e` េ ែ ើ ៀ ឿ, `i` ិ ី, `o` ោ ៅ ុ ូ ួ, `u` ុ ូ ួ ឹ ឺ.
+
+The deprecated ឣ ឤ ឨ and ៓ are on no key (their rows stay in DBKhmer.csv): ឣ
+and ឤ look exactly like អ and អា, so text typed with them looks right but is
+neither found by search nor sorted in its place. Type អ, or អ then ា, instead.
 
 `/` gives the coeng ្, which makes the following consonant a subscript
 (ក ្ ស gives ក្ស); `^` the series shifters ៉ ៊; `'` the other signs

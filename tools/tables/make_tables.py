@@ -33,10 +33,13 @@ Checks (any failure stops the run before anything is written):
   rows under their group and inserts new rows after a group's last row);
 * candidate keys are trigger keys of the file's mode, at most nine
   candidates per key, no candidate twice on one key, every candidate a row
-  of the paired DB;
+  of the paired DB, and no candidate a deprecated character (a row whose
+  note contains 非推奨): it keeps its row so that text holding it still
+  shows its names, but nobody should type it;
 * every code in REACHABLE is offered by every candidate file paired with
   that DB. Without REACHABLE the set is derived: rows whose note contains
-  子音, 母音 or 声調, and decimal digits (general category Nd).
+  子音, 母音 or 声調, and decimal digits (general category Nd), leaving out
+  deprecated rows.
 
 Usage:
     python3 tools/tables/make_tables.py           # write data/Tbl/ and docs
@@ -65,6 +68,7 @@ import tblfmt  # noqa: E402
 DOC_ORDER = ["ipa", "thai", "myanmar", "lao", "khmer", "cyrillic"]
 
 VOWEL, CONSONANT, TONE = "母音", "子音", "声調"
+DEPRECATED = "非推奨"
 
 
 class Failures(Exception):
@@ -104,6 +108,8 @@ def derived_reachable(mod, ucd: tblfmt.UCD) -> set[int]:
     out = set()
     for row in mod.ROWS:
         note = row[5]
+        if DEPRECATED in note:
+            continue
         if VOWEL in note or CONSONANT in note or TONE in note or ucd.category(row[1]) == "Nd":
             out.add(row[1])
     return out
@@ -236,6 +242,7 @@ def check_cand(cand: dict, dbs: dict, errs: list):
         return
     allowed = tblfmt.trigger_keys(cand["MODE"])
     codes = {row[1] for row in dbs[cand["DB"]].ROWS}
+    deprecated = {row[1] for row in dbs[cand["DB"]].ROWS if DEPRECATED in row[5]}
     for key, lst in cand["KEYS"].items():
         where = f"{name} key {key!r}"
         if not (isinstance(key, str) and len(key) == 1 and key in allowed):
@@ -255,6 +262,8 @@ def check_cand(cand: dict, dbs: dict, errs: list):
             if not isinstance(c, int) or c not in codes:
                 shown = f"U+{c:04X}" if isinstance(c, int) else repr(c)
                 errs.append(f"{where}: candidate {shown} is not a row of {cand['DB']}")
+            elif c in deprecated:
+                errs.append(f"{where}: candidate U+{c:04X} is deprecated ({DEPRECATED})")
 
 
 def check_reachable(mods: list, ucd: tblfmt.UCD, errs: list) -> dict:
