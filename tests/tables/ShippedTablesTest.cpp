@@ -263,6 +263,44 @@ TEST_F(ShippedTables, DeprecatedCharactersKeepTheirRowsButAreOnNoKey) {
     }
 }
 
+// What a learner gets from the keys they reach for first: the most common
+// letter of a sound leads its key, and "ng" and the y of English have a home.
+TEST_F(ShippedTables, KeysLeadWithWhatLearnersType) {
+    struct Case {
+        std::u16string file;
+        char16_t key;
+        std::u16string leading;  // the first candidates, in order
+        bool alone;              // nothing follows them
+    };
+    const Case cases[] = {
+        {u"CandThai2.csv", u'n', u"นง", false},
+        {u"CandThai2.csv", u'c', u"จช", false},
+        {u"CandThai2.csv", u'p', u"ปพ", false},
+        {u"CandThai2.csv", u'j', u"จ", true},
+        {u"CandThai.csv", u'd', u"ดฎ", false},
+        {u"CandKhmer.csv", u'g', u"គឃង", true},
+        {u"CandKhmer.csv", u'q', u"អ", true},
+        {u"CandKhmer.csv", u'y', u"យ", true},
+        {u"CandMyanmar.csv", u'g', u"ဂဃင", false},
+        {u"CandAll.csv", u'Y', u"yj", false},
+        {u"CandAll.csv", u'E', u"eəɛɜɤ", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(U8(c.file + u" " + c.key));
+        std::u16string offered;
+        for (const CandEntry& entry : LoadCandEntries(platform, kTblFolder, c.file)) {
+            if (entry.key != c.key) continue;
+            for (char16_t candidate : entry.candidates) {
+                if (candidate != 0) offered += candidate;
+            }
+        }
+        EXPECT_TRUE(offered.starts_with(c.leading)) << U8(offered);
+        if (c.alone) {
+            EXPECT_EQ(offered, c.leading);
+        }
+    }
+}
+
 // Prints the table of digests to paste into ShippedTablesDigest.h when a
 // shipped table changed on purpose.
 TEST_F(ShippedTables, GiveTheDigestsTheWindowsTestExpects) {

@@ -198,7 +198,7 @@ KEYS = {
     "u": [0x17BB, 0x17BC, 0x17BD, 0x17B9, 0x17BA, 0x17A7, 0x17A9, 0x17AA],
     # consonants
     "k": [0x1780, 0x1781, 0x1782, 0x1783],
-    "g": [0x1782, 0x1783],
+    "g": [0x1782, 0x1783, 0x1784],
     "n": [0x1793, 0x1784, 0x1789, 0x178E],
     "c": [0x1785, 0x1786, 0x1787, 0x1788],
     "j": [0x1787, 0x1788],
@@ -207,7 +207,7 @@ KEYS = {
     "b": [0x1794, 0x1796, 0x1797],
     "p": [0x1796, 0x1795, 0x1797, 0x1794],
     "m": [0x1798, 0x17C6],
-    "y": [0x1799, 0x17B9, 0x17BA],
+    "y": [0x1799],
     "r": [0x179A, 0x17AB, 0x17AC, 0x17CC],
     "l": [0x179B, 0x17A1, 0x17AD, 0x17AE],
     "v": [0x179C],
@@ -240,10 +240,11 @@ DOC = """
 Lower-case keys follow the common romanisation of Khmer (UNGEGN): `k` offers
 ក ខ គ ឃ (first-series letters before second-series ones, plain before
 aspirated), `c` offers ច ឆ ជ ឈ, `t` ត ទ ថ ធ ឋ ឍ, `n` ន ង ញ ណ. The
-Indic-style letters of the ALA-LC romanisation work too: `g` for គ ឃ, `j`
-for ជ ឈ, `b` for ប ព ភ. `q` gives អ alone, the bearer of the independent
-vowels. The vowel keys offer the vowel signs first, then the independent
-vowels: `a` ា ៃ ៅ ំ ះ, `e` េ ែ ើ ៀ ឿ, `i` ិ ី, `o` ោ ៅ ុ ូ ួ, `u` ុ ូ ួ ឹ ឺ.
+Indic-style letters of the ALA-LC romanisation work too: `g` for គ ឃ (and ង,
+ng), `j` for ជ ឈ, `b` for ប ព ភ. `q` gives អ alone, the bearer of the
+independent vowels. The vowel keys offer the vowel signs first, then the
+independent vowels: `a` ា ៃ ៅ ំ ះ, `e` េ ែ ើ ៀ ឿ, `i` ិ ី, `o` ោ ៅ ុ ូ ួ,
+`u` ុ ូ ួ ឹ ឺ.
 
 The deprecated ឣ ឤ ឨ and ៓ are on no key (their rows stay in DBKhmer.csv): ឣ
 and ឤ look exactly like អ and អា, so text typed with them looks right but is

@@ -173,15 +173,16 @@ _COMMON = {
 _BY_SOUND = {
     "k": [0x0E01, 0x0E02, 0x0E04, 0x0E06, 0x0E03, 0x0E05],  # ก ข ค ฆ ฃ ฅ
     "g": [0x0E07],                                          # ง
-    "n": [0x0E19, 0x0E13, 0x0E07],                          # น ณ ง
-    "c": [0x0E08, 0x0E09, 0x0E0A, 0x0E0C],                  # จ ฉ ช ฌ
+    "n": [0x0E19, 0x0E07, 0x0E13],                          # น ง ณ
+    "c": [0x0E08, 0x0E0A, 0x0E09, 0x0E0C],                  # จ ช ฉ ฌ
+    "j": [0x0E08],                                          # จ
     "s": [0x0E2A, 0x0E0B, 0x0E28, 0x0E29],                  # ส ซ ศ ษ
     "y": [0x0E22, 0x0E0D],                                  # ย ญ
     "d": [0x0E14, 0x0E0E, 0x0E11],                          # ด ฎ ฑ
     "t": [0x0E15, 0x0E17, 0x0E16, 0x0E18,                   # ต ท ถ ธ
           0x0E0F, 0x0E10, 0x0E11, 0x0E12],                  # ฏ ฐ ฑ ฒ
     "b": [0x0E1A],                                          # บ
-    "p": [0x0E1B, 0x0E1C, 0x0E1E, 0x0E20],                  # ป ผ พ ภ
+    "p": [0x0E1B, 0x0E1E, 0x0E1C, 0x0E20],                  # ป พ ผ ภ
     "f": [0x0E1D, 0x0E1F],                                  # ฝ ฟ
     "m": [0x0E21],                                          # ม
     "r": [0x0E23, 0x0E24, 0x0E45],                          # ร ฤ ๅ
@@ -191,11 +192,14 @@ _BY_SOUND = {
 }
 
 # The rows of the traditional alphabet chart (the Pali vargas), in chart
-# order.
+# order. `d` gives the everyday ด (of the dental row on `t`) before its own
+# row, the retroflex one, which holds only letters of Pali and Sanskrit words;
+# `j` gives จ alone, as in the default table.
 _BY_CHART_ROW = {
     "k": [0x0E01, 0x0E02, 0x0E03, 0x0E04, 0x0E05, 0x0E06, 0x0E07],  # ก ข ฃ ค ฅ ฆ ง
     "c": [0x0E08, 0x0E09, 0x0E0A, 0x0E0B, 0x0E0C, 0x0E0D],          # จ ฉ ช ซ ฌ ญ
-    "d": [0x0E0E, 0x0E0F, 0x0E10, 0x0E11, 0x0E12, 0x0E13],          # ฎ ฏ ฐ ฑ ฒ ณ
+    "j": [0x0E08],                                                  # จ
+    "d": [0x0E14, 0x0E0E, 0x0E0F, 0x0E10, 0x0E11, 0x0E12, 0x0E13],  # ด, ฎ ฏ ฐ ฑ ฒ ณ
     "t": [0x0E14, 0x0E15, 0x0E16, 0x0E17, 0x0E18, 0x0E19],          # ด ต ถ ท ธ น
     "p": [0x0E1A, 0x0E1B, 0x0E1C, 0x0E1D, 0x0E1E, 0x0E1F, 0x0E20, 0x0E21],  # บ ป ผ ฝ พ ฟ ภ ม
     "y": [0x0E22, 0x0E23, 0x0E24, 0x0E25, 0x0E26, 0x0E27, 0x0E45],  # ย ร ฤ ล ฦ ว ๅ
@@ -210,9 +214,10 @@ The default Thai table. Consonants sit on the key of their sound in the Royal Th
 General System of Transcription (RTGS). A key is one keyboard character, so a key
 gathers every letter whose RTGS spelling starts with it: `k` holds k and kh
 (ก ข ค ฆ, then the obsolete ฃ ฅ), `t` holds t and th, `p` holds p and ph, `c`
-holds ch. Common letters come first, letters used mainly in Pali and Sanskrit
-words after them. ง (ng) is on `g` alone and third on `n`; ฤ and ฦ with the
-lengthening sign ๅ are on `r` and `l`.
+holds ch, and `j` gives จ alone. Common letters come first (`n` น ง ณ, `c`
+จ ช ฉ, `p` ป พ ผ), letters used mainly in Pali and Sanskrit words after them.
+ง (ng) is on `g` alone and second on `n`; ฤ and ฦ with the lengthening sign ๅ
+are on `r` and `l`.
 
 Vowels are on the five vowel keys by their RTGS spelling (ไ ใ "ai" and ำ "am" on
 `a`, ึ ื "ue" on `u`, แ "ae" on `e`, อ and โ on `o`). The tone marks are on
@@ -230,10 +235,12 @@ CAND_EXTRA = [dict(
     DOC="""
 An alternative for learners who know the alphabet chart: each consonant key holds
 one row of the traditional chart (the Pali vargas), in chart order, so the
-candidate number is the letter's place in its row. `k` ก–ง, `c` จ–ญ, `d` the
-retroflex row ฎ–ณ, `t` the dental row ด–น, `p` บ–ม, `y` the sonorants ย ร ฤ ล
-ฦ ว with ๅ, `s` ศ–ฮ. Vowels, tone marks, other marks, punctuation and digits are
-on the same keys as in `CandThai2.csv`.
+candidate number is the letter's place in its row. `k` ก–ง, `c` จ–ญ, `t` the
+dental row ด–น, `p` บ–ม, `y` the sonorants ย ร ฤ ล ฦ ว with ๅ, `s` ศ–ฮ. `d`
+gives the everyday ด first and then the retroflex row ฎ–ณ, whose letters are
+used mainly in Pali and Sanskrit words (so there the candidate number is one
+more than the place in the row); `j` gives จ alone. Vowels, tone marks, other
+marks, punctuation and digits are on the same keys as in `CandThai2.csv`.
 """,
 )]
 
