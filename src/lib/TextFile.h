@@ -73,6 +73,42 @@ private:
     std::size_t size_ = 0;
 };
 
+// Walks the units of a file line by line by the rules of SplitLines (CR LF,
+// CR or LF end a line; a last line without terminator is still one), for the
+// readers of big files that look at a line where it lies before taking it.
+class Utf16LineCursor {
+public:
+    explicit Utf16LineCursor(const Utf16LEUnits& text) : text_(text) {}
+
+    bool AtEnd() const { return pos_ >= text_.size(); }
+
+    // The units from the start of the current line to the end.
+    Utf16LEUnits Rest() const { return text_.From(pos_); }
+
+    // Moves past the current line, `length` units long, and its end.
+    void Skip(std::size_t length) {
+        pos_ += length;
+        if (pos_ < text_.size()) {
+            pos_ += text_[pos_] == u'\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n'
+                        ? 2
+                        : 1;
+        }
+    }
+
+    // The current line, decoded; the cursor moves past it.
+    std::u16string NextLine() {
+        std::size_t end = pos_;
+        while (end < text_.size() && text_[end] != u'\r' && text_[end] != u'\n') ++end;
+        std::u16string line = text_.Decode(pos_, end - pos_);
+        Skip(line.size());
+        return line;
+    }
+
+private:
+    Utf16LEUnits text_;
+    std::size_t pos_ = 0;
+};
+
 // UTF-8 <-> UTF-16 without the platform (malformed UTF-8 bytes become U+FFFD).
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view text);

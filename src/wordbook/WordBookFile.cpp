@@ -63,40 +63,6 @@ std::optional<WordEntry> ParseByCommaRules(std::u16string_view line) {
     return entry;
 }
 
-// Walks the units of a file line by line by the rules of SplitLines (CR LF,
-// CR or LF end a line; a last line without terminator is still one).
-class LineCursor {
-public:
-    explicit LineCursor(const Utf16LEUnits& text) : text_(text) {}
-
-    bool AtEnd() const { return pos_ >= text_.size(); }
-
-    // The units from the start of the current line to the end.
-    Utf16LEUnits Rest() const { return text_.From(pos_); }
-
-    // Moves past the current line, `length` units long, and its end.
-    void Skip(std::size_t length) {
-        pos_ += length;
-        if (pos_ < text_.size()) {
-            pos_ += text_[pos_] == u'\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n'
-                        ? 2
-                        : 1;
-        }
-    }
-
-    std::u16string NextLine() {
-        std::size_t end = pos_;
-        while (end < text_.size() && text_[end] != u'\r' && text_[end] != u'\n') ++end;
-        std::u16string line = text_.Decode(pos_, end - pos_);
-        Skip(line.size());
-        return line;
-    }
-
-private:
-    Utf16LEUnits text_;
-    std::size_t pos_ = 0;
-};
-
 // Fields 1 to 6 keep a double quote as "#$22". The colour field is stored
 // as it is, but a hand-edited one can hold a double quote (never a valid
 // colour): it is written doubled, as the comma rules read it, so the line
@@ -168,7 +134,7 @@ std::optional<WordBookFile> ReadWordBookFile(Platform& platform, const std::u16s
 
     WordBookFile file;
     WordBook& book = file.book;
-    LineCursor lines(Utf16LEUnits::OfFile(*bytes));
+    Utf16LineCursor lines(Utf16LEUnits::OfFile(*bytes));
     for (std::u16string* header : {&book.title, &book.group, &book.audioFolder}) {
         if (lines.AtEnd()) return std::nullopt;
         *header = lines.NextLine();

@@ -31,38 +31,6 @@ Match Compare(const Units& units, std::size_t pos, std::size_t size, std::u16str
     return Match::None;
 }
 
-// The lines of a file's units by the rules of SplitLines, as the word book
-// reader walks them.
-class LineWalk {
-public:
-    explicit LineWalk(const Utf16LEUnits& text) : text_(text) {}
-
-    bool AtEnd() const { return pos_ >= text_.size(); }
-    Utf16LEUnits Rest() const { return text_.From(pos_); }
-
-    // Moves past the current line, `length` units long, and its end.
-    void Skip(std::size_t length) {
-        pos_ += length;
-        if (pos_ < text_.size()) {
-            pos_ += text_[pos_] == u'\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == u'\n'
-                        ? 2
-                        : 1;
-        }
-    }
-
-    std::u16string NextLine() {
-        std::size_t end = pos_;
-        while (end < text_.size() && text_[end] != u'\r' && text_[end] != u'\n') ++end;
-        std::u16string line = text_.Decode(pos_, end - pos_);
-        Skip(line.size());
-        return line;
-    }
-
-private:
-    Utf16LEUnits text_;
-    std::size_t pos_ = 0;
-};
-
 }  // namespace
 
 std::u16string HitNumberText(const SearchHit& hit) {
@@ -146,7 +114,7 @@ std::vector<SearchHit> SearchHits::Rows() const {
 
 bool SearchBookBytes(std::string_view bytes, int fieldIndex, std::u16string_view text,
                      SearchHits& hits) {
-    LineWalk lines(Utf16LEUnits::OfFile(bytes));
+    Utf16LineCursor lines(Utf16LEUnits::OfFile(bytes));
     std::u16string title;
     for (std::size_t i = 0; i < kHeaderLines; ++i) {
         if (lines.AtEnd()) return false;
