@@ -108,6 +108,7 @@ public:
         std::u16string face;
         int charset = 0;
         int sizePt = 0;
+        bool operator==(const CellFont&) const = default;
     };
     CellFont CellFontOf(CellFontKind kind) const;
     // The phonetic column's background (CandBg, as Edit1's).

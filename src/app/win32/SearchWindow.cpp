@@ -14,6 +14,7 @@
 #include "lib/Charsets.h"
 #include "lib/win32/CellDraw.h"
 #include "lib/win32/Win32Helpers.h"
+#include "wordbook/win32/CellFontCache.h"
 #include "wordbook/SearchWindowModel.h"
 
 namespace tess {
@@ -167,11 +168,7 @@ private:
 
     HFONT windowFont_ = nullptr, boxFont_ = nullptr;
     HFONT detailForeignFont_ = nullptr, detailPhoneticFont_ = nullptr;
-    struct CachedFont {
-        WordBooks::CellFont spec;
-        HFONT font = nullptr;
-    };
-    std::map<CellFontKind, CachedFont> cellFonts_;
+    CellFontCache cellFonts_;
     HBRUSH phoneticBrush_ = nullptr;
     Color phoneticBrushColor_ = 0;
     bool searching_ = false;
@@ -481,8 +478,7 @@ LRESULT SearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                                    static_cast<HGDIOBJ>(detailPhoneticFont_),
                                    static_cast<HGDIOBJ>(phoneticBrush_)})
                 if (object) DeleteObject(object);
-            for (auto& [kind, cached] : cellFonts_)
-                if (cached.font) DeleteObject(cached.font);
+            cellFonts_.Clear();
             return 0;
         default: break;
     }
@@ -685,15 +681,7 @@ void SearchWindow::Close() {
 // --- Drawing ---------------------------------------------------------------------------------
 
 HFONT SearchWindow::CellFont(CellFontKind kind) {
-    const WordBooks::CellFont spec = context_.model.wordBooks().CellFontOf(kind);
-    CachedFont& cached = cellFonts_[kind];
-    if (!cached.font || cached.spec.face != spec.face || cached.spec.charset != spec.charset ||
-        cached.spec.sizePt != spec.sizePt) {
-        if (cached.font) DeleteObject(cached.font);
-        cached.font = CreatePointFont(spec.face, spec.charset, spec.sizePt);
-        cached.spec = spec;
-    }
-    return cached.font;
+    return cellFonts_.FontFor(kind, context_.model.wordBooks().CellFontOf(kind));
 }
 
 HBRUSH SearchWindow::PhoneticBrush() {

@@ -242,9 +242,7 @@ LRESULT WordBookPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         }
         case WM_DESTROY:
-            for (auto& [kind, cached] : fonts_)
-                if (cached.font) DeleteObject(cached.font);
-            fonts_.clear();
+            fonts_.Clear();
             if (bookRowHeight_) ImageList_Destroy(bookRowHeight_);
             bookRowHeight_ = nullptr;
             break;
@@ -382,15 +380,7 @@ void WordBookPage::ShowFolderMenu() {
 }
 
 HFONT WordBookPage::FontFor(CellFontKind kind) {
-    const WordBooks::CellFont spec = model_->CellFontOf(kind);
-    CachedFont& cached = fonts_[kind];
-    if (!cached.font || cached.spec.face != spec.face || cached.spec.charset != spec.charset ||
-        cached.spec.sizePt != spec.sizePt) {
-        if (cached.font) DeleteObject(cached.font);
-        cached.font = CreatePointFont(spec.face, spec.charset, spec.sizePt);
-        cached.spec = spec;
-    }
-    return cached.font;
+    return fonts_.FontFor(kind, model_->CellFontOf(kind));
 }
 
 void WordBookPage::DrawWordRow(const DRAWITEMSTRUCT& item) {

@@ -17,6 +17,7 @@
 
 #include "wordbook/WordBookPort.h"
 #include "wordbook/WordBooks.h"
+#include "wordbook/win32/CellFontCache.h"
 
 namespace tess {
 
@@ -97,11 +98,7 @@ private:
     int quiet_ = 0;  // set while the model sets a control: its events are not the user's
 
     // The cell fonts, made again when their face, character set or size change.
-    struct CachedFont {
-        WordBooks::CellFont spec;
-        HFONT font = nullptr;
-    };
-    std::map<CellFontKind, CachedFont> fonts_;
+    CellFontCache fonts_;
 };
 
 }  // namespace tess
