@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "app/win32/SettingsDialog.h"
 #include "lib/win32/Win32Helpers.h"
 
 namespace tess {
@@ -136,6 +137,7 @@ void MainWindow::OpenWindowFor(MainAction action) {
         case MainAction::RegWord: OpenRegisterWordDialog(); break;
         case MainAction::ModWord: OpenEditWordDialog(); break;
         case MainAction::SearchWord: OpenSearchWindow(); break;
+        case MainAction::Option: RunSettingsDialog(hwnd_, model_); break;
         default: break;
     }
 }
