@@ -18,6 +18,7 @@
 #include "app/DataFolders.h"
 #include "app/Languages.h"
 #include "app/MainWindowPort.h"
+#include "app/PadModel.h"
 #include "app/SymbolTab.h"
 #include "input/InputSession.h"
 #include "input/InputTables.h"
@@ -28,6 +29,7 @@
 #include "settings/Settings.h"
 #include "transfer/TransferModel.h"
 #include "transfer/TransferPort.h"
+#include "tables/ListHtml.h"
 #include "wordbook/LegacyConverter.h"
 #include "wordbook/WordBooks.h"
 
@@ -83,6 +85,7 @@ public:
     bool ApplySettingsDialog(const Settings& chosen);
 
     Settings& settings() { return settings_; }
+    Platform& platform() { return platform_; }
     const DataFolders& folders() const { return folders_; }
     const LanguageState& language() const { return language_; }
     InputTables& tables() { return tables_; }
@@ -94,6 +97,8 @@ public:
     WordBooks& wordBooks() { return *wordBooks_; }
     // The symbol tab's grid and controls.
     SymbolTab& symbolTab() { return *symbolTab_; }
+    // PadPos: where the PAD was last closed, for the rest of the run.
+    PadPosition& padPos() { return padPos_; }
 
     // --- Focus -------------------------------------------------------------------
     // An input area got the keyboard focus: the keyboard layout first, then
@@ -197,6 +202,12 @@ public:
     void OpenLink(const std::u16string& url);
     // "一括辞書ファイル生成", while DicFlg is set.
     void MakeDictionaryBooks();
+    // "一覧HTML作成ツール": the system-table notice first (while SysTblFlg is
+    // set), then the tool over the table folders.
+    ListHtmlModel MakeListHtmlModel() {
+        NoticeBeforeListHtml(platform_, settings_);
+        return ListHtmlModel(platform_, settings_, folders_.TblFolder, folders_.UserTblFolder);
+    }
     // "単語帳変換ツール": converting into the current word-book folder.
     LegacyConverter MakeLegacyConverter() {
         return LegacyConverter(platform_, wordBooks_->CurrentFolder());
@@ -251,6 +262,7 @@ private:
     std::array<bool, kMainActionCount> actionEnabled_ = {true, true, true, true,
                                                         true, true, true, true};
     std::u16string currentTextFile_;
+    PadPosition padPos_;
 };
 
 }  // namespace tess

@@ -59,6 +59,13 @@ int RoundHalfEven(long long n, long long d) {
     return static_cast<int>(q);
 }
 
+// The main window's keyboards have a band in their colour over dark grey;
+// the PAD's pages are wholly in it.
+KeyboardBackground BackgroundIn(Color color, KeyboardHost host) {
+    if (host == KeyboardHost::Pad) return {color, kKeyboardBandHeight, color};
+    return {color};
+}
+
 // The extension is what follows the last dot of the file name part.
 std::u16string ChangeExtension(const std::u16string& name, std::u16string_view ext) {
     const auto pos = name.find_last_of(u".\\:");
@@ -151,10 +158,11 @@ void KeyboardCells::LayOutKeys(const KeyGeometry& g, bool phoneticRowOne, bool l
 // --- Romaji and phonetic keyboards ----------------------------------------------------
 
 TriggerKeyboard::TriggerKeyboard(InputSide side, int sheetWidth, int sheetHeight,
-                                 const CandTable& table, Settings& settings)
+                                 const CandTable& table, Settings& settings, KeyboardHost host)
     : side_(side),
       table_(table),
       settings_(settings),
+      host_(host),
       geometry_(TriggerKeyboardGeometry(sheetWidth, sheetHeight)) {
     const bool phonetic = side == InputSide::Phonetic;
     const std::u16string captions(phonetic ? kPhoneticKeys : kRomajiKeys);
@@ -170,11 +178,13 @@ TriggerKeyboard::TriggerKeyboard(InputSide side, int sheetWidth, int sheetHeight
     const KeyGeometry& g = geometry_;
     const int k = g.keyWidth;
     const int r = g.rowPitch;
-    const CellFont form{kFormFont, kFormFontSize, false, kShiftJisCharset};
-    oneInputAt_ = cells_.size();
-    cells_.push_back({CellKind::OneInputBox, 0, {3, 3 * r + 10, 33, 17}, u"直", form});
-    reversalAt_ = cells_.size();
-    cells_.push_back({CellKind::ReversalBox, 0, {4, 3 * r + 10 + 28, 33, 17}, u"復", form});
+    if (host_ == KeyboardHost::MainWindow) {
+        const CellFont form{kFormFont, kFormFontSize, false, kShiftJisCharset};
+        oneInputAt_ = cells_.size();
+        cells_.push_back({CellKind::OneInputBox, 0, {3, 3 * r + 10, 33, 17}, u"直", form});
+        reversalAt_ = cells_.size();
+        cells_.push_back({CellKind::ReversalBox, 0, {4, 3 * r + 10 + 28, 33, 17}, u"復", form});
+    }
     // Right of row 4, where the JIS keyboard has its right Shift.
     cells_.push_back({CellKind::ListButton,
                       0,
@@ -213,8 +223,8 @@ bool& TriggerKeyboard::ReversalFlag() {
 }
 
 void TriggerKeyboard::ShowFlags() {
-    cells_[oneInputAt_].down = OneInputFlag();
-    cells_[reversalAt_].down = ReversalFlag();
+    if (oneInputAt_) cells_[*oneInputAt_].down = OneInputFlag();
+    if (reversalAt_) cells_[*reversalAt_].down = ReversalFlag();
 }
 
 KeyboardClick TriggerKeyboard::Click(std::size_t cell) {
@@ -239,11 +249,12 @@ KeyboardClick TriggerKeyboard::Click(std::size_t cell) {
 }
 
 KeyboardBackground TriggerKeyboard::Background() const {
-    return {side_ == InputSide::Foreign ? settings_.RomanBg : settings_.IpaBg};
+    return BackgroundIn(side_ == InputSide::Foreign ? settings_.RomanBg : settings_.IpaBg, host_);
 }
 
 std::optional<CellRect> TriggerKeyboard::PictureRect(int sheetWidth, int sheetHeight) const {
-    if (side_ != InputSide::Foreign || sheetHeight < kFlagPictureMinSheetHeight)
+    if (side_ != InputSide::Foreign || host_ == KeyboardHost::Pad ||
+        sheetHeight < kFlagPictureMinSheetHeight)
         return std::nullopt;
     return CellRect{(sheetWidth - kFlagPictureWidth) / 2,
                     kKeyboardBandHeight +
@@ -254,9 +265,10 @@ std::optional<CellRect> TriggerKeyboard::PictureRect(int sheetWidth, int sheetHe
 // --- MS IME keyboard ------------------------------------------------------------------
 
 MsImeKeyboard::MsImeKeyboard(int sheetWidth, int sheetHeight, int charset, Settings& settings,
-                             Platform& platform)
+                             Platform& platform, KeyboardHost host)
     : settings_(settings),
       platform_(platform),
+      host_(host),
       geometry_(MsImeKeyboardGeometry(sheetWidth, sheetHeight)) {
     LayOutKeys(geometry_, false, false, std::u16string(MsImeKeyCaps()));
     for (int i = 0; i < kKeyLabelCount; ++i)
@@ -361,7 +373,9 @@ std::optional<std::u16string> MsImeKeyboard::ChooseImeLayout(ThaiLayout layout) 
     return MsImePageCaption(layout);
 }
 
-KeyboardBackground MsImeKeyboard::Background() const { return {settings_.MsImeBg}; }
+KeyboardBackground MsImeKeyboard::Background() const {
+    return BackgroundIn(settings_.MsImeBg, host_);
+}
 
 // --- Free functions -----------------------------------------------------------------
 

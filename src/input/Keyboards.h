@@ -11,6 +11,10 @@
 //
 // Geometry is computed once, from the tab sheet's size when the keyboard is
 // built; resizing later moves no key (only the flag picture follows).
+//
+// The PAD window carries the same three keyboards on its own pages, built
+// anew for each opening; KeyboardHost::Pad makes the PAD's variant (see
+// there).
 #pragma once
 
 #include <array>
@@ -88,6 +92,13 @@ struct KeyCell {
     bool operator==(const KeyCell&) const = default;
 };
 
+// Where a keyboard stands. The PAD's keyboards differ from the main
+// window's in this: the whole page is one colour (the keyboard's colour
+// setting, no dark area and no language picture), and the romaji and
+// phonetic keyboards have no "直" and "復" boxes. Keys, labels, fonts,
+// "一覧" and "CAPS" are the same.
+enum class KeyboardHost { MainWindow, Pad };
+
 // A band across the top in the keyboard's colour, dark grey below.
 struct KeyboardBackground {
     Color band = 0;
@@ -157,18 +168,19 @@ public:
     // reference. The "直" and "復" boxes read and write the side's flags in
     // `settings`; the background follows its colour setting.
     TriggerKeyboard(InputSide side, int sheetWidth, int sheetHeight, const CandTable& table,
-                    Settings& settings);
+                    Settings& settings, KeyboardHost host = KeyboardHost::MainWindow);
 
     InputSide Side() const { return side_; }
     const KeyGeometry& Geometry() const { return geometry_; }
 
     // ShowRomajiKeys / ShowPhoneticKeys: labels and keys enabled exactly for
-    // the side's trigger keys; a trigger key is bold 14 pt on the romaji
-    // keyboard, 13 pt on the phonetic one, any other key plain 12 pt.
+    // the side's trigger keys; a trigger key is bold 14 pt (two points over a
+    // plain key) on the romaji keyboard, 13 pt on the phonetic one, any other
+    // key plain 12 pt, on the PAD as on the main window.
     // Run when built and after every rebuild of the side's table.
     void ShowTriggerKeys();
     // The "直" and "復" boxes show the side's flags again (after the settings
-    // dialog changed them).
+    // dialog changed them). The PAD's keyboards have no boxes.
     void ShowFlags();
 
     KeyboardClick Click(std::size_t cell);
@@ -176,7 +188,8 @@ public:
     KeyboardBackground Background() const;
     // Where the language picture goes on a sheet of this size now: centred
     // horizontally, and vertically in the dark area under the band. None on
-    // the phonetic keyboard, or while the sheet is lower than 300 pixels.
+    // the phonetic keyboard, on the PAD, or while the sheet is lower than
+    // 300 pixels.
     std::optional<CellRect> PictureRect(int sheetWidth, int sheetHeight) const;
 
 private:
@@ -186,9 +199,11 @@ private:
     InputSide side_;
     const CandTable& table_;
     Settings& settings_;
+    KeyboardHost host_;
     KeyGeometry geometry_;
-    std::size_t oneInputAt_ = 0;
-    std::size_t reversalAt_ = 0;
+    // The "直" and "復" boxes; none on the PAD.
+    std::optional<std::size_t> oneInputAt_;
+    std::optional<std::size_t> reversalAt_;
 };
 
 // The MS IME keyboard. It starts with the unshifted table of the layout that
@@ -197,7 +212,7 @@ class MsImeKeyboard : public KeyboardCells {
 public:
     // `charset` is the language's font character set (222 for Thai).
     MsImeKeyboard(int sheetWidth, int sheetHeight, int charset, Settings& settings,
-                  Platform& platform);
+                  Platform& platform, KeyboardHost host = KeyboardHost::MainWindow);
 
     const KeyGeometry& Geometry() const { return geometry_; }
 
@@ -241,6 +256,7 @@ public:
 private:
     Settings& settings_;
     Platform& platform_;
+    KeyboardHost host_;
     KeyGeometry geometry_;
     std::size_t capsAt_ = 0;
     ThaiLayout shownLayout_ = ThaiLayout::Kedmanee;

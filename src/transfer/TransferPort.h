@@ -22,9 +22,10 @@ struct TextSelection {
     bool operator==(const TextSelection&) const = default;
 };
 
-// The two hidden rich-text buffers of the main window: A for the
-// foreign-language text, B for the phonetic text.
-enum class RichBuffer { A, B };
+// The hidden rich-text buffers: the main window's A for the
+// foreign-language text and B for the phonetic text, and the PAD window's C
+// (there while the PAD is open).
+enum class RichBuffer { A, B, C };
 
 // What a rich-text buffer copies. Mode 1 gives the buffer the text in a
 // font; modes 2 and 11 give it the program's own RTF document (the bytes of

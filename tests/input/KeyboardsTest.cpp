@@ -404,5 +404,93 @@ TEST(ImeMenu, ChoosingTheOtherLayoutSwitchesTableFlagAndCaption) {
     EXPECT_EQ(MsImePageCaption(ThaiLayout::Kedmanee), u"MS IME (Kedmanee)");
 }
 
+// --- The PAD's keyboards ------------------------------------------------------------------
+
+// The three keyboards as the PAD builds them, beside the main window's of
+// the same sheet size.
+TEST(PadKeyboards, OneColourOverTheWholePageNoFlagBoxesNoPictureTheSameKeys) {
+    struct Case {
+        const char* what;
+        int keyboard;  // 0 romaji, 1 phonetic, 2 MS IME
+        Color colour;
+        bool hasFlagBoxes;  // on the main window
+    };
+    const std::vector<Case> cases = {
+        {"romaji", 0, MakeColor(0xFF, 0xA9, 0x53), true},
+        {"phonetic", 1, MakeColor(0x00, 0xBF, 0xFF), true},
+        {"MS IME", 2, MakeColor(0x8F, 0xBC, 0x8F), false},
+    };
+    auto count = [](const std::vector<KeyCell>& cells, CellKind kind) {
+        int n = 0;
+        for (const KeyCell& cell : cells) n += cell.kind == kind;
+        return n;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Fixture f;
+        f.LoadForeign(kThaiCand);
+        std::vector<KeyCell> main, pad;
+        KeyboardBackground mainBg, padBg;
+        if (c.keyboard == 2) {
+            const MsImeKeyboard m(438, 260, 222, f.settings, f.fake);
+            const MsImeKeyboard p(438, 260, 222, f.settings, f.fake, KeyboardHost::Pad);
+            main = m.Cells();
+            pad = p.Cells();
+            mainBg = m.Background();
+            padBg = p.Background();
+        } else {
+            const InputSide side = c.keyboard == 0 ? InputSide::Foreign : InputSide::Phonetic;
+            const CandTable& table = c.keyboard == 0 ? f.tables.GaCandTable : f.tables.PhCandTable;
+            const TriggerKeyboard m(side, 438, 400, table, f.settings);
+            const TriggerKeyboard p(side, 438, 400, table, f.settings, KeyboardHost::Pad);
+            // Even on a sheet high enough for it, the PAD shows no picture.
+            EXPECT_EQ(p.PictureRect(438, 400), std::nullopt);
+            main = m.Cells();
+            pad = p.Cells();
+            mainBg = m.Background();
+            padBg = p.Background();
+        }
+        EXPECT_EQ(mainBg.band, c.colour);
+        EXPECT_EQ(mainBg.rest, kKeyboardDarkGrey);
+        EXPECT_EQ(padBg.band, c.colour);
+        EXPECT_EQ(padBg.rest, c.colour);
+
+        EXPECT_EQ(count(main, CellKind::OneInputBox), c.hasFlagBoxes ? 1 : 0);
+        EXPECT_EQ(count(main, CellKind::ReversalBox), c.hasFlagBoxes ? 1 : 0);
+        EXPECT_EQ(count(pad, CellKind::OneInputBox), 0);
+        EXPECT_EQ(count(pad, CellKind::ReversalBox), 0);
+        // Everything else stands where it stands on the main window, in the
+        // same font: keys, labels, "一覧", "CAPS".
+        std::vector<KeyCell> rest;
+        for (const KeyCell& cell : main)
+            if (cell.kind != CellKind::OneInputBox && cell.kind != CellKind::ReversalBox)
+                rest.push_back(cell);
+        EXPECT_EQ(pad, rest);
+    }
+}
+
+TEST(PadKeyboards, TriggerKeysAreBoldTwoPointsOverPlainKeysAndClickAsOnTheMainWindow) {
+    Fixture f;
+    f.LoadForeign(kThaiCand);
+    f.LoadPhonetic(u"\"DBP.csv\",Alphabet_Upper\r\n\"A\",0251,,,,,,,,\r\n");
+    f.settings.GaOneInpFlg = true;
+    TriggerKeyboard romaji(InputSide::Foreign, 438, 260, f.tables.GaCandTable, f.settings,
+                           KeyboardHost::Pad);
+    TriggerKeyboard phonetic(InputSide::Phonetic, 438, 260, f.tables.PhCandTable, f.settings,
+                             KeyboardHost::Pad);
+    EXPECT_EQ(romaji.Cells()[KeyOf(romaji, u"k")].font, (CellFont{u"Tahoma", 14, true, 0}));
+    EXPECT_EQ(romaji.Cells()[KeyOf(romaji, u"q")].font, (CellFont{u"Tahoma", 12, false, 0}));
+    EXPECT_EQ(phonetic.Cells()[KeyOf(phonetic, u"A")].font, (CellFont{u"Tahoma", 13, false, 0}));
+    EXPECT_EQ(romaji.Click(KeyOf(romaji, u"k")),
+              (KeyboardClick{Action::TriggerKey, InputSide::Foreign, u'k', {}}));
+    EXPECT_EQ(phonetic.Click(KeyOf(phonetic, u"A")),
+              (KeyboardClick{Action::TriggerKey, InputSide::Phonetic, u'A', {}}));
+    EXPECT_EQ(romaji.Click(ExtraOf(romaji, CellKind::ListButton)).action, Action::OpenCandList);
+    // With no boxes, showing the flags changes no cell.
+    const std::vector<KeyCell> before = romaji.Cells();
+    romaji.ShowFlags();
+    EXPECT_EQ(romaji.Cells(), before);
+}
+
 }  // namespace
 }  // namespace tess

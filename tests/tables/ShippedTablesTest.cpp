@@ -7,8 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "input/InputTables.h"
@@ -172,6 +176,127 @@ TEST_F(ShippedTables, EveryOfferedCharacterHasItsNames) {
         ASSERT_FALSE(tables.GaNameTable.empty());
         for (const TUDB& name : tables.GaNameTable) {
             EXPECT_NE(name.code, 0) << "a candidate without a row";
+        }
+    }
+}
+
+// The candidate popup shows a candidate's Japanese name to tell it from the
+// others, so no two characters of one DB may share one. The capital and small
+// form of one letter ("CAPITAL A", "SMALL A") are one letter with one name.
+bool CapitalAndSmallOfOneLetter(std::u16string_view a, std::u16string_view b) {
+    constexpr std::u16string_view capital = u"CAPITAL ", small = u"SMALL ";
+    if (b.starts_with(capital)) std::swap(a, b);
+    return a.starts_with(capital) && b.starts_with(small) &&
+           a.substr(capital.size()) == b.substr(small.size());
+}
+
+TEST(SharedJapaneseNames, OnlyTheTwoCasesOfOneLetterMayShareOne) {
+    struct Case {
+        std::u16string_view a, b;
+        bool oneLetter;
+    };
+    const Case cases[] = {
+        {u"CAPITAL A", u"SMALL A", true},
+        {u"SMALL SHORT I", u"CAPITAL SHORT I", true},
+        {u"CAPITAL A", u"SMALL BE", false},
+        {u"CAPITAL A", u"CAPITAL A", false},
+        {u"KO\\KAI", u"KHO\\KHAI", false},
+        {u"SMALL A", u"A", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CapitalAndSmallOfOneLetter(c.a, c.b), c.oneLetter) << U8(c.a) << " / " << U8(c.b);
+    }
+}
+
+TEST_F(ShippedTables, NoTwoCharactersOfADbShareAJapaneseName) {
+    for (const testing::SymbolDbDigest& shipped : testing::kShippedSymbolDbs) {
+        SCOPED_TRACE(U8(shipped.file));
+        const SymbolDb db = ReadSymbolDb(platform, kTblFolder, shipped.file);
+        ASSERT_FALSE(db.rows.empty());
+        std::map<std::u16string, const SymbolDbRow*> first;
+        for (const SymbolDbRow& row : db.rows) {
+            const auto [at, isNew] = first.emplace(row.japaneseName, &row);
+            if (isNew) continue;
+            const SymbolDbRow& other = *at->second;
+            EXPECT_TRUE(CapitalAndSmallOfOneLetter(other.englishName, row.englishName))
+                << U8(other.code) << " and " << U8(row.code) << " are both "
+                << U8(row.japaneseName);
+        }
+    }
+}
+
+// A deprecated character keeps its row, so that text holding it still shows
+// its names, but no key offers it: Khmer ឣ and ឤ look exactly like អ and អា,
+// and text typed with them looks right yet is neither found nor sorted.
+TEST_F(ShippedTables, DeprecatedCharactersKeepTheirRowsButAreOnNoKey) {
+    const std::u16string deprecated = u"非推奨";
+    struct Case {
+        std::u16string db;
+        std::u16string characters;
+    };
+    const Case cases[] = {
+        {u"DBKhmer.csv", u"\u17A3\u17A4\u17A8\u17D3\u17B4\u17B5"},
+    };
+    for (const Case& c : cases) {
+        const SymbolLookup lookup = SymbolLookup::Load(platform, kTblFolder, c.db);
+        for (const char16_t character : c.characters) {
+            SCOPED_TRACE(U8(c.db + u" " + character));
+            const std::optional<SymbolInfo> info = lookup.Find(character);
+            ASSERT_TRUE(info.has_value());
+            EXPECT_NE(info->note.find(deprecated), std::u16string::npos);
+        }
+    }
+    // No key of any file offers a row whose note calls it deprecated.
+    for (const std::u16string& name : candFiles) {
+        SCOPED_TRACE(U8(name));
+        const CandEditTable table = *ReadCandForEditing(platform, kTblFolder, name);
+        std::set<std::u16string> deprecatedCodes;
+        for (const SymbolDbRow& row : ReadSymbolDb(platform, kTblFolder, table.pairedDb).rows) {
+            if (row.note.find(deprecated) != std::u16string::npos) deprecatedCodes.insert(row.code);
+        }
+        for (const CandLine& line : table.lines) {
+            for (const std::u16string& code : line.codes) {
+                EXPECT_FALSE(deprecatedCodes.count(code))
+                    << "key " << U8(line.keyField) << " offers " << U8(code);
+            }
+        }
+    }
+}
+
+// What a learner gets from the keys they reach for first: the most common
+// letter of a sound leads its key, and "ng" and the y of English have a home.
+TEST_F(ShippedTables, KeysLeadWithWhatLearnersType) {
+    struct Case {
+        std::u16string file;
+        char16_t key;
+        std::u16string leading;  // the first candidates, in order
+        bool alone;              // nothing follows them
+    };
+    const Case cases[] = {
+        {u"CandThai2.csv", u'n', u"นง", false},
+        {u"CandThai2.csv", u'c', u"จช", false},
+        {u"CandThai2.csv", u'p', u"ปพ", false},
+        {u"CandThai2.csv", u'j', u"จ", true},
+        {u"CandThai.csv", u'd', u"ดฎ", false},
+        {u"CandKhmer.csv", u'g', u"គឃង", true},
+        {u"CandKhmer.csv", u'q', u"អ", true},
+        {u"CandKhmer.csv", u'y', u"យ", true},
+        {u"CandMyanmar.csv", u'g', u"ဂဃင", false},
+        {u"CandAll.csv", u'Y', u"yj", false},
+        {u"CandAll.csv", u'E', u"eəɛɜɤ", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(U8(c.file + u" " + c.key));
+        std::u16string offered;
+        for (const CandEntry& entry : LoadCandEntries(platform, kTblFolder, c.file)) {
+            if (entry.key != c.key) continue;
+            for (char16_t candidate : entry.candidates) {
+                if (candidate != 0) offered += candidate;
+            }
+        }
+        EXPECT_TRUE(offered.starts_with(c.leading)) << U8(offered);
+        if (c.alone) {
+            EXPECT_EQ(offered, c.leading);
         }
     }
 }

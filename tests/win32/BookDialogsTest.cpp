@@ -31,18 +31,7 @@ using testing::PostTyped;
 using testing::ThreadDialog;
 using testing::Utf8;
 
-class Owner {
-public:
-    Owner() {
-        hwnd_ = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
-                                800, 600, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    }
-    ~Owner() { DestroyWindow(hwnd_); }
-    HWND Handle() const { return hwnd_; }
-
-private:
-    HWND hwnd_ = nullptr;
-};
+using Owner = testing::DialogOwner;
 
 class QuietHost : public WordBookHost {
 public:

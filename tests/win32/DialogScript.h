@@ -123,4 +123,21 @@ inline void PostClick(HWND control, int x, int y) {
     PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+// A visible top-level window standing in for the main window as the owner
+// of the dialog under test.
+class DialogOwner {
+public:
+    DialogOwner() {
+        hwnd_ = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+                                800, 600, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    }
+    ~DialogOwner() { DestroyWindow(hwnd_); }
+    DialogOwner(const DialogOwner&) = delete;
+    DialogOwner& operator=(const DialogOwner&) = delete;
+    HWND Handle() const { return hwnd_; }
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
 }  // namespace tess::testing

@@ -55,7 +55,7 @@ TEST_F(TablesUnderWine, SymbolDbsReadAsNatively) {
     EXPECT_EQ(thai.header, (SymbolDbHeader{u"タイ文字", u"Tahoma"}));
     EXPECT_EQ(thai.rows[0].glyph, u"\u0E01");
     EXPECT_EQ(thai.rows[0].englishName, u"KO\\KAI");
-    EXPECT_EQ(thai.rows[0].japaneseName, u"コー・カイ");
+    EXPECT_EQ(thai.rows[0].japaneseName, u"コー・カイ（鶏）");
 }
 
 TEST_F(TablesUnderWine, CandidateFilesReadAsNatively) {

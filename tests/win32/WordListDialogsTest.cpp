@@ -29,19 +29,7 @@ using testing::ThreadDialog;
 using testing::ThreadDialogs;
 using testing::Utf8;
 
-// The main window's stand-in.
-class Owner {
-public:
-    Owner() {
-        hwnd_ = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
-                                800, 600, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    }
-    ~Owner() { DestroyWindow(hwnd_); }
-    HWND Handle() const { return hwnd_; }
-
-private:
-    HWND hwnd_ = nullptr;
-};
+using Owner = testing::DialogOwner;
 
 std::u16string TextOf(HWND hwnd) {
     wchar_t text[256] = {};

@@ -220,11 +220,11 @@ ROWS = [
     (G_SUPRA, 0x203F, "undertie\\linking (absence of a break)", "連結（切れ目がないこと）", 2, S),
 
     # --- tones and word accents ---
-    (G_TONE, 0x030B, "double acute accent\\extra high tone", "超高平ら調", 1, T),
-    (G_TONE, 0x0301, "acute accent\\high tone", "高平ら調", 1, T),
-    (G_TONE, 0x0304, "macron\\mid tone", "中平ら調", 1, T),
-    (G_TONE, 0x0300, "grave accent\\low tone", "低平ら調", 1, T),
-    (G_TONE, 0x030F, "double grave accent\\extra low tone", "超低平ら調", 1, T),
+    (G_TONE, 0x030B, "double acute accent\\extra high tone", "超高平調", 1, T),
+    (G_TONE, 0x0301, "acute accent\\high tone", "高平調", 1, T),
+    (G_TONE, 0x0304, "macron\\mid tone", "中平調", 1, T),
+    (G_TONE, 0x0300, "grave accent\\low tone", "低平調", 1, T),
+    (G_TONE, 0x030F, "double grave accent\\extra low tone", "超低平調", 1, T),
     (G_TONE, 0x02E5, "extra-high tone letter\\extra high", "声調文字（超高）", 0, T),
     (G_TONE, 0x02E6, "high tone letter\\high", "声調文字（高）", 0, T),
     (G_TONE, 0x02E7, "mid tone letter\\mid", "声調文字（中）", 0, T),
@@ -278,7 +278,7 @@ KEYS = {
     "B": [0x0062, 0x03B2, 0x0253, 0x0299, 0x0298, 0x02AC, 0x02AD],
     "C": [0x0063, 0x00E7, 0x0255, 0x02A8, 0x02A7, 0x02A6, 0x0297],
     "D": [0x0064, 0x00F0, 0x0256, 0x0257, 0x02A4, 0x02A3, 0x02A5],
-    "E": [0x0065, 0x0259, 0x025B, 0x025C, 0x025A, 0x025D, 0x0258, 0x025E, 0x029A],
+    "E": [0x0065, 0x0259, 0x025B, 0x025C, 0x0264, 0x025A, 0x025D, 0x0258, 0x025E],
     "F": [0x0066, 0x0278, 0x2C71, 0x02A9],
     "G": [0x0261, 0x0067, 0x0263, 0x0262, 0x0260, 0x029B, 0x0264],
     "H": [0x0068, 0x0127, 0x0266, 0x029C, 0x0265, 0x0267, 0x02B0, 0x02AE, 0x02AF],
@@ -288,7 +288,7 @@ KEYS = {
     "L": [0x006C, 0x026B, 0x026C, 0x026E, 0x026D, 0x028E, 0x029F, 0x027A, 0x02E1],
     "M": [0x006D, 0x0271, 0x026F, 0x0270],
     "N": [0x006E, 0x014B, 0x0272, 0x0273, 0x0274, 0x207F],
-    "O": [0x006F, 0x0254, 0x00F8, 0x0153, 0x0275, 0x0264, 0x0276, 0x0298, 0x0277],
+    "O": [0x006F, 0x0254, 0x00F8, 0x0153, 0x0275, 0x0264, 0x0276, 0x0298, 0x029A],
     "P": [0x0070, 0x0278],
     "Q": [0x0071, 0x0262, 0x02A0],
     "R": [0x0072, 0x027E, 0x0279, 0x0281, 0x0280, 0x027D, 0x027B, 0x027A, 0x027C],
@@ -298,7 +298,7 @@ KEYS = {
     "V": [0x0076, 0x028B, 0x028C, 0x2C71],
     "W": [0x0077, 0x028D, 0x0265, 0x02B7, 0x0270],
     "X": [0x0078, 0x03C7, 0x0267],
-    "Y": [0x0079, 0x028F, 0x0263, 0x028E, 0x0265],
+    "Y": [0x0079, 0x006A, 0x028F, 0x0263, 0x028E, 0x0265],
     "Z": [0x007A, 0x0292, 0x0290, 0x0291, 0x0293, 0x02A3, 0x02A4, 0x02A5, 0x02AB],
     # glottal and pharyngeal sounds, clicks
     "?": [0x0294, 0x0295, 0x02A1, 0x02A2, 0x0296, 0x02C0, 0x02E4],
@@ -330,8 +330,12 @@ DOC = """
 IPA symbols for the phonetic area. Upper-case letter keys (Shift + letter)
 gather the symbols that look like that letter or are usually taught with it,
 the letter's own IPA symbol first: `A` offers a ɑ æ ɐ ʌ ɒ ɶ, `E` offers
-e ə ɛ ɜ ..., `N` offers n ŋ ɲ ɳ ɴ ⁿ, `S` offers s ʃ ʂ ɕ .... The glottal
-and pharyngeal sounds are on `?`, the clicks on `!`.
+e ə ɛ ɜ ɤ ..., `N` offers n ŋ ɲ ɳ ɴ ⁿ, `S` offers s ʃ ʂ ɕ ..., `Y` offers y
+and then j, the sound the letter y writes in English. A key holds at most
+nine symbols, so the withdrawn letters that do not fit on the key of their
+look sit with the sounds they stood for (ʚ with the rounded vowels on `O`,
+ɷ with ʊ on `U`). The glottal and pharyngeal sounds are on `?`, the clicks
+on `!`.
 
 The symbol keys carry everything that is not a letter: `:` length
 (ː ˑ and the extra-short breve), `'` stress (ˈ ˌ) and the ejective

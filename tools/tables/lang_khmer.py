@@ -4,14 +4,19 @@ Covers every assigned character of the Khmer block U+1780-U+17FF and of the
 Khmer Symbols block U+19E0-U+19FF (the lunar-date signs).
 
 English names are the Unicode short names; consonants and vowels carry their
-UNGEGN romanisation after a backslash ("KA\\k", "VOWEL SIGN AA\\a/ea").
+UNGEGN romanisation after a backslash ("KA\\k", "VOWEL SIGN AA\\a/ea"); the
+lunar-date signs take their whole Unicode names (MUOY KOET ... DAP-PRAM ROC).
 Japanese names are readings; the two consonant series are given in the note
 (第1系 = a-series, 第2系 = o-series), and the dependent vowels give the
-reading after a consonant of each series ("アー／イア").
+reading after a consonant of each series ("アー／イア"). Two characters read
+alike carry what tells them apart (ឪ アウ（ov）, ឳ アウ（au）).
 
 Trigger keys follow the common romanisation of Khmer (UNGEGN, with the
 Indic-style letters of ALA-LC on g, j and b): k gives the k-sounds, c the
-ch-sounds and so on.
+ch-sounds and so on. The deprecated characters (ឣ ឤ ឨ ៓ and the invisible
+inherent vowels) keep their rows, so text that holds them still shows their
+names, but are on no key: ឣ and ឤ look exactly like អ and អា, and text typed
+with them looks right but is not found by search nor sorted in its place.
 """
 
 DB_FILE = "DBKhmer.csv"
@@ -30,6 +35,11 @@ GROUPS = [
 ]
 
 G_CONS, G_INDEP, G_VOWEL, G_SIGN, G_PUNCT, G_DIGIT, G_DIVIN, G_LUNAR = range(8)
+
+# The numbers 1 to 15 in the Unicode names of the lunar-date signs
+# (KHMER SYMBOL MUOY KOET ... DAP-PRAM ROC).
+_DAY_WORDS = ["MUOY", "PII", "BEI", "BUON", "PRAM", "PRAM-MUOY", "PRAM-PII", "PRAM-BEI",
+              "PRAM-BUON", "DAP", "DAP-MUOY", "DAP-PII", "DAP-BEI", "DAP-BUON", "DAP-PRAM"]
 
 C1 = "子音（第1系）"
 C2 = "子音（第2系）"
@@ -82,7 +92,7 @@ ROWS = [
     (G_INDEP, 0x17A7, "INDEPENDENT VOWEL QU\\o", "オッ", 0, VI),
     (G_INDEP, 0x17A8, "INDEPENDENT VOWEL QUK\\ok", "オック（非推奨）", 0, VI + "・非推奨"),
     (G_INDEP, 0x17A9, "INDEPENDENT VOWEL QUU\\ou", "オウ", 0, VI),
-    (G_INDEP, 0x17AA, "INDEPENDENT VOWEL QUUV\\ov", "アウ", 0, VI),
+    (G_INDEP, 0x17AA, "INDEPENDENT VOWEL QUUV\\ov", "アウ（ov）", 0, VI),
     (G_INDEP, 0x17AB, "INDEPENDENT VOWEL RY\\rue", "ルッ", 0, VI),
     (G_INDEP, 0x17AC, "INDEPENDENT VOWEL RYY\\rueu", "ルー", 0, VI),
     (G_INDEP, 0x17AD, "INDEPENDENT VOWEL LY\\lue", "ルッ（l）", 0, VI),
@@ -91,7 +101,7 @@ ROWS = [
     (G_INDEP, 0x17B0, "INDEPENDENT VOWEL QAI\\ai", "アイ", 0, VI),
     (G_INDEP, 0x17B1, "INDEPENDENT VOWEL QOO TYPE ONE\\ao", "アオ", 0, VI),
     (G_INDEP, 0x17B2, "INDEPENDENT VOWEL QOO TYPE TWO\\ao", "アオ（異体）", 0, VI),
-    (G_INDEP, 0x17B3, "INDEPENDENT VOWEL QAU\\au", "アウ", 0, VI),
+    (G_INDEP, 0x17B3, "INDEPENDENT VOWEL QAU\\au", "アウ（au）", 0, VI),
 
     # --- dependent vowel signs ---
     (G_VOWEL, 0x17B4, "VOWEL INHERENT AQ", "不可視の固有母音 aq（非推奨）", 1, "非推奨の不可視文字"),
@@ -168,12 +178,12 @@ ROWS = [
     # --- lunar date signs (Khmer Symbols block) ---
     (G_LUNAR, 0x19E0, "PATHAMASAT", "閏年の第1アーサート月", 0, "暦の記号"),
 ] + [
-    (G_LUNAR, 0x19E0 + d, "KOET " + str(d), "上弦 %d 日" % d, 0, "暦の記号")
+    (G_LUNAR, 0x19E0 + d, _DAY_WORDS[d - 1] + " KOET", "上弦 %d 日" % d, 0, "暦の記号")
     for d in range(1, 16)
 ] + [
     (G_LUNAR, 0x19F0, "TUTEYASAT", "閏年の第2アーサート月", 0, "暦の記号"),
 ] + [
-    (G_LUNAR, 0x19F0 + d, "ROC " + str(d), "下弦 %d 日" % d, 0, "暦の記号")
+    (G_LUNAR, 0x19F0 + d, _DAY_WORDS[d - 1] + " ROC", "下弦 %d 日" % d, 0, "暦の記号")
     for d in range(1, 16)
 ]
 
@@ -181,14 +191,14 @@ BLOCKS = [(0x1780, 0x17FF), (0x19E0, 0x19FF)]
 
 KEYS = {
     # vowels
-    "a": [0x17B6, 0x17C3, 0x17C5, 0x17C6, 0x17C7, 0x17B0, 0x17B3, 0x17A3, 0x17A4],
+    "a": [0x17B6, 0x17C3, 0x17C5, 0x17C6, 0x17C7, 0x17B0, 0x17B3],
     "e": [0x17C1, 0x17C2, 0x17BE, 0x17C0, 0x17BF, 0x17AF, 0x17A5, 0x17A6],
     "i": [0x17B7, 0x17B8, 0x17C0, 0x17A5, 0x17A6],
     "o": [0x17C4, 0x17C5, 0x17BB, 0x17BC, 0x17BD, 0x17B1, 0x17B2, 0x17A7, 0x17B3],
-    "u": [0x17BB, 0x17BC, 0x17BD, 0x17B9, 0x17BA, 0x17A7, 0x17A9, 0x17AA, 0x17A8],
+    "u": [0x17BB, 0x17BC, 0x17BD, 0x17B9, 0x17BA, 0x17A7, 0x17A9, 0x17AA],
     # consonants
     "k": [0x1780, 0x1781, 0x1782, 0x1783],
-    "g": [0x1782, 0x1783],
+    "g": [0x1782, 0x1783, 0x1784],
     "n": [0x1793, 0x1784, 0x1789, 0x178E],
     "c": [0x1785, 0x1786, 0x1787, 0x1788],
     "j": [0x1787, 0x1788],
@@ -197,19 +207,19 @@ KEYS = {
     "b": [0x1794, 0x1796, 0x1797],
     "p": [0x1796, 0x1795, 0x1797, 0x1794],
     "m": [0x1798, 0x17C6],
-    "y": [0x1799, 0x17B9, 0x17BA],
+    "y": [0x1799],
     "r": [0x179A, 0x17AB, 0x17AC, 0x17CC],
     "l": [0x179B, 0x17A1, 0x17AD, 0x17AE],
     "v": [0x179C],
     "w": [0x179C],
     "s": [0x179F, 0x179D, 0x179E],
     "h": [0x17A0, 0x17C7],
-    "q": [0x17A2, 0x17A3, 0x17A4],
+    "q": [0x17A2],
     # signs
     "/": [0x17D2],                                   # coeng: subscript consonants
     ":": [0x17C7, 0x17C8, 0x17D6],
     "^": [0x17C9, 0x17CA],                           # series shifters
-    "'": [0x17CB, 0x17CD, 0x17CC, 0x17CE, 0x17CF, 0x17D0, 0x17D1, 0x17DD, 0x17D3],
+    "'": [0x17CB, 0x17CD, 0x17CC, 0x17CE, 0x17CF, 0x17D0, 0x17D1, 0x17DD],
     ".": [0x17D4, 0x17D5],
     "=": [0x17D7],
     "~": [0x17D8],
@@ -230,10 +240,15 @@ DOC = """
 Lower-case keys follow the common romanisation of Khmer (UNGEGN): `k` offers
 ក ខ គ ឃ (first-series letters before second-series ones, plain before
 aspirated), `c` offers ច ឆ ជ ឈ, `t` ត ទ ថ ធ ឋ ឍ, `n` ន ង ញ ណ. The
-Indic-style letters of the ALA-LC romanisation work too: `g` for គ ឃ, `j`
-for ជ ឈ, `b` for ប ព ភ. `q` gives អ, the bearer of the independent vowels.
-The vowel keys offer the vowel signs first, then the independent vowels:
-`a` ា ៃ ៅ ំ ះ, `e` េ ែ ើ ៀ ឿ, `i` ិ ី, `o` ោ ៅ ុ ូ ួ, `u` ុ ូ ួ ឹ ឺ.
+Indic-style letters of the ALA-LC romanisation work too: `g` for គ ឃ (and ង,
+ng), `j` for ជ ឈ, `b` for ប ព ភ. `q` gives អ alone, the bearer of the
+independent vowels. The vowel keys offer the vowel signs first, then the
+independent vowels: `a` ា ៃ ៅ ំ ះ, `e` េ ែ ើ ៀ ឿ, `i` ិ ី, `o` ោ ៅ ុ ូ ួ,
+`u` ុ ូ ួ ឹ ឺ.
+
+The deprecated ឣ ឤ ឨ and ៓ are on no key (their rows stay in DBKhmer.csv): ឣ
+and ឤ look exactly like អ and អា, so text typed with them looks right but is
+neither found by search nor sorted in its place. Type អ, or អ then ា, instead.
 
 `/` gives the coeng ្, which makes the following consonant a subscript
 (ក ្ ស gives ក្ស); `^` the series shifters ៉ ៊; `'` the other signs

@@ -7,7 +7,10 @@ U+0EA5) the corrected names of NameAliases.txt are used (FO FON, FO FAY, RO,
 LO). Where a name has more than one word, the first space becomes "\" so the
 symbol tab shows the two parts in two corners (KHO\SUNG, VOWEL\AA,
 TONE\MAI EK). The Japanese name is the letter's name with the key word of the
-alphabet chart (コー・カイ) or the vowel's reading (サラ・アー). Consonant
+alphabet chart (コー・カイ) or the vowel's reading (サラ・アー); where two
+letters share a reading, the meaning of the key word (コー・カイ（鶏）,
+コー・カイ（卵）) or the romanised vowel (サラ・ウ（ue）, サラ・ウ（u）) tells them
+apart. Signs carry their Lao name with what they do (カーナン（黙字記号）). Consonant
 notes give the class (中子音, 高子音, 低子音), the sound at the start and at
 the end of a syllable (common Lao romanisation) and the meaning of the key
 word.
@@ -23,8 +26,8 @@ G_CONS, G_PALI, G_VOWEL, G_TONE, G_MARK, G_PUNCT, G_DIGIT = range(7)
 # code, English name, Japanese name, class, initial, final, key word meaning
 # class: 中 (middle), 高 (high), 低 (low); final "" = does not end a syllable.
 _CONSONANTS = [
-    (0x0E81, "KO", "コー・カイ", "中", "k", "k", "鶏"),
-    (0x0E82, "KHO\\SUNG", "コー・カイ", "高", "kh", "", "卵"),
+    (0x0E81, "KO", "コー・カイ（鶏）", "中", "k", "k", "鶏"),
+    (0x0E82, "KHO\\SUNG", "コー・カイ（卵）", "高", "kh", "", "卵"),
     (0x0E84, "KHO\\TAM", "コー・クワーイ", "低", "kh", "", "水牛"),
     (0x0E87, "NGO", "ンゴー・ングア", "低", "ng", "ng", "牛"),
     (0x0E88, "CO", "チョー・チョーク", "中", "ch（j）", "", "コップ"),
@@ -88,27 +91,27 @@ _OTHERS = [
     (0x0EB3, "VOWEL\\AM", "サラ・アム", G_VOWEL, "母音（am、子音の後）"),
     (0x0EB4, "VOWEL\\I", "サラ・イ", G_VOWEL, "母音（短母音i、子音の上）"),
     (0x0EB5, "VOWEL\\II", "サラ・イー", G_VOWEL, "母音（長母音ii、子音の上）"),
-    (0x0EB6, "VOWEL\\Y", "サラ・ウ", G_VOWEL, "母音（短母音ue、唇を丸めないウ、子音の上）"),
-    (0x0EB7, "VOWEL\\YY", "サラ・ウー", G_VOWEL, "母音（長母音uee、唇を丸めないウー、子音の上）"),
-    (0x0EB8, "VOWEL\\U", "サラ・ウ", G_VOWEL, "母音（短母音u、唇を丸めるウ、子音の下）"),
-    (0x0EB9, "VOWEL\\UU", "サラ・ウー", G_VOWEL, "母音（長母音uu、唇を丸めるウー、子音の下）"),
+    (0x0EB6, "VOWEL\\Y", "サラ・ウ（ue）", G_VOWEL, "母音（短母音ue、唇を丸めないウ、子音の上）"),
+    (0x0EB7, "VOWEL\\YY", "サラ・ウー（uee）", G_VOWEL, "母音（長母音uee、唇を丸めないウー、子音の上）"),
+    (0x0EB8, "VOWEL\\U", "サラ・ウ（u）", G_VOWEL, "母音（短母音u、唇を丸めるウ、子音の下）"),
+    (0x0EB9, "VOWEL\\UU", "サラ・ウー（uu）", G_VOWEL, "母音（長母音uu、唇を丸めるウー、子音の下）"),
     (0x0EBB, "VOWEL\\MAI KON", "マイ・コン", G_VOWEL, "母音（短母音o、閉音節で子音の上）"),
     (0x0EBC, "SEMIVOWEL\\LO", "下付きのロー", G_CONS, "子音（子音の下に付けてlを添える、子音連続）"),
     (0x0EBD, "SEMIVOWEL\\NYO", "ニョー（半母音）", G_VOWEL, "母音（二重母音iaの一部、閉音節）"),
-    (0x0EC0, "VOWEL\\E", "サラ・エー", G_VOWEL, "母音（長母音e、子音の前。複合母音にも使う）"),
-    (0x0EC1, "VOWEL\\EI", "サラ・エー", G_VOWEL, "母音（長母音ae、口を広く開けるエー、子音の前）"),
+    (0x0EC0, "VOWEL\\E", "サラ・エー（e）", G_VOWEL, "母音（長母音e、子音の前。複合母音にも使う）"),
+    (0x0EC1, "VOWEL\\EI", "サラ・エー（ae）", G_VOWEL, "母音（長母音ae、口を広く開けるエー、子音の前）"),
     (0x0EC2, "VOWEL\\O", "サラ・オー", G_VOWEL, "母音（長母音o、子音の前）"),
     (0x0EC3, "VOWEL\\AY", "サラ・アイ・マイムアン", G_VOWEL, "母音（ai、子音の前。決まった語に使う）"),
-    (0x0EC4, "VOWEL\\AI", "サラ・アイ・マイマーライ", G_VOWEL, "母音（ai、子音の前）"),
+    (0x0EC4, "VOWEL\\AI", "サラ・アイ・マイマーイ", G_VOWEL, "母音（ai、子音の前）"),
     (0x0ECD, "NIGGAHITA", "ニッカヒット", G_VOWEL, "母音（開音節の長母音o、口を広く開けるオー。パーリ語表記では鼻音）"),
     (0x0EC8, "TONE\\MAI EK", "マイ・エーク", G_TONE, "声調（第1声調記号）"),
     (0x0EC9, "TONE\\MAI THO", "マイ・トー", G_TONE, "声調（第2声調記号）"),
     (0x0ECA, "TONE\\MAI TI", "マイ・ティー", G_TONE, "声調（第3声調記号）"),
     (0x0ECB, "TONE\\MAI CATAWA", "マイ・チャッタワー", G_TONE, "声調（第4声調記号）"),
     (0x0EBA, "PALI\\VIRAMA", "ヴィラーマ", G_MARK, "符号（パーリ語表記で母音のない子音を示す、子音の下）"),
-    (0x0ECC, "CANCELLATION\\MARK", "黙字記号", G_MARK, "符号（この子音を読まない）"),
+    (0x0ECC, "CANCELLATION\\MARK", "カーナン（黙字記号）", G_MARK, "符号（この子音を読まない）"),
     (0x0ECE, "YAMAKKAN", "ヤマッカーン", G_MARK, "符号（パーリ語表記で子音の連続を示す）"),
-    (0x0EAF, "ELLIPSIS", "省略記号", G_PUNCT, "記号（省略記号）"),
+    (0x0EAF, "ELLIPSIS", "パイニャーンノーイ（省略記号）", G_PUNCT, "記号（省略記号）"),
     (0x0EC6, "KO\\LA", "マイ・ニョック", G_PUNCT, "記号（繰り返し記号：直前の語を繰り返す）"),
 ]
 

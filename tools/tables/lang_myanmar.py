@@ -45,7 +45,7 @@ ROWS = [
     # --- Burmese consonants (the 33 letters of the alphabet) ---
     (G_CONS, 0x1000, "KA\\ka gyi", "カ・ジー", 0, C),
     (G_CONS, 0x1001, "KHA\\kha gway", "カ・グエー", 0, C + "（有気）"),
-    (G_CONS, 0x1002, "GA\\ga nge", "ガ・ゲー", 0, C),
+    (G_CONS, 0x1002, "GA\\ga nge", "ガ・ンゲー", 0, C),
     (G_CONS, 0x1003, "GHA\\ga gyi", "ガ・ジー", 0, C + "（パーリ語由来）"),
     (G_CONS, 0x1004, "NGA\\nga", "ンガ", 0, C),
     (G_CONS, 0x1005, "CA\\sa lone", "サ・ロン", 0, C),
@@ -62,10 +62,10 @@ ROWS = [
     (G_CONS, 0x1010, "TA\\ta wun bu", "タ・ウンブ", 0, C),
     (G_CONS, 0x1011, "THA\\hta hsin htu", "タ・シントゥー", 0, C + "（有気）"),
     (G_CONS, 0x1012, "DA\\da dway", "ダ・ドゥエー", 0, C),
-    (G_CONS, 0x1013, "DHA\\da auk chaik", "ダ・オウッチャイッ", 0, C + "（パーリ語由来）"),
-    (G_CONS, 0x1014, "NA\\na nge", "ナ・ゲー", 0, C),
+    (G_CONS, 0x1013, "DHA\\da auk chaik", "ダ・アウッチャイッ", 0, C + "（パーリ語由来）"),
+    (G_CONS, 0x1014, "NA\\na nge", "ナ・ンゲー", 0, C),
     (G_CONS, 0x1015, "PA\\pa zaut", "パ・ザウッ", 0, C),
-    (G_CONS, 0x1016, "PHA\\pha u htoke", "パ・オウトウッ", 0, C + "（有気）"),
+    (G_CONS, 0x1016, "PHA\\pha u htoke", "パ・ウートウッ", 0, C + "（有気）"),
     (G_CONS, 0x1017, "BA\\ba htet chaik", "バ・テッチャイッ", 0, C),
     (G_CONS, 0x1018, "BHA\\ba gone", "バ・ゴン", 0, C),
     (G_CONS, 0x1019, "MA\\ma", "マ", 0, C),
@@ -244,7 +244,7 @@ KEYS = {
     "o": [0x102D, 0x102F, 0x1031, 0x102C, 0x1029, 0x102A, 0x1034, 0x1072],
     # consonants
     "k": [0x1000, 0x1001, 0x1002, 0x1003, 0x1075, 0x1076],
-    "g": [0x1002, 0x1003, 0x1077, 0x1070],
+    "g": [0x1002, 0x1003, 0x1004, 0x1077, 0x1070],
     "n": [0x1014, 0x1004, 0x100A, 0x100F, 0x1009, 0x105A, 0x107C, 0x107A, 0x106E],
     "c": [0x1005, 0x1006, 0x1078],
     "s": [0x1005, 0x1006, 0x101E, 0x103F, 0x1050, 0x1051, 0x1061],
@@ -282,7 +282,7 @@ KEYS = {
 DOC = """
 Lower-case keys follow the usual Latin transcription of Burmese: `k` offers
 က ခ ဂ ဃ, `s` offers စ ဆ သ ..., `t` offers တ ထ သ ဋ ဌ, `n` all the nasals
-(န င ည ဏ ဉ). The vowel keys offer the vowel signs first and then the
+(န င ည ဏ ဉ); `g` offers ဂ ဃ and င (ng). The vowel keys offer the vowel signs first and then the
 independent vowels: `a` ာ ါ, `i` ိ ီ, `u` ု ူ, `e` ေ ဲ; `o` offers the
 parts of the o-vowels (ို = ိ + ု, ော = ေ + ာ). Letters that Mon, Karen,
 Kayah, Shan and Pali add follow the Burmese ones on the key of their sound.

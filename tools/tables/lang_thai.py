@@ -5,7 +5,9 @@ CHARACTER" (the currency sign is just "BAHT"); where it has more than one
 word, the first space becomes "\" so the symbol tab shows the letter's sound
 (KO, SARA, MAI, DIGIT) in the top-left corner and the key word (KAI, AA, EK,
 ZERO) in the bottom-left one. The Japanese name is the reading learners use
-(コー・カイ, サラ・アー, マイ・エーク). Consonant notes give the class
+(コー・カイ, サラ・アー, マイ・エーク); where two letters share a reading, the
+meaning of the key word (コー・カイ（鶏）, コー・カイ（卵）) or the RTGS spelling
+of the vowel (サラ・ウ（ue）, サラ・ウ（u）) tells them apart. Consonant notes give the class
 (中子音, 高子音, 低子音), the sound at the start and at the end of a syllable
 (Royal Thai General System spelling) and the meaning of the key word.
 """
@@ -20,16 +22,16 @@ G_CONS, G_VOWEL, G_TONE, G_MARK, G_PUNCT, G_DIGIT = range(6)
 # code, letter name, key word, Japanese reading, class, initial, final, meaning
 # class: 中 (middle), 高 (high), 低 (low); final "" = does not end a syllable.
 _CONSONANTS = [
-    (0x0E01, "KO", "KAI", "コー・カイ", "中", "k", "k", "鶏"),
-    (0x0E02, "KHO", "KHAI", "コー・カイ", "高", "kh", "k", "卵"),
+    (0x0E01, "KO", "KAI", "コー・カイ（鶏）", "中", "k", "k", "鶏"),
+    (0x0E02, "KHO", "KHAI", "コー・カイ（卵）", "高", "kh", "k", "卵"),
     (0x0E03, "KHO", "KHUAT", "コー・クアット", "高", "kh", "k", "瓶（廃字）"),
     (0x0E04, "KHO", "KHWAI", "コー・クワーイ", "低", "kh", "k", "水牛"),
     (0x0E05, "KHO", "KHON", "コー・コン", "低", "kh", "k", "人（廃字）"),
     (0x0E06, "KHO", "RAKHANG", "コー・ラカン", "低", "kh", "k", "鐘"),
     (0x0E07, "NGO", "NGU", "ンゴー・ングー", "低", "ng", "ng", "蛇"),
-    (0x0E08, "CHO", "CHAN", "チョー・チャーン", "中", "ch", "t", "皿"),
+    (0x0E08, "CHO", "CHAN", "チョー・チャーン（皿）", "中", "ch", "t", "皿"),
     (0x0E09, "CHO", "CHING", "チョー・チン", "高", "ch", "", "小さなシンバル"),
-    (0x0E0A, "CHO", "CHANG", "チョー・チャーン", "低", "ch", "t", "象"),
+    (0x0E0A, "CHO", "CHANG", "チョー・チャーン（象）", "低", "ch", "t", "象"),
     (0x0E0B, "SO", "SO", "ソー・ソー", "低", "s", "t", "鎖"),
     (0x0E0C, "CHO", "CHOE", "チョー・チュー", "低", "ch", "", "樹木"),
     (0x0E0D, "YO", "YING", "ヨー・イン", "低", "y", "n", "女性"),
@@ -75,20 +77,20 @@ def _consonant_note(cls, ini, fin, meaning):
 # code, English name, Japanese name, group, note
 _OTHERS = [
     # vowel letters and vowel signs
-    (0x0E24, "RU", "ル", G_VOWEL, "母音字（ru・ri・roe と読む。ラッカンヤーオが付くと長いルー）"),
-    (0x0E26, "LU", "ルー", G_VOWEL, "母音字（lue、ほぼ廃字。ラッカンヤーオが付くと長いルー）"),
+    (0x0E24, "RU", "ル（rue）", G_VOWEL, "母音字（rue・ri・roe と読む。ラッカンヤーオが付くと長いルー）"),
+    (0x0E26, "LU", "ル（lue）", G_VOWEL, "母音字（lue、ほぼ廃字。ラッカンヤーオが付くと長いルー）"),
     (0x0E30, "SARA\\A", "サラ・ア", G_VOWEL, "母音（短母音a、子音の後）"),
     (0x0E31, "MAI\\HAN-AKAT", "マイ・ハンアカート", G_VOWEL, "母音（短母音a、閉音節で子音の上）"),
     (0x0E32, "SARA\\AA", "サラ・アー", G_VOWEL, "母音（長母音aa、子音の後）"),
     (0x0E33, "SARA\\AM", "サラ・アム", G_VOWEL, "母音（am、子音の後）"),
     (0x0E34, "SARA\\I", "サラ・イ", G_VOWEL, "母音（短母音i、子音の上）"),
     (0x0E35, "SARA\\II", "サラ・イー", G_VOWEL, "母音（長母音ii、子音の上）"),
-    (0x0E36, "SARA\\UE", "サラ・ウ", G_VOWEL, "母音（短母音ue、唇を丸めないウ、子音の上）"),
-    (0x0E37, "SARA\\UEE", "サラ・ウー", G_VOWEL, "母音（長母音uee、唇を丸めないウー、子音の上）"),
-    (0x0E38, "SARA\\U", "サラ・ウ", G_VOWEL, "母音（短母音u、唇を丸めるウ、子音の下）"),
-    (0x0E39, "SARA\\UU", "サラ・ウー", G_VOWEL, "母音（長母音uu、唇を丸めるウー、子音の下）"),
-    (0x0E40, "SARA\\E", "サラ・エー", G_VOWEL, "母音（長母音e、子音の前。複合母音にも使う）"),
-    (0x0E41, "SARA\\AE", "サラ・エー", G_VOWEL, "母音（長母音ae、口を広く開けるエー、子音の前）"),
+    (0x0E36, "SARA\\UE", "サラ・ウ（ue）", G_VOWEL, "母音（短母音ue、唇を丸めないウ、子音の上）"),
+    (0x0E37, "SARA\\UEE", "サラ・ウー（uee）", G_VOWEL, "母音（長母音uee、唇を丸めないウー、子音の上）"),
+    (0x0E38, "SARA\\U", "サラ・ウ（u）", G_VOWEL, "母音（短母音u、唇を丸めるウ、子音の下）"),
+    (0x0E39, "SARA\\UU", "サラ・ウー（uu）", G_VOWEL, "母音（長母音uu、唇を丸めるウー、子音の下）"),
+    (0x0E40, "SARA\\E", "サラ・エー（e）", G_VOWEL, "母音（長母音e、子音の前。複合母音にも使う）"),
+    (0x0E41, "SARA\\AE", "サラ・エー（ae）", G_VOWEL, "母音（長母音ae、口を広く開けるエー、子音の前）"),
     (0x0E42, "SARA\\O", "サラ・オー", G_VOWEL, "母音（長母音o、子音の前）"),
     (0x0E43, "SARA\\AI MAIMUAN", "サラ・アイ・マイムアン", G_VOWEL, "母音（ai、子音の前。20語ほどの決まった語に使う）"),
     (0x0E44, "SARA\\AI MAIMALAI", "サラ・アイ・マイマーライ", G_VOWEL, "母音（ai、子音の前）"),
@@ -171,15 +173,16 @@ _COMMON = {
 _BY_SOUND = {
     "k": [0x0E01, 0x0E02, 0x0E04, 0x0E06, 0x0E03, 0x0E05],  # ก ข ค ฆ ฃ ฅ
     "g": [0x0E07],                                          # ง
-    "n": [0x0E19, 0x0E13, 0x0E07],                          # น ณ ง
-    "c": [0x0E08, 0x0E09, 0x0E0A, 0x0E0C],                  # จ ฉ ช ฌ
+    "n": [0x0E19, 0x0E07, 0x0E13],                          # น ง ณ
+    "c": [0x0E08, 0x0E0A, 0x0E09, 0x0E0C],                  # จ ช ฉ ฌ
+    "j": [0x0E08],                                          # จ
     "s": [0x0E2A, 0x0E0B, 0x0E28, 0x0E29],                  # ส ซ ศ ษ
     "y": [0x0E22, 0x0E0D],                                  # ย ญ
     "d": [0x0E14, 0x0E0E, 0x0E11],                          # ด ฎ ฑ
     "t": [0x0E15, 0x0E17, 0x0E16, 0x0E18,                   # ต ท ถ ธ
           0x0E0F, 0x0E10, 0x0E11, 0x0E12],                  # ฏ ฐ ฑ ฒ
     "b": [0x0E1A],                                          # บ
-    "p": [0x0E1B, 0x0E1C, 0x0E1E, 0x0E20],                  # ป ผ พ ภ
+    "p": [0x0E1B, 0x0E1E, 0x0E1C, 0x0E20],                  # ป พ ผ ภ
     "f": [0x0E1D, 0x0E1F],                                  # ฝ ฟ
     "m": [0x0E21],                                          # ม
     "r": [0x0E23, 0x0E24, 0x0E45],                          # ร ฤ ๅ
@@ -189,11 +192,14 @@ _BY_SOUND = {
 }
 
 # The rows of the traditional alphabet chart (the Pali vargas), in chart
-# order.
+# order. `d` gives the everyday ด (of the dental row on `t`) before its own
+# row, the retroflex one, which holds only letters of Pali and Sanskrit words;
+# `j` gives จ alone, as in the default table.
 _BY_CHART_ROW = {
     "k": [0x0E01, 0x0E02, 0x0E03, 0x0E04, 0x0E05, 0x0E06, 0x0E07],  # ก ข ฃ ค ฅ ฆ ง
     "c": [0x0E08, 0x0E09, 0x0E0A, 0x0E0B, 0x0E0C, 0x0E0D],          # จ ฉ ช ซ ฌ ญ
-    "d": [0x0E0E, 0x0E0F, 0x0E10, 0x0E11, 0x0E12, 0x0E13],          # ฎ ฏ ฐ ฑ ฒ ณ
+    "j": [0x0E08],                                                  # จ
+    "d": [0x0E14, 0x0E0E, 0x0E0F, 0x0E10, 0x0E11, 0x0E12, 0x0E13],  # ด, ฎ ฏ ฐ ฑ ฒ ณ
     "t": [0x0E14, 0x0E15, 0x0E16, 0x0E17, 0x0E18, 0x0E19],          # ด ต ถ ท ธ น
     "p": [0x0E1A, 0x0E1B, 0x0E1C, 0x0E1D, 0x0E1E, 0x0E1F, 0x0E20, 0x0E21],  # บ ป ผ ฝ พ ฟ ภ ม
     "y": [0x0E22, 0x0E23, 0x0E24, 0x0E25, 0x0E26, 0x0E27, 0x0E45],  # ย ร ฤ ล ฦ ว ๅ
@@ -208,9 +214,10 @@ The default Thai table. Consonants sit on the key of their sound in the Royal Th
 General System of Transcription (RTGS). A key is one keyboard character, so a key
 gathers every letter whose RTGS spelling starts with it: `k` holds k and kh
 (ก ข ค ฆ, then the obsolete ฃ ฅ), `t` holds t and th, `p` holds p and ph, `c`
-holds ch. Common letters come first, letters used mainly in Pali and Sanskrit
-words after them. ง (ng) is on `g` alone and third on `n`; ฤ and ฦ with the
-lengthening sign ๅ are on `r` and `l`.
+holds ch, and `j` gives จ alone. Common letters come first (`n` น ง ณ, `c`
+จ ช ฉ, `p` ป พ ผ), letters used mainly in Pali and Sanskrit words after them.
+ง (ng) is on `g` alone and second on `n`; ฤ and ฦ with the lengthening sign ๅ
+are on `r` and `l`.
 
 Vowels are on the five vowel keys by their RTGS spelling (ไ ใ "ai" and ำ "am" on
 `a`, ึ ื "ue" on `u`, แ "ae" on `e`, อ and โ on `o`). The tone marks are on
@@ -228,10 +235,12 @@ CAND_EXTRA = [dict(
     DOC="""
 An alternative for learners who know the alphabet chart: each consonant key holds
 one row of the traditional chart (the Pali vargas), in chart order, so the
-candidate number is the letter's place in its row. `k` ก–ง, `c` จ–ญ, `d` the
-retroflex row ฎ–ณ, `t` the dental row ด–น, `p` บ–ม, `y` the sonorants ย ร ฤ ล
-ฦ ว with ๅ, `s` ศ–ฮ. Vowels, tone marks, other marks, punctuation and digits are
-on the same keys as in `CandThai2.csv`.
+candidate number is the letter's place in its row. `k` ก–ง, `c` จ–ญ, `t` the
+dental row ด–น, `p` บ–ม, `y` the sonorants ย ร ฤ ล ฦ ว with ๅ, `s` ศ–ฮ. `d`
+gives the everyday ด first and then the retroflex row ฎ–ณ, whose letters are
+used mainly in Pali and Sanskrit words (so there the candidate number is one
+more than the place in the row); `j` gives จ alone. Vowels, tone marks, other
+marks, punctuation and digits are on the same keys as in `CandThai2.csv`.
 """,
 )]
 

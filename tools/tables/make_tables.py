@@ -25,15 +25,21 @@ Checks (any failure stops the run before anything is written):
   upper-case hexadecimal digits (a name escape);
 * codes are assigned characters of U+0000..U+FFFF, unique within a DB;
 * every assigned character of BLOCKS has a row;
+* no two rows of a DB share a Japanese name (the candidate popup shows it to
+  tell candidates apart), except the capital and small form of one letter
+  (English names "CAPITAL x" and "SMALL x");
 * auxiliary class 1 for every combining mark (Mn, Mc, Me), 0 or 2 otherwise;
 * rows stand grouped, in ascending group order (the symbol DB editor lists
   rows under their group and inserts new rows after a group's last row);
 * candidate keys are trigger keys of the file's mode, at most nine
   candidates per key, no candidate twice on one key, every candidate a row
-  of the paired DB;
+  of the paired DB, and no candidate a deprecated character (a row whose
+  note contains 非推奨): it keeps its row so that text holding it still
+  shows its names, but nobody should type it;
 * every code in REACHABLE is offered by every candidate file paired with
   that DB. Without REACHABLE the set is derived: rows whose note contains
-  子音, 母音 or 声調, and decimal digits (general category Nd).
+  子音, 母音 or 声調, and decimal digits (general category Nd), leaving out
+  deprecated rows.
 
 Usage:
     python3 tools/tables/make_tables.py           # write data/Tbl/ and docs
@@ -62,6 +68,7 @@ import tblfmt  # noqa: E402
 DOC_ORDER = ["ipa", "thai", "myanmar", "lao", "khmer", "cyrillic"]
 
 VOWEL, CONSONANT, TONE = "母音", "子音", "声調"
+DEPRECATED = "非推奨"
 
 
 class Failures(Exception):
@@ -101,6 +108,8 @@ def derived_reachable(mod, ucd: tblfmt.UCD) -> set[int]:
     out = set()
     for row in mod.ROWS:
         note = row[5]
+        if DEPRECATED in note:
+            continue
         if VOWEL in note or CONSONANT in note or TONE in note or ucd.category(row[1]) == "Nd":
             out.add(row[1])
     return out
@@ -184,6 +193,7 @@ def check_db(mod, ucd: tblfmt.UCD, errs: list):
                 errs.append(f"{where}: combining mark ({ucd.category(code)}) needs auxiliary class 1, has {aux}")
             if not comb and aux == 1:
                 errs.append(f"{where}: not a combining mark ({ucd.category(code)}) but auxiliary class 1")
+    check_japanese_names(mod, errs)
     for lo, hi in mod.BLOCKS:
         missing = [c for c in ucd.assigned_in(lo, hi) if c not in seen]
         if missing:
@@ -193,6 +203,25 @@ def check_db(mod, ucd: tblfmt.UCD, errs: list):
     for i in range(len(mod.GROUPS)):
         if i not in used_groups:
             print(f"note: {db}: group {i} {mod.GROUPS[i]!r} has no rows", file=sys.stderr)
+
+
+def case_pair(eng_a: str, eng_b: str) -> bool:
+    """Whether two English names are the capital and small form of one letter."""
+    for a, b in ((eng_a, eng_b), (eng_b, eng_a)):
+        if a.startswith("CAPITAL ") and b.startswith("SMALL ") and a[8:] == b[6:]:
+            return True
+    return False
+
+
+def check_japanese_names(mod, errs: list):
+    first: dict[str, tuple] = {}
+    for row in mod.ROWS:
+        if not (isinstance(row, tuple) and len(row) == 6 and isinstance(row[3], str)):
+            continue
+        other = first.setdefault(row[3], row)
+        if other is not row and not case_pair(other[2], row[2]):
+            errs.append(f"{mod.DB_FILE}: U+{other[1]:04X} and U+{row[1]:04X} share the Japanese "
+                        f"name {row[3]!r}")
 
 
 def check_cand(cand: dict, dbs: dict, errs: list):
@@ -213,6 +242,7 @@ def check_cand(cand: dict, dbs: dict, errs: list):
         return
     allowed = tblfmt.trigger_keys(cand["MODE"])
     codes = {row[1] for row in dbs[cand["DB"]].ROWS}
+    deprecated = {row[1] for row in dbs[cand["DB"]].ROWS if DEPRECATED in row[5]}
     for key, lst in cand["KEYS"].items():
         where = f"{name} key {key!r}"
         if not (isinstance(key, str) and len(key) == 1 and key in allowed):
@@ -232,6 +262,8 @@ def check_cand(cand: dict, dbs: dict, errs: list):
             if not isinstance(c, int) or c not in codes:
                 shown = f"U+{c:04X}" if isinstance(c, int) else repr(c)
                 errs.append(f"{where}: candidate {shown} is not a row of {cand['DB']}")
+            elif c in deprecated:
+                errs.append(f"{where}: candidate U+{c:04X} is deprecated ({DEPRECATED})")
 
 
 def check_reachable(mods: list, ucd: tblfmt.UCD, errs: list) -> dict:

@@ -1,6 +1,7 @@
 #include "app/win32/MainWindow.h"
 
 #include "app/win32/AboutBox.h"
+#include "app/win32/ListHtmlDialog.h"
 #include "wordbook/win32/ConvertDialog.h"
 
 #include <commctrl.h>
@@ -400,6 +401,14 @@ void MainWindow::OnCommand(int id, int code) {
         case kMenuToolCodeChecker: model_.RunCodeValueChecker(); break;
         case kMenuOptionSettings: model_.RunAction(MainAction::Option); break;
         case kMenuHelp: model_.OpenHelp(); break;
+        case kMenuToolHtml: {
+            const int mode = model_.settings().InputMode;
+            model_.layouts().DialogShown(mode);
+            ListHtmlModel tool = model_.MakeListHtmlModel();
+            RunListHtmlDialog(hwnd_, tool);
+            model_.layouts().DialogClosed(mode);
+            break;
+        }
         case kMenuToolConvert: {
             const int mode = model_.settings().InputMode;
             model_.layouts().DialogShown(mode);

@@ -21,6 +21,8 @@
 
 namespace tess {
 
+class PadWindow;
+
 class MainWindow : public MainWindowPort, public TransferPort {
 public:
     MainWindow(Platform& platform, DataFolders folders) : model_(platform, std::move(folders)) {}
@@ -135,6 +137,8 @@ private:
     void OpenBookPropertiesDialog();
     void OpenGroupNamesDialog();
     void OpenSearchWindow();
+    // PAD mode (MainWindowPad.cpp): the main window hides while the PAD runs.
+    void OpenPadWindow();
 
     MainModel model_;
     HWND hwnd_ = nullptr;
@@ -178,6 +182,8 @@ private:
     InputArea lastArea_ = InputArea::Foreign;
     std::u16string transferModeText_;
     HFONT transferModeFont_ = nullptr;
+    // The PAD window while it is open.
+    PadWindow* padWindow_ = nullptr;
 };
 
 }  // namespace tess

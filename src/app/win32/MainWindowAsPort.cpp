@@ -132,11 +132,11 @@ void MainWindow::SetActionEnabled(MainAction action, bool enabled) {
 }
 
 void MainWindow::OpenWindowFor(MainAction action) {
-    // The PAD and settings windows open here as they arrive.
     switch (action) {
         case MainAction::RegWord: OpenRegisterWordDialog(); break;
         case MainAction::ModWord: OpenEditWordDialog(); break;
         case MainAction::SearchWord: OpenSearchWindow(); break;
+        case MainAction::PadMode: OpenPadWindow(); break;
         case MainAction::Option: RunSettingsDialog(hwnd_, model_); break;
         default: break;
     }

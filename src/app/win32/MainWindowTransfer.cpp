@@ -9,8 +9,11 @@
 #include <cstring>
 
 #include "app/AppIdentity.h"
+#include "app/win32/PadWindow.h"
+#include "app/win32/SearchWindow.h"
 #include "input/win32/GdiTextMeasurer.h"
 #include "lib/win32/Win32Helpers.h"
+#include "wordbook/SearchWindowModel.h"
 
 namespace tess {
 
@@ -70,7 +73,11 @@ DWORD CALLBACK ReadRtf(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given
 }  // namespace
 
 void MainWindow::CopyRichText(const RichCopy& copy) {
-    HWND rich = copy.buffer == RichBuffer::A ? controls_.richBufferA : controls_.richBufferB;
+    HWND rich = copy.buffer == RichBuffer::A   ? controls_.richBufferA
+                : copy.buffer == RichBuffer::B ? controls_.richBufferB
+                : padWindow_                   ? padWindow_->RichBufferHandle()
+                                               : nullptr;
+    if (!rich) return;
     if (copy.rtf.empty()) {
         SetWindowTextW(rich, W(copy.text));
         CHARFORMAT2W format{};
@@ -114,14 +121,18 @@ void MainWindow::ShowTransferModeFitted() {
 }
 
 void MainWindow::ShowTarget(TargetIndicator where, bool held, const std::u16string& caption) {
-    if (where != TargetIndicator::Main) return;  // the PAD shows its own
+    if (where == TargetIndicator::Pad) {
+        if (padWindow_) padWindow_->ShowTargetState(held, caption);
+        return;
+    }
     targetHeld_ = held;
     InvalidateRect(controls_.targetShape, nullptr, TRUE);
     SetWindowTextW(hwnd_, reinterpret_cast<const wchar_t*>(caption.c_str()));
 }
 
-bool MainWindow::IsFormOpen(const std::u16string&) {
-    // The PAD window is the only form asked about; it does not exist yet.
+bool MainWindow::IsFormOpen(const std::u16string& name) {
+    if (name == kPadFormName) return padWindow_ != nullptr;
+    if (name == kSearchFormName) return SearchWindowOpen(hwnd_);
     return false;
 }
 

@@ -45,6 +45,15 @@
 //   driver listrow CLASS ID TEXT        print "X Y", the centre of the first row of the list
 //                                       view ID whose first column reads TEXT, in the list's
 //                                       client coordinates (for clickin)
+// Tab strips and check boxes (the PAD window's tests):
+//   driver tabrect CLASS ID INDEX       print "left top right bottom" of tab INDEX of the tab
+//                                       control ID, in that control's client coordinates
+//   driver checked CLASS ID             print 1 when the check box or radio button ID is
+//                                       checked, else 0
+// Commands of the search window's test:
+//   driver listitems CLASS ID           print each item of the list view ID as one line,
+//                                       its column texts joined by tabs (read through the
+//                                       program's memory, so owner-data lists answer too)
 //
 // Exit code 0 on success, 1 when the window is not there (or not gone) in time,
 // 2 on a usage error.
@@ -53,6 +62,7 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -169,18 +179,23 @@ void PressVirtualKey(HWND window, WORD vk, bool shift) {
 void ClickAt(int x, int y) {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     INPUT input[3]{};
-    for (auto& i : input) i.type = INPUT_MOUSE;
-    input[0].mi.dx = MulDiv(x, 65535, width - 1);
-    input[0].mi.dy = MulDiv(y, 65535, height - 1);
+    for (auto& i : input) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = MulDiv(x, 65535, width - 1);
+        i.mi.dy = MulDiv(y, 65535, height - 1);
+    }
     input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    // The pointer goes there first and rests: under Wine the display's echo
-    // of an earlier move can still arrive and put the pointer back where it
-    // was, and buttons sent with the move then land there.
-    SendInput(1, input, sizeof(INPUT));
-    Sleep(100);
-    SendInput(3, input, sizeof(INPUT));
+    // The button events carry the place too: on a busy machine Wine may
+    // press the button where the cursor was before the move arrived.
+    input[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input[0], sizeof(INPUT));
+    WaitUntil(1000, [&] {
+        POINT at{};
+        GetCursorPos(&at);
+        return std::abs(at.x - x) <= 1 && std::abs(at.y - y) <= 1;
+    });
+    SendInput(2, &input[1], sizeof(INPUT));
 }
 
 int Usage() {
@@ -589,6 +604,33 @@ int wmain(int argc, wchar_t** argv) {
         Print(std::to_wstring(r.left + 30) + L" " + std::to_wstring((r.top + r.bottom) / 2));
         return 0;
     }
+    // --- Tab strips and check boxes ---------------------------------------------------
+    if (command == L"tabrect" && argc > 4) {
+        // TCM_GETITEMRECT writes into the program's memory: a buffer there.
+        HWND tabs = ChildById(hwnd, _wtoi(argv[3]));
+        if (!tabs) return 1;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(tabs, &pid);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process) return 1;
+        RECT r{};
+        void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
+        const LRESULT ok = SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(_wtoi(argv[4])),
+                                        reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+        if (!ok) return 1;
+        Print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+              std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom));
+        return 0;
+    }
+    if (command == L"checked" && argc > 3) {
+        HWND box = ChildById(hwnd, _wtoi(argv[3]));
+        if (!box) return 1;
+        Print(SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1" : L"0");
+        return 0;
+    }
     if (command == L"rect") {
         RECT r{};
         GetWindowRect(hwnd, &r);
@@ -600,6 +642,47 @@ int wmain(int argc, wchar_t** argv) {
         RECT r{};
         GetClientRect(hwnd, &r);
         Print(std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom));
+        return 0;
+    }
+    // --- Commands of the search window's test ------------------------------------------
+    if (command == L"listitems" && argc > 3) {
+        HWND list = ChildById(hwnd, _wtoi(argv[3]));
+        if (!list) return 1;
+        const int items = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+        const int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(list, &pid);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process) return 1;
+        constexpr int kTextMax = 512;
+        const SIZE_T bytes = sizeof(LVITEMW) + kTextMax * sizeof(wchar_t);
+        auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE));
+        if (!remote) {
+            CloseHandle(process);
+            return 1;
+        }
+        auto* remoteText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+        for (int item = 0; item < items; ++item) {
+            std::wstring line;
+            for (int column = 0; column < columns; ++column) {
+                LVITEMW request{};
+                request.iSubItem = column;
+                request.pszText = remoteText;
+                request.cchTextMax = kTextMax;
+                WriteProcessMemory(process, remote, &request, sizeof request, nullptr);
+                const LRESULT length = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
+                                                    reinterpret_cast<LPARAM>(remote));
+                std::wstring text(kTextMax, L'\0');
+                ReadProcessMemory(process, remoteText, text.data(), kTextMax * sizeof(wchar_t), nullptr);
+                text.resize(static_cast<size_t>(std::max<LRESULT>(0, std::min<LRESULT>(length, kTextMax - 1))));
+                if (column > 0) line += L'\t';
+                line += text;
+            }
+            Print(line);
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
         return 0;
     }
     return Usage();
