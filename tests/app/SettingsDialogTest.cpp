@@ -499,6 +499,21 @@ TEST(SettingsDialogOk, TheRestartWritesTheSettingsAndTheNextStartUsesTheOtherTab
     EXPECT_EQ(next.folders().TblFolder, w.folders.SysTblFolder);
 }
 
+TEST(SettingsDialogOk, AFailedWriteAtTheRestartLeavesTheOldFileWholeAndSaysSo) {
+    World w({u"TrTimer,400"});
+    const Bytes before = *w.fake.ReadWholeFile(w.SettingsPath());
+    SettingsDialogModel d(w.model);
+    d.SetChecked(SettingsCheck::SysTbl, true);
+    d.SetTimerPosition(TimerBar::Search, 300);
+    ASSERT_TRUE(d.Ok());
+    w.fake.FailWritesTo(w.SettingsPath());
+    EXPECT_FALSE(w.model.RunShutdownSequence());
+    EXPECT_EQ(*w.fake.ReadWholeFile(w.SettingsPath()), before);
+    ASSERT_EQ(w.fake.messages.size(), 2u);
+    EXPECT_EQ(w.fake.messages[1].text,
+              u"設定ファイル「" + w.SettingsPath() + u"」を保存できませんでした。");
+}
+
 TEST(SettingsDialogOk, EachFlagBoxSetsItsFlag) {
     for (const FlagCheckRow& row : FlagCheckRows()) {
         if (row.check == SettingsCheck::SysTbl) continue;  // see the restart

@@ -410,100 +410,97 @@ std::u16string ComboText(HWND combo, int code) {
     return code == CBN_SELCHANGE ? SelectedComboText(combo) : WindowText(combo);
 }
 
-// True when the dialog has ended.
-bool OnCommand(SettingsDialog& state, int id, int code, HWND control) {
+void OnCommand(SettingsDialog& state, int id, int code, HWND control) {
     SettingsDialogModel& m = state.model;
     if (id >= kSettingsCheckId0 && id < kSettingsCheckId0 + kSettingsCheckCount) {
-        if (code != BN_CLICKED) return false;
+        if (code != BN_CLICKED) return;
         m.SetChecked(static_cast<SettingsCheck>(id - kSettingsCheckId0),
                      SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
         ShowEnabling(state);
-        return false;
+        return;
     }
     if (id >= kSettingsFontBoxId0 && id < kSettingsFontBoxId0 + kFontBoxCount) {
         if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE)
             m.SetFontText(static_cast<FontBox>(id - kSettingsFontBoxId0), ComboText(control, code));
-        return false;
+        return;
     }
     if (id >= kSettingsFontResetId0 && id < kSettingsFontResetId0 + kFontBoxCount) {
         const auto box = static_cast<FontBox>(id - kSettingsFontResetId0);
         m.ResetFont(box);
         ShowFontBox(state, box);
         if (box == FontBox::Phonetic) ShowSizeBox(state, SizeBox::Phonetic);
-        return false;
+        return;
     }
     if (id >= kSettingsSizeBoxId0 && id < kSettingsSizeBoxId0 + kSizeBoxCount) {
-        if (code != CBN_EDITCHANGE && code != CBN_SELCHANGE) return false;
+        if (code != CBN_EDITCHANGE && code != CBN_SELCHANGE) return;
         const std::u16string text = ComboText(control, code);
         const std::u16string shown = m.SetSizeText(static_cast<SizeBox>(id - kSettingsSizeBoxId0), text);
         if (shown != text) {
             SetWindowTextW(control, W(shown));
             SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(shown.size(), shown.size()));
         }
-        return false;
+        return;
     }
     if (id == kSettingsFixedResetId0 || id == kSettingsFixedResetId0 + 1) {
         const SizeBox box = id == kSettingsFixedResetId0 ? SizeBox::FixedForeign : SizeBox::FixedPhonetic;
         m.ResetSize(box);
         ShowSizeBox(state, box);
-        return false;
+        return;
     }
     if (id >= kSettingsFileBoxId0 && id < kSettingsFileBoxId0 + kFileBoxCount) {
         if (code == EN_CHANGE) m.SetFileText(id - kSettingsFileBoxId0, WindowText(control));
-        return false;
+        return;
     }
     if (id >= kSettingsFileBrowseId0 && id < kSettingsFileBrowseId0 + kFileBoxCount) {
         ChooseFile(state, id - kSettingsFileBrowseId0);
-        return false;
+        return;
     }
     if (id >= kSettingsFileBackId0 && id < kSettingsFileBackId0 + kFileBoxCount) {
         m.ResetFile(id - kSettingsFileBackId0);
         ShowFileBox(state, id - kSettingsFileBackId0);
-        return false;
+        return;
     }
     if (id >= kSettingsColorBoxId0 && id < kSettingsColorBoxId0 + kColorRowCount) {
         const int row = id - kSettingsColorBoxId0;
         if (code == EN_CHANGE && m.SetColorText(row, WindowText(control)))
             InvalidateRect(Item(state, kSettingsColorPreviewId0 + row), nullptr, TRUE);
-        return false;
+        return;
     }
     if (id >= kSettingsColorChangeId0 && id < kSettingsColorChangeId0 + kColorRowCount) {
         ChooseColour(state, id - kSettingsColorChangeId0);
-        return false;
+        return;
     }
     if (id >= kSettingsColorResetId0 && id < kSettingsColorResetId0 + kColorRowCount) {
         m.ResetColor(id - kSettingsColorResetId0);
         ShowColorRow(state, id - kSettingsColorResetId0);
-        return false;
+        return;
     }
     if (id >= kSettingsTimerResetId0 && id < kSettingsTimerResetId0 + kTimerBarCount) {
         const auto bar = static_cast<TimerBar>(id - kSettingsTimerResetId0);
         m.ResetTimer(bar);
         ShowTimer(state, bar);
-        return false;
+        return;
     }
     switch (id) {
         case kSettingsLookResetId:
             m.ResetLook();
             ShowLook(state);
-            return false;
+            return;
         case kSettingsResetFileId:
-            if (!m.ResetSettingsFile()) return false;
-            EndDialog(state.dialog, IDCANCEL);
-            return true;
+            if (m.ResetSettingsFile()) EndDialog(state.dialog, IDCANCEL);
+            return;
         case kSettingsDeleteAllId:
-            if (!m.DeleteAll()) return false;
-            EndDialog(state.dialog, IDCANCEL);
-            return true;
+            if (m.DeleteAll()) EndDialog(state.dialog, IDCANCEL);
+            return;
         case IDOK:
             m.Ok();
             EndDialog(state.dialog, IDOK);
-            return true;
+            return;
         case IDCANCEL:
             EndDialog(state.dialog, IDCANCEL);
-            return true;
+            return;
         default:
-            return false;
+            return;
     }
 }
 
