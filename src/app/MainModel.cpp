@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/DictionaryGeneration.h"
+#include "app/SettingsDialogModel.h"
 #include "app/TextFileCommands.h"
 #include "app/VersionUp.h"
 #include "lib/Charsets.h"
@@ -133,6 +134,113 @@ bool MainModel::RunShutdownSequence() {
                               u"」を保存できませんでした。",
                           MessageKind::Warning, MessageButtons::Yes);
     return false;
+}
+
+// --- The settings dialog's OK ---------------------------------------------------------
+
+bool MainModel::ApplySettingsDialog(const Settings& chosen) {
+    Settings& s = settings_;
+    bool restartNeeded = false;
+
+    // 1. to 3. The flags; the table folder follows SysTblFlg only at the next start.
+    for (bool Settings::*flag : {&Settings::ResetInputFlg, &Settings::LastVisibleFlg,
+                                 &Settings::RegCopyFlg, &Settings::RegClearFlg,
+                                 &Settings::NoSampleFlg, &Settings::TransClearFlg,
+                                 &Settings::AutoTransFlg, &Settings::MediaPlayerFlg,
+                                 &Settings::TblOWFlg})
+        s.*flag = chosen.*flag;
+    if (chosen.SysTblFlg != s.SysTblFlg) {
+        s.SysTblFlg = chosen.SysTblFlg;
+        restartNeeded = true;
+    }
+
+    // 4. The font box's list; the areas keep their font.
+    if (chosen.FontMode != s.FontMode) {
+        s.FontMode = chosen.FontMode;
+        FillMainFontBox();
+    }
+
+    // 5. and 6. The phonetic font and size (RichBufferB takes them at its
+    //    next copy); a locked display size stays until step 7.
+    if (chosen.UsrSubFont != s.UsrSubFont) {
+        s.UsrSubFont = chosen.UsrSubFont;
+        port_->SetPhoneticAreaFont(FontSpec{s.UsrSubFont, 0, PhoneticDisplaySize()});
+    }
+    if (chosen.UsrSubFontSize != s.UsrSubFontSize) {
+        s.UsrSubFontSize = chosen.UsrSubFontSize;
+        if (!s.DispFSizeLockFlg)
+            port_->SetPhoneticAreaFont(FontSpec{s.UsrSubFont, 0, s.UsrSubFontSize});
+    }
+
+    // 7. The fixed display sizes.
+    if (chosen.DispFSizeLockFlg) {
+        s.DispFSizeLockFlg = true;
+    } else if (s.DispFSizeLockFlg) {
+        s.DispFSizeLockFlg = false;
+        foreignFont_.size = s.UsrMainFontSize;
+        port_->SetForeignFont(foreignFont_);
+        port_->SetPhoneticAreaFont(FontSpec{s.UsrSubFont, 0, s.UsrSubFontSize});
+    }
+    if (s.DispFSizeLockFlg) {
+        s.DispMainFSize = chosen.DispMainFSize;
+        s.DispSubFSize = chosen.DispSubFSize;
+        if (foreignFont_.size != s.DispMainFSize) {
+            foreignFont_.size = s.DispMainFSize;
+            port_->SetForeignFont(foreignFont_);
+        }
+        port_->SetPhoneticAreaFont(FontSpec{s.UsrSubFont, 0, s.DispSubFSize});
+    }
+
+    // 8. The language fonts; the current language's goes into the font box
+    //    and Memo1 when the box lists it, changed or not.
+    const LanguageRow* current = LanguageOfMode(s.InputMode);
+    for (const LanguageRow& row : LanguageRows()) {
+        std::u16string& font = s.*row.fontSetting;
+        font = chosen.*row.fontSetting;
+        if (&row != current || SelectItemByText(fontBoxItems_, font) < 0) continue;
+        const std::u16string shown = font;
+        port_->SetFontBoxText(shown);
+        ComboBox1Change(shown);
+    }
+
+    // 9. The table files: loaded only at the next start.
+    for (std::u16string Settings::*file :
+         {&Settings::PhUDBFile, &Settings::PhCandFile, &Settings::ThaiUDBFile,
+          &Settings::ThaiCandFile, &Settings::MyanmarUDBFile, &Settings::MyanmarCandFile,
+          &Settings::LaosUDBFile, &Settings::LaosCandFile, &Settings::KhmerUDBFile,
+          &Settings::KhmerCandFile}) {
+        if (chosen.*file == s.*file) continue;
+        s.*file = chosen.*file;
+        restartNeeded = true;
+    }
+
+    // 10. The colours, each where it shows; the candidate band reads
+    //     BandBg when it opens.
+    auto colour = [&](Color Settings::*setting) {
+        if (chosen.*setting == s.*setting) return false;
+        s.*setting = chosen.*setting;
+        return true;
+    };
+    if (colour(&Settings::RomanBg)) port_->RepaintKeyboard(KeyboardPage::Romaji);
+    if (colour(&Settings::MsImeBg)) port_->RepaintKeyboard(KeyboardPage::MsIme);
+    if (colour(&Settings::IpaBg)) port_->RepaintKeyboard(KeyboardPage::Phonetic);
+    if (colour(&Settings::CandBg)) {
+        port_->SetPhoneticBackground(s.CandBg);
+        wordBooks_->FontsChanged();
+    }
+    colour(&Settings::BandBg);
+
+    // 11. The timers: the search timer runs only while another application
+    //     is active and the paste timer is one-shot; both take their
+    //     interval from here when they start next.
+    s.TrTimer = chosen.TrTimer;
+    s.PaTimer = chosen.PaTimer;
+
+    // 12. A restart.
+    if (!restartNeeded) return false;
+    platform_.ShowMessage(kRestartNotice, MessageKind::Information, MessageButtons::Yes);
+    port_->CloseWindow();
+    return true;
 }
 
 // --- Set-up ------------------------------------------------------------------------

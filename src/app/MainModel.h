@@ -73,6 +73,17 @@ public:
     // The settings dialog's reset asks that nothing be written at exit.
     void SuppressSettingsSave() { saveSettingsAtExit_ = false; }
 
+    // The settings dialog's "OK". `chosen` is the settings as the dialog's
+    // collected controls say (SettingsDialogModel::Choice); only the fields
+    // the dialog collects are read. In order: the flags; FontMode, whose
+    // change refills the font box (the areas keep their font); the phonetic
+    // font and size; the fixed sizes and their lock; the language fonts,
+    // the current language's shown in Memo1 at once; the table files; the
+    // colours, each shown where it is used; the timers. A changed SysTblFlg
+    // or table file needs a restart: the notice is shown, the main window
+    // closes and the result is true.
+    bool ApplySettingsDialog(const Settings& chosen);
+
     Settings& settings() { return settings_; }
     Platform& platform() { return platform_; }
     const DataFolders& folders() const { return folders_; }

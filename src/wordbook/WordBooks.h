@@ -125,6 +125,12 @@ public:
     void FontsChanged() {
         if (port_) port_->RepaintWordList();
     }
+    // LVLineHeight changed: the list measures its rows again and redraws.
+    void RowHeightChanged() {
+        if (!port_) return;
+        port_->SetWordRowHeight(settings_.LVLineHeight);
+        port_->RepaintWordList();
+    }
     const std::u16string& LastPlayedAudio() const { return list_.LastPlayedAudio(); }
 
     // Writes the open book; a failure is reported (the old file is whole) and false returned.

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "app/win32/SettingsDialog.h"
 #include "lib/win32/Win32Helpers.h"
 
 namespace tess {
@@ -131,12 +132,12 @@ void MainWindow::SetActionEnabled(MainAction action, bool enabled) {
 }
 
 void MainWindow::OpenWindowFor(MainAction action) {
-    // The settings window opens here as it arrives.
     switch (action) {
         case MainAction::RegWord: OpenRegisterWordDialog(); break;
         case MainAction::ModWord: OpenEditWordDialog(); break;
         case MainAction::SearchWord: OpenSearchWindow(); break;
         case MainAction::PadMode: OpenPadWindow(); break;
+        case MainAction::Option: RunSettingsDialog(hwnd_, model_); break;
         default: break;
     }
 }

@@ -124,6 +124,7 @@ bool FakePlatform::RecycleFile(const std::u16string& path) {
 }
 
 bool FakePlatform::RemoveFile(const std::u16string& path) {
+    if (failingRemovals.count(Fold(path))) return false;
     return files_.erase(Fold(path)) != 0;
 }
 

@@ -78,6 +78,8 @@ public:
     void PutFile(const std::u16string& path, const Bytes& contents);
     // Every write to this path (ReplaceFileContents or a copy onto it) fails.
     void FailWritesTo(const std::u16string& path) { failingWrites.insert(Fold(path)); }
+    // Deleting this file fails (as a file another program holds open would).
+    void FailRemovalOf(const std::u16string& path) { failingRemovals.insert(Fold(path)); }
     // The original spelling of every file path, sorted, for whole-tree checks.
     std::vector<std::u16string> AllFiles() const;
 
@@ -152,6 +154,7 @@ private:
     std::map<std::u16string, std::pair<std::u16string, Bytes>> files_;
     std::set<std::u16string> directories_;  // folded
     std::set<std::u16string> failingWrites;
+    std::set<std::u16string> failingRemovals;
 };
 
 }  // namespace tess

@@ -22,8 +22,9 @@ void AppendText(std::vector<WORD>& words, std::u16string_view text) {
 
 // DLGTEMPLATE with no controls; its size is a placeholder (PlaceDialog sets
 // the real one in pixels).
-std::vector<WORD> EmptyTemplate(std::u16string_view caption) {
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+std::vector<WORD> EmptyTemplate(std::u16string_view caption,
+                                DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME |
+                                              DS_SETFONT) {
     std::vector<WORD> words = {
         LOWORD(style), HIWORD(style),
         0, 0,          // extended style
@@ -38,7 +39,51 @@ std::vector<WORD> EmptyTemplate(std::u16string_view caption) {
     return words;
 }
 
+// The tab control's page texture behind a page's controls; the function
+// is looked up, as systems without themes (and Wine without one) lack it.
+void EnablePageTexture(HWND page) {
+    using EnableTexture = HRESULT(WINAPI*)(HWND, DWORD);
+    constexpr DWORD kEnableTab = 0x6;  // ETDT_ENABLETAB
+    HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");
+    if (!uxtheme) uxtheme = LoadLibraryW(L"uxtheme.dll");
+    if (!uxtheme) return;
+    auto enable = reinterpret_cast<EnableTexture>(
+        reinterpret_cast<void*>(GetProcAddress(uxtheme, "EnableThemeDialogTexture")));
+    if (enable) enable(page, kEnableTab);
+}
+
+INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            EnablePageTexture(page);
+            return FALSE;
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+        case WM_DRAWITEM:
+            SetWindowLongPtrW(page, DWLP_MSGRESULT,
+                              SendMessageW(GetParent(page), message, wParam, lParam));
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
 }  // namespace
+
+HWND CreateDialogPage(HWND dialog, const RECT& area, int id) {
+    const std::vector<WORD> pageTemplate =
+        EmptyTemplate(u"", WS_CHILD | WS_CLIPSIBLINGS | DS_CONTROL | DS_SETFONT);
+    HWND page = CreateDialogIndirectParamW(
+        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(pageTemplate.data()),
+        dialog, PageProc, 0);
+    if (!page) return nullptr;
+    SetWindowLongPtrW(page, GWLP_ID, id);
+    SetWindowPos(page, nullptr, area.left, area.top, area.right - area.left,
+                 area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return page;
+}
 
 INT_PTR RunModalDialog(HWND owner, std::u16string_view caption, DLGPROC proc, LPARAM param) {
     // The vector's storage is aligned for any object, as DLGTEMPLATE must be.

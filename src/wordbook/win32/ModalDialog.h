@@ -14,6 +14,13 @@ namespace tess {
 // Runs the dialog until EndDialog; `proc` gets WM_INITDIALOG with `param`.
 INT_PTR RunModalDialog(HWND owner, std::u16string_view caption, DLGPROC proc, LPARAM param);
 
+// A page of a dialog with a tab control: a child dialog at `area` (client
+// coordinates of `dialog`), hidden, with the dialog's font, tabbed into as
+// part of `dialog`, drawn with the tab's page texture where the system has
+// one. The notices of the page's controls (WM_COMMAND, WM_NOTIFY,
+// WM_HSCROLL, WM_VSCROLL, WM_DRAWITEM) go on to `dialog`'s procedure.
+HWND CreateDialogPage(HWND dialog, const RECT& area, int id);
+
 // The dialog's outer size in pixels, centred on its owner (on the work area
 // when it has none), kept inside the work area.
 void PlaceDialog(HWND dialog, int width, int height);

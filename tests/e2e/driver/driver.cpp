@@ -54,6 +54,9 @@
 //   driver listitems CLASS ID           print each item of the list view ID as one line,
 //                                       its column texts joined by tabs (read through the
 //                                       program's memory, so owner-data lists answer too)
+// Commands of the settings dialog's test:
+//   driver rowheight CLASS ID           print the height in pixels of the first row of the
+//                                       list view ID
 //
 // Exit code 0 on success, 1 when the window is not there (or not gone) in time,
 // 2 on a usage error.
@@ -629,6 +632,27 @@ int wmain(int argc, wchar_t** argv) {
         HWND box = ChildById(hwnd, _wtoi(argv[3]));
         if (!box) return 1;
         Print(SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1" : L"0");
+        return 0;
+    }
+    // --- The settings dialog ----------------------------------------------------------
+    if (command == L"rowheight" && argc > 3) {
+        // LVM_GETITEMRECT writes into the program's memory: a buffer there.
+        HWND list = ChildById(hwnd, _wtoi(argv[3]));
+        if (!list || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) < 1) return 1;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(list, &pid);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process) return 1;
+        RECT r{};
+        r.left = LVIR_BOUNDS;
+        void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
+        WriteProcessMemory(process, remote, &r, sizeof r, nullptr);
+        const LRESULT ok = SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+        if (!ok) return 1;
+        Print(std::to_wstring(r.bottom - r.top));
         return 0;
     }
     if (command == L"rect") {
