@@ -12,7 +12,7 @@ source "$(dirname "$0")/lib.sh"
 DLG='#32770=設定'
 BOX='#32770=Tessaline'  # the program's message boxes
 MESSAGE_TEXT=65535      # a message box's text
-STATUS=150 WORD_LIST=10 BOOK_LIST=11
+STATUS=150 WORD_LIST=10 BOOK_LIST=11 MEMO=131 EDIT=130
 MENU_SETTINGS=1030 SETTINGS_BUTTON=106
 VK_F8=0x77 VK_RETURN=0x0D VK_END=0x23 VK_LEFT=0x25 VK_BACK=0x08 VK_ESCAPE=0x1B
 IDOK=1 IDCANCEL=2
@@ -20,6 +20,7 @@ TABS=1700
 RESET_INPUT=1710 SYS_TBL=1717 CHANGE_LOOK=1722 DELETE_FILES=1723  # check boxes
 LINE_HEIGHT_BAR=1730 LINE_HEIGHT_VALUE=1734 RESET_FILE=1740 DELETE_ALL=1741
 CAND_BG_BOX=1803  # the colour row "４．発音記号　背景"
+SIZE_LOCK=1721 FIXED_FOREIGN_SIZE=1761  # "文字サイズを固定する" and its "・タイ語など：" box
 SEARCH_TIMER_BAR=1820 SEARCH_TIMER_VALUE=1822
 
 settings_text() { iconv -f UTF-16 -t UTF-8 "$SYS_DIR/Morvane_A.rng" | tr -d '\r'; }
@@ -49,6 +50,12 @@ reset_user_data
 start_and_wait
 
 # --- F8: the dialog, its pages ---------------------------------------------------------
+# Two lines in the foreign area, to see its font size follow the dialog.
+drv click TMainFrm $MEMO
+drv type TMainFrm g
+drv key TMainFrm $VK_RETURN
+drv type TMainFrm g
+pitch_before=$(drv linepitch TMainFrm $MEMO) || fail "Memo1 does not hold two lines"
 drv key TMainFrm $VK_F8
 wait_dialog F8
 read -r left top right bottom < <(drv rect "$DLG")
@@ -75,6 +82,15 @@ for _ in 1 2 3 4 5 6 7; do drv key "$DLG" $VK_BACK; done
 drv type "$DLG" '#3366CC'
 [[ $(drv text "$DLG" $CAND_BG_BOX) == "#3366CC" ]] || fail "the colour box holds '$(drv text "$DLG" $CAND_BG_BOX)'"
 screenshot settings-colour-typed
+# The foreign area's size, fixed at 36 on the font page.
+show_page 2
+drv click "$DLG" $SIZE_LOCK
+[[ $(drv enabled "$DLG" $FIXED_FOREIGN_SIZE) == 1 ]] || fail "文字サイズを固定する did not enable its size box"
+drv click "$DLG" $FIXED_FOREIGN_SIZE
+drv key "$DLG" $VK_END
+for _ in 1 2 3; do drv key "$DLG" $VK_BACK; done
+drv type "$DLG" '36'
+screenshot settings-size-typed
 # The search timer: to its end, then two steps back.
 show_page 5
 drv click "$DLG" $SEARCH_TIMER_BAR
@@ -85,10 +101,17 @@ drv key "$DLG" $VK_LEFT
 drv click "$DLG" $IDOK
 drv gone "$DLG" 5000 || fail "OK did not close the dialog"
 screenshot settings-after-ok
+# The main window follows at once: the phonetic area's new background, the
+# foreign area's larger lines.
+[[ $(drv pixel TMainFrm $EDIT 3 3) == "#3366CC" ]] || fail "Edit1 shows $(drv pixel TMainFrm $EDIT 3 3), not the new background"
+pitch_after=$(drv linepitch TMainFrm $MEMO)
+((pitch_after > pitch_before)) || fail "Memo1's lines are $pitch_after pixels apart, were $pitch_before"
 close_and_wait
 [[ $(value_of ResetInputFlg) == 1 ]] || fail "ResetInputFlg is '$(value_of ResetInputFlg)' in the file"
 [[ $(value_of CandBg) == "#3366CC" ]] || fail "CandBg is '$(value_of CandBg)' in the file"
 [[ $(value_of TrTimer) == 498 ]] || fail "TrTimer is '$(value_of TrTimer)' in the file"
+[[ $(value_of DispFSizeLockFlg) == 1 && $(value_of DispMainFSize) == 36 ]] ||
+    fail "the fixed size is '$(value_of DispFSizeLockFlg)' '$(value_of DispMainFSize)' in the file"
 [[ $(value_of SysTblFlg) == 0 ]] || fail "SysTblFlg changed"
 saved=$(mktemp)
 cp "$SYS_DIR/Morvane_A.rng" "$saved"
@@ -150,6 +173,18 @@ answer_box $'一旦終了しますので、再起動して下さい。\nすべ�
 wait_pid_gone "$LAST_PID" 20 || fail "the program did not end after the reset"
 [[ ! -e $SYS_DIR/Morvane_A.rng ]] || fail "the settings file is still there after the reset"
 [[ -f $SYS_DIR/GroupName.txt ]] || fail "the reset deleted GroupName.txt"
+# The next start writes the defaults again, and the dialog shows them.
+start_and_wait
+drv key TMainFrm $VK_F8
+wait_dialog "F8 after the reset"
+[[ $(drv checked "$DLG" $RESET_INPUT) == 0 ]] || fail "ResetInputFlg is not back to 0"
+[[ $(drv text "$DLG" $CAND_BG_BOX) == "#F8FFC0" ]] || fail "the phonetic background is '$(drv text "$DLG" $CAND_BG_BOX)' after the reset"
+[[ $(drv text "$DLG" $SEARCH_TIMER_VALUE) == 250 ]] || fail "the timer is '$(drv text "$DLG" $SEARCH_TIMER_VALUE)' after the reset"
+[[ $(drv checked "$DLG" $SIZE_LOCK) == 0 ]] || fail "the size lock survived the reset"
+drv click "$DLG" $IDCANCEL
+drv gone "$DLG" 5000 || fail "ｷｬﾝｾﾙ did not close the dialog"
+close_and_wait
+[[ $(value_of SysTblFlg) == 0 && $(value_of CandBg) == "#F8FFC0" ]] || fail "the settings file after the reset is not the defaults"
 
 # --- "すべてを削除する" -----------------------------------------------------------------------------
 # The user's own book, a book of theirs named like a shipped one but in

@@ -57,6 +57,10 @@
 // Commands of the settings dialog's test:
 //   driver rowheight CLASS ID           print the height in pixels of the first row of the
 //                                       list view ID
+//   driver pixel CLASS ID X Y           print the colour the screen shows at (X, Y) of the
+//                                       child control ID, as #RRGGBB
+//   driver linepitch CLASS ID           print the pixels between the tops of the first two
+//                                       lines of the edit control ID
 //
 // Exit code 0 on success, 1 when the window is not there (or not gone) in time,
 // 2 on a usage error.
@@ -653,6 +657,32 @@ int wmain(int argc, wchar_t** argv) {
         CloseHandle(process);
         if (!ok) return 1;
         Print(std::to_wstring(r.bottom - r.top));
+        return 0;
+    }
+    if (command == L"pixel" && argc > 5) {
+        // What the screen shows at (X, Y) of the control, as #RRGGBB.
+        HWND child = ChildById(hwnd, _wtoi(argv[3]));
+        if (!child) return 1;
+        POINT at{_wtoi(argv[4]), _wtoi(argv[5])};
+        ClientToScreen(child, &at);
+        HDC screen = GetDC(nullptr);
+        const COLORREF colour = GetPixel(screen, at.x, at.y);
+        ReleaseDC(nullptr, screen);
+        if (colour == CLR_INVALID) return 1;
+        wchar_t text[8];
+        swprintf(text, 8, L"#%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+        Print(text);
+        return 0;
+    }
+    if (command == L"linepitch" && argc > 3) {
+        // The pixels between the tops of an edit control's first and second lines.
+        HWND edit = ChildById(hwnd, _wtoi(argv[3]));
+        if (!edit || SendMessageW(edit, EM_GETLINECOUNT, 0, 0) < 2) return 1;
+        const LRESULT second = SendMessageW(edit, EM_LINEINDEX, 1, 0);
+        const LRESULT first = SendMessageW(edit, EM_POSFROMCHAR, 0, 0);
+        const LRESULT next = SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(second), 0);
+        if (first == -1 || next == -1) return 1;
+        Print(std::to_wstring(static_cast<short>(HIWORD(next)) - static_cast<short>(HIWORD(first))));
         return 0;
     }
     if (command == L"rect") {
