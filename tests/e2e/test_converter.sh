@@ -1,9 +1,10 @@
 # The legacy converter: an old four-line word book (Japanese in Shift-JIS,
 # Thai in code page 874) in the default source folder becomes a ".utx" book
-# in the current word-book folder, listed after "反映させ閉じる".
+# in the current word-book folder, listed after "反映させ閉じる", and opens
+# with its word.
 source "$(dirname "$0")/lib.sh"
 
-MENU_CONVERT=1043 STATUS=150
+MENU_CONVERT=1043 STATUS=150 WORD_LIST=10 BOOK_LIST=11
 CONVERT=1307 LIST_AND_CLOSE=1310
 
 install_image
@@ -33,5 +34,14 @@ drv click '#32770' $LIST_AND_CLOSE
 drv gone '#32770' 5000 || fail "the converter stayed open"
 after=$(drv statustext TMainFrm $STATUS 1)
 [[ $after != "$before" ]] || fail "the book list did not take the new book ($after)"
+read -r x y < <(drv listrow TMainFrm $BOOK_LIST "古い単語帳") || fail "the book list does not show 古い単語帳"
+drv clickin TMainFrm $BOOK_LIST "$x" "$y"
+for _ in $(seq 50); do [[ -n $(drv statustext TMainFrm $STATUS 0) ]] && break; sleep 0.1; done
+[[ $(drv statustext TMainFrm $STATUS 0) == "●タイトル：「古い単語帳」" ]] ||
+    fail "the title panel shows '$(drv statustext TMainFrm $STATUS 0)'"
+[[ $(drv itemcount TMainFrm $WORD_LIST) == 1 ]] || fail "the converted book shows $(drv itemcount TMainFrm $WORD_LIST) words"
+for _ in $(seq 50); do [[ $(drv text TMainFrm 25) == "←" ]] && break; sleep 0.1; done  # the panel's door shut
+sleep 0.3
+screenshot converter-book-open
 close_and_wait
 echo "converter: ok"
