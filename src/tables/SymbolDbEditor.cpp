@@ -360,6 +360,12 @@ std::u16string SymbolDbEditor::InTableFolder(const std::u16string& path) const {
     return tblFolder_ + u"\\" + path;
 }
 
+std::vector<std::u16string> SymbolDbEditor::InstalledFonts() {
+    return FontsWithoutVertical(platform_);
+}
+
+NewSymbolDbDialog SymbolDbEditor::MakeNewDialog() { return NewSymbolDbDialog(platform_, tblFolder_); }
+
 bool SymbolDbEditor::FontInstalled(const std::u16string& face) {
     if (face.empty()) return false;
     const std::vector<std::u16string> fonts = FontsWithoutVertical(platform_);

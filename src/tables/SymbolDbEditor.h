@@ -46,6 +46,8 @@ std::span<const std::u16string_view> SymbolDbAuxCaptions();
 // use (one Yes button); nothing when `sysTblFlg` is off.
 void ShowSystemTableNotice(Platform& platform, bool sysTblFlg);
 
+class NewSymbolDbDialog;
+
 class SymbolDbEditor {
 public:
     // `charset` and `glyphFont`: those of the foreign-language area, used
@@ -85,7 +87,14 @@ public:
     bool OverWrite();
     bool SaveAs(const std::u16string& chosenPath);
 
+    // The new-file dialog ("新規") over the editor's table folder.
+    NewSymbolDbDialog MakeNewDialog();
+
     // --- State ------------------------------------------------------------------
+    // The folder the files are read from, where the open and save dialogs start.
+    const std::u16string& TableFolder() const { return tblFolder_; }
+    // The font chooser's entries: the installed fonts not beginning with "@".
+    std::vector<std::u16string> InstalledFonts();
     bool Enabled(SymbolDbAction action) const {
         return enabled_[static_cast<std::size_t>(action)];
     }
@@ -194,6 +203,7 @@ class NewSymbolDbDialog {
 public:
     NewSymbolDbDialog(Platform& platform, std::u16string tblFolder);
 
+    const std::u16string& TableFolder() const { return tblFolder_; }
     // The font chooser's entries: the installed fonts not beginning with "@".
     const std::vector<std::u16string>& Fonts() const { return fonts_; }
     // The DB*.csv files in the table folder.

@@ -399,6 +399,7 @@ void MainWindow::OnCommand(int id, int code) {
         case kMenuImeKedmanee: model_.ChooseThaiIme(true); break;
         case kMenuImePattachote: model_.ChooseThaiIme(false); break;
         case kMenuToolCodeChecker: model_.RunCodeValueChecker(); break;
+        case kMenuToolSymbolDb: OpenSymbolDbEditor(); break;
         case kMenuOptionSettings: model_.RunAction(MainAction::Option); break;
         case kMenuHelp: model_.OpenHelp(); break;
         case kMenuToolHtml: {

@@ -133,6 +133,13 @@ void SymbolDbList::SetBackground(COLORREF colour) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+void SymbolDbList::UpdateRow(int index, const SymbolDbRow& row) {
+    const int line = LineOfRow(index);
+    if (line < 0) return;
+    rows_[static_cast<std::size_t>(index)] = row;
+    ListView_RedrawItems(hwnd_, line, line);
+}
+
 int SymbolDbList::LineOfRow(int index) const {
     if (index < 0 || index >= static_cast<int>(lineOfRow_.size())) return -1;
     return lineOfRow_[static_cast<std::size_t>(index)];

@@ -47,6 +47,8 @@ public:
     void SetGlyphFont(const std::u16string& glyphFont, int charset);
     // The list's background colour (the window colour once a file is shown).
     void SetBackground(COLORREF colour);
+    // Row `index` changed its cells (not its group): redrawn in place.
+    void UpdateRow(int index, const SymbolDbRow& row);
     // The line (list item) that shows row `index`, or -1.
     int LineOfRow(int index) const;
 
