@@ -115,6 +115,24 @@ expected_row='2,"25CC","DOTTED ""CIRCLE""","点線の円","0","注：結合文�
 [[ $(head -1 <<<"$saved" | tr -d '\r') == '"タイ文字","Tahoma"' ]] || fail "the header: $(head -1 <<<"$saved")"
 cmp -s <(iconv -f CP932 -t UTF-8 "$TBL/DBThai.csv") <(grep -v '^2,"25CC"' <<<"$saved") ||
     fail "the rest of the file differs from DBThai.csv"
+# --- A row clicked, 挿入 before it, the new row 削除d again, 上書 -----------------------------
+read -r x y < <(drv listrow "$EDITOR" $LIST 67) || fail "no row 67 in the list"
+drv clickin "$EDITOR" $LIST "$x" "$y"
+[[ $(drv text "$EDITOR" $CODE) == 0E4B && $(drv text "$EDITOR" $ROW_NUMBER) == 67 ]] ||
+    fail "the click on row 67 shows '$(drv text "$EDITOR" $CODE)' No $(drv text "$EDITOR" $ROW_NUMBER)"
+screenshot symbol-db-editor-note-row
+drv click "$EDITOR" $INSERT
+[[ $(drv text "$EDITOR" $ROW_NUMBER) == 67 && -z $(drv text "$EDITOR" $CODE) ]] || fail "挿入 did not make row 67"
+grep -q $'^68\t0E4B\t' <(drv listitems "$EDITOR" $LIST) || fail "挿入 did not move row 67 down"
+drv click "$EDITOR" $DELETE
+answer_box $'■番　号：　67\n■日本語名：　「」　　\n■英語名：　"" \nを削除しますがよろしいですか？' $VK_Y
+grep -q $'^67\t0E4B\t' <(drv listitems "$EDITOR" $LIST) || fail "削除 did not renumber the rows"
+[[ $(drv itemcount "$EDITOR" $LIST) == $((lines_before + 1)) ]] || fail "削除 left $(drv itemcount "$EDITOR" $LIST) lines"
+before=$(md5sum <"$TBL/DBThaiPlus.csv")
+drv click "$EDITOR" $OVERWRITE
+answer_box $'記号DBファイルを保存しました。結果を本体に反映させるには再起動する必要があります。\n今、一旦終了しますか？' $VK_N
+[[ $(md5sum <"$TBL/DBThaiPlus.csv") == "$before" ]] || fail "上書 wrote another file"
+
 drv tabrect "$EDITOR" $TABS 1 >/dev/null || fail "no プロパティ tab"
 read -r x y < <(tab_centre 1)
 drv clickin "$EDITOR" $TABS "$x" "$y"

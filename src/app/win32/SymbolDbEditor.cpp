@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/win32/PictureButton.h"
+#include "app/win32/ResourceIds.h"
 #include "app/win32/SymbolDbList.h"
 #include "app/win32/SymbolDbNewDialog.h"
 #include "input/FitFontSize.h"
@@ -66,6 +68,7 @@ struct EditorWindow {
     std::u16string glyphFontShown;
     int charsetShown = -1;
     bool endProgram = false;
+    HBITMAP glyphs = nullptr;  // the command buttons' pictures
     HFONT tahoma = nullptr;
     HFONT numberFont = nullptr;
     HBRUSH numberBrush = nullptr;
@@ -218,10 +221,11 @@ void CreateControls(EditorWindow& w) {
     w.tahoma = CreatePointFont(u"Tahoma", ANSI_CHARSET, 10);
     w.numberFont = CreatePointFont(u"Tahoma", ANSI_CHARSET, 10, true);
     w.numberBrush = CreateSolidBrush(kNumberBack);
+    w.glyphs = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_TABLE_EDITOR_GLYPHS));
 
     for (int a = 0; a < kSymbolDbActionCount; ++a) {
         const int x = 6 + a * (kButtonWidth + 1) + (a >= 5 ? kButtonGap : 0);
-        AddDialogControl(d, L"BUTTON", kActionCaptions[a], BS_PUSHBUTTON | WS_TABSTOP,
+        AddDialogControl(d, L"BUTTON", kActionCaptions[a], BS_OWNERDRAW | WS_TABSTOP,
                          kIdAction0 + a, x, 4, kButtonWidth, kButtonHeight);
     }
     const int guideX = 6 + 8 * (kButtonWidth + 1) + kButtonGap + 12;
@@ -452,7 +456,13 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         }
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (!w || item->CtlID != kIdPreview) return FALSE;
+            if (!w) return FALSE;
+            const int action = static_cast<int>(item->CtlID) - kIdAction0;
+            if (action >= 0 && action < kSymbolDbActionCount) {
+                DrawPictureButton(*item, w->glyphs, action);
+                return TRUE;
+            }
+            if (item->CtlID != kIdPreview) return FALSE;
             DrawPreview(*w, *item);
             return TRUE;
         }
@@ -479,7 +489,8 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             if (w) {
                 for (HGDIOBJ object : {static_cast<HGDIOBJ>(w->tahoma),
                                        static_cast<HGDIOBJ>(w->numberFont),
-                                       static_cast<HGDIOBJ>(w->numberBrush)})
+                                       static_cast<HGDIOBJ>(w->numberBrush),
+                                       static_cast<HGDIOBJ>(w->glyphs)})
                     if (object) DeleteObject(object);
             }
             return FALSE;
