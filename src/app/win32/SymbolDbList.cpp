@@ -73,13 +73,7 @@ void SymbolDbList::Create(HWND parent, int id, const RECT& rect, int rowHeight) 
         SendMessageW(hwnd_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c),
                      reinterpret_cast<LPARAM>(&column));
     }
-    // The list asks for its row height when it hears of a new size.
-    WINDOWPOS position{};
-    position.hwnd = hwnd_;
-    position.cx = rect.right - rect.left;
-    position.cy = rect.bottom - rect.top;
-    position.flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE;
-    SendMessageW(hwnd_, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
+    RemeasureListRows(hwnd_);
 }
 
 void SymbolDbList::Show(const std::vector<SymbolDbGroup>& groups,
