@@ -63,6 +63,10 @@ drv postcommand TMainFrm $MENU_SYMBOL_DB
 drv wait "$EDITOR" 10000 >/dev/null || fail "the editor did not open"
 [[ $(enabled_buttons) == 11001000 ]] || fail "a fresh editor enables $(enabled_buttons)"
 [[ $(drv itemcount "$EDITOR" $LIST) == 0 ]] || fail "a fresh editor lists rows"
+drv click "$EDITOR" $EXIT
+drv gone "$EDITOR" 5000 || fail "閉る did not close the editor"
+drv postcommand TMainFrm $MENU_SYMBOL_DB
+drv wait "$EDITOR" 10000 >/dev/null || fail "the editor did not open again"
 
 # --- 開く: the Thai DB -----------------------------------------------------------------------
 drv click "$EDITOR" $OPEN
@@ -169,7 +173,9 @@ made=$(iconv -f CP932 -t UTF-8 "$TBL/DBMine.csv" | tr -d '\r') || fail "no file 
 [[ $(drv itemcount "$EDITOR" $LIST) == 0 ]] || fail "the new file lists rows"
 [[ $(enabled_buttons) == 11111000 ]] || fail "the new file enables $(enabled_buttons)"
 
-drv click "$EDITOR" $EXIT
-drv gone "$EDITOR" 5000 || fail "閉る did not close the editor"
-close_and_wait
+# --- 上書 of the new file; the restart prompt's Yes ends the program ----------------------------
+drv click "$EDITOR" $OVERWRITE
+answer_box $'記号DBファイルを保存しました。結果を本体に反映させるには再起動する必要があります。\n今、一旦終了しますか？' $VK_Y
+wait_pid_gone "$LAST_PID" 20 || fail "the program did not end after the restart prompt's Yes"
+[[ $(iconv -f CP932 -t UTF-8 "$TBL/DBMine.csv" | tr -d '\r') == "$made" ]] || fail "上書 changed the new file"
 echo "symbol db editor: ok"

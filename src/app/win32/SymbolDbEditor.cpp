@@ -67,6 +67,7 @@ struct EditorWindow {
     std::uint32_t cellsShown = ~0u;
     std::u16string glyphFontShown;
     int charsetShown = -1;
+    int listWhiteShown = -1;
     bool endProgram = false;
     HBITMAP glyphs = nullptr;  // the command buttons' pictures
     HFONT tahoma = nullptr;
@@ -169,7 +170,10 @@ void ShowState(EditorWindow& w) {
             w.list.SetGlyphFont(glyphFont, m.Charset());
         }
     }
-    w.list.SetBackground(GetSysColor(m.ListWhite() ? COLOR_WINDOW : COLOR_BTNFACE));
+    if (static_cast<int>(m.ListWhite()) != w.listWhiteShown) {
+        w.listWhiteShown = m.ListWhite();
+        w.list.SetBackground(GetSysColor(m.ListWhite() ? COLOR_WINDOW : COLOR_BTNFACE));
+    }
 
     const SymbolDbEditor::Panel& p = m.panel();
     SetTextIfChanged(Item(d, kIdRowNumber), p.rowNumber);
