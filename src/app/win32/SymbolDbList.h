@@ -4,11 +4,11 @@
 // "日本語名", "補助" and "備考".
 //
 // The list is virtual (it holds only a count), so filling it with the
-// largest DB is one update. A group's name is a line of its own above its
-// rows, drawn by the list itself (the list control's own group view is not
-// drawn for a list drawn by its owner); such a line is never left selected.
-// Groups without rows show no line; rows whose group number names no group
-// follow the named groups under a line "グループ <number>".
+// largest DB is one update. A virtual list has no group view of its own, so
+// a group's name is a line of its own above its rows, drawn by the list
+// itself; such a line is never left selected. Groups without rows show no
+// line; rows whose group number names no group follow the named groups under
+// a line "グループ <number>".
 #pragma once
 
 #include <windows.h>
