@@ -8,6 +8,9 @@ Writes:
                           window's function keys (close, clear, register, edit,
                           search, PAD, settings) on RGB(255,0,255), the
                           transparent key colour
+  table_editor_glyphs.bmp 208 x 26, 24-bit: eight 26 x 26 glyphs for the table
+                          editors' command buttons (close, open, overwrite, save,
+                          new, delete, insert, add) on RGB(255,0,255)
   language_pictures.bmp   352 x 61, 24-bit: four 88 x 61 flag pictures (Thai,
                           Myanmar, Lao, Khmer) for the romaji keyboard page
   tessaline.ico           the application icon, 32 x 32 and 16 x 16, 32-bit
@@ -525,8 +528,101 @@ GLYPHS = [glyph_close, glyph_clear, glyph_register, glyph_edit,
 
 
 def make_function_glyphs():
+    return make_glyph_strip(GLYPHS)
+
+
+# ---------------------------------------------------------------------------
+# Table editor glyphs, 26 x 26 each: the command buttons of the symbol DB and
+# candidate editors
+# ---------------------------------------------------------------------------
+
+GREEN_FILL = vgrad(4, (112, 214, 96), 24, (46, 160, 64))
+
+
+def glyph_open(c):
+    """A green folder, its flap open."""
+    back = Polygon([(2, 5), (9, 5), (11, 7.5), (22, 7.5), (22, 22), (2, 22)])
+    c.outlined(back, vgrad(5, (96, 178, 88), 22, (46, 120, 52)), INK)
+    flap = Polygon([(6, 11), (25, 11), (21.5, 22), (2, 22)])
+    c.outlined(flap, vgrad(11, (150, 230, 120), 22, (70, 176, 72)), INK)
+    c.paint(Box(7, 12.2, 23.5, 13.2), (196, 246, 170))
+
+
+def floppy(c, x0=2, y0=2, x1=22, y1=22):
+    disk = Box(x0, y0, x1, y1, 1.2)
+    c.outlined(disk, vgrad(y0, (86, 130, 220), y1, (46, 88, 176)), INK)
+    c.outlined(Box(x0 + 4, y0, x1 - 4, y0 + 7), (214, 222, 236), INK)      # shutter
+    c.paint(Box(x1 - 8, y0 + 1.5, x1 - 6, y0 + 5.5), (60, 72, 104))
+    c.outlined(Box(x0 + 3, y1 - 9, x1 - 3, y1), (252, 252, 246), INK)      # label
+    c.paint(Box(x0 + 5, y1 - 6.5, x1 - 5, y1 - 5.7), (170, 180, 204))
+    c.paint(Box(x0 + 5, y1 - 3.8, x1 - 7, y1 - 3.0), (170, 180, 204))
+
+
+def glyph_overwrite(c):
+    """A disk written over: a pencil across its label."""
+    floppy(c)
+    tip = Frame(Polygon([(0, 0), (4, -2.2), (16, -2.2), (16, 2.2), (4, 2.2)]), 9, 24, 45)
+    c.outlined(tip, (250, 206, 60), INK)
+    c.paint(Frame(Polygon([(0.8, 0), (3.2, -1.2), (3.2, 1.2)]), 9, 24, 45), (62, 62, 76))
+
+
+def glyph_save(c):
+    """A disk with a green arrow going into it."""
+    floppy(c, 1, 4, 20, 24)
+    arrow = Union(Box(19, 2, 23, 9), Polygon([(15.5, 8), (26.5, 8), (21, 15)]))
+    c.outlined(arrow, GREEN_FILL, INK)
+
+
+def glyph_new(c):
+    """A blank page, its corner folded, with a yellow star."""
+    page = Polygon([(4, 2), (15, 2), (21, 8), (21, 24), (4, 24)])
+    c.outlined(page, (252, 252, 248), INK)
+    c.outlined(Polygon([(15, 2), (15, 8), (21, 8)]), (214, 220, 232), INK)
+    for y in (12, 15, 18):
+        c.paint(Box(7, y, 17, y + 0.8), (176, 186, 208))
+    c.outlined(star(19.5, 19.5, 6.2), (255, 214, 64), (150, 102, 20))
+
+
+def rows_of_table(c, ys, highlight=None):
+    for i, y in enumerate(ys):
+        fill = (255, 236, 150) if i == highlight else (226, 234, 248)
+        c.outlined(Box(2, y, 18, y + 5), fill, (70, 82, 118))
+        c.paint(Box(6, y + 0.5, 6.8, y + 4.5), (70, 82, 118))
+
+
+def glyph_delete(c):
+    """Table rows, the middle one struck out with a red cross."""
+    rows_of_table(c, (3, 10.5, 18), highlight=1)
+    cross = Union(Capsule(13, 8, 23, 18, 1.9), Capsule(13, 18, 23, 8, 1.9))
+    c.paint(cross.grow(1), INK)
+    c.paint(cross, (232, 64, 56))
+
+
+def glyph_insert(c):
+    """Table rows pushed apart by a green arrow pointing between them."""
+    rows_of_table(c, (2, 8, 19))
+    c.paint(Box(2, 14.6, 18, 15.4), (70, 82, 118), alpha=0.6)
+    arrow = Union(Box(19, 13, 25, 17), Polygon([(20, 9.5), (13, 15), (20, 20.5)]))
+    c.outlined(arrow, GREEN_FILL, INK)
+
+
+def glyph_add(c):
+    """Table rows and a new one below them, with a green plus."""
+    rows_of_table(c, (2, 8, 14))
+    c.paint(Box(2, 20, 12, 25), (70, 82, 118), alpha=0.35)
+    badge = Circle(19, 19, 6.5)
+    c.outlined(badge, vgrad(12.5, (96, 210, 96), 25.5, (40, 156, 60)), INK)
+    c.paint(Box(15.5, 18, 22.5, 20), WHITE)
+    c.paint(Box(18, 15.5, 20, 22.5), WHITE)
+
+
+TABLE_EDITOR_GLYPHS = [glyph_close, glyph_open, glyph_overwrite, glyph_save,
+                       glyph_new, glyph_delete, glyph_insert, glyph_add]
+
+
+def make_glyph_strip(draws):
     rows = [[] for _ in range(GLYPH)]
-    for draw in GLYPHS:
+    for draw in draws:
         c = Canvas(GLYPH, GLYPH)
         draw(c)
         for y, row in enumerate(c.rgb_keyed(KEY)):
@@ -705,6 +801,7 @@ def write(name, data):
 def main():
     os.makedirs(OUT_DIR, exist_ok=True)
     write("function_glyphs.bmp", bmp24_bytes(make_function_glyphs()))
+    write("table_editor_glyphs.bmp", bmp24_bytes(make_glyph_strip(TABLE_EDITOR_GLYPHS)))
     write("language_pictures.bmp", bmp24_bytes(make_language_pictures()))
     write("tessaline.ico", ico_bytes([draw_icon(32), draw_icon(16)]))
 

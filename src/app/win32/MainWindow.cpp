@@ -2,6 +2,7 @@
 
 #include "app/win32/AboutBox.h"
 #include "app/win32/ListHtmlDialog.h"
+#include "app/win32/PictureButton.h"
 #include "wordbook/win32/ConvertDialog.h"
 
 #include <commctrl.h>
@@ -197,27 +198,8 @@ void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
         return;
     }
     // The function-key buttons: flat, glyph on top, caption under it.
-    const bool pressed = item.itemState & ODS_SELECTED;
-    const bool disabled = item.itemState & ODS_DISABLED;
-    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : BDR_RAISEDINNER, BF_RECT);
     const int index = static_cast<int>(item.CtlID) - kIdFunctionButton0;
-    if (index >= 0 && index < 7 && controls_.glyphs) {
-        HDC glyphs = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(glyphs, controls_.glyphs);
-        int x = (r.right - r.left - 26) / 2 + (pressed ? 1 : 0);
-        TransparentBlt(dc, x, 6 + (pressed ? 1 : 0), 26, 26, glyphs, 26 * index, 0, 26, 26,
-                       RGB(255, 0, 255));
-        SelectObject(glyphs, old);
-        DeleteDC(glyphs);
-    }
-    wchar_t caption[32] = {};
-    GetWindowTextW(item.hwndItem, caption, 32);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-    RECT text = r;
-    text.top = r.bottom - 26;
-    DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+    DrawPictureButton(item, controls_.glyphs, index >= 0 && index < 7 ? index : -1);
 }
 
 void MainWindow::AddButtonHints() {
@@ -399,6 +381,7 @@ void MainWindow::OnCommand(int id, int code) {
         case kMenuImeKedmanee: model_.ChooseThaiIme(true); break;
         case kMenuImePattachote: model_.ChooseThaiIme(false); break;
         case kMenuToolCodeChecker: model_.RunCodeValueChecker(); break;
+        case kMenuToolSymbolDb: OpenSymbolDbEditor(); break;
         case kMenuOptionSettings: model_.RunAction(MainAction::Option); break;
         case kMenuHelp: model_.OpenHelp(); break;
         case kMenuToolHtml: {

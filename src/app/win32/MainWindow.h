@@ -139,6 +139,8 @@ private:
     void OpenSearchWindow();
     // PAD mode (MainWindowPad.cpp): the main window hides while the PAD runs.
     void OpenPadWindow();
+    // The table editors (MainWindowTableEditors.cpp).
+    void OpenSymbolDbEditor();
 
     MainModel model_;
     HWND hwnd_ = nullptr;

@@ -11,6 +11,11 @@
    RGB(255,0,255) is the transparent key colour. */
 #define IDB_FUNCTION_GLYPHS 101
 
+/* 208 x 26, eight 26 x 26 glyphs for the table editors' command buttons, in
+   order: close, open, overwrite, save, new, delete, insert, add.
+   RGB(255,0,255) is the transparent key colour. */
+#define IDB_TABLE_EDITOR_GLYPHS 103
+
 /* 352 x 61, four 88 x 61 pictures for the romaji keyboard page, in order:
    Thai, Myanmar, Lao, Khmer. */
 #define IDB_LANGUAGE_PICTURES 102

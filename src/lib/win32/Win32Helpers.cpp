@@ -103,4 +103,15 @@ void SetImeMode(HWND control, ImeMode mode) {
     ImmReleaseContext(control, context);
 }
 
+void RemeasureListRows(HWND list) {
+    RECT rect{};
+    GetWindowRect(list, &rect);
+    WINDOWPOS position{};
+    position.hwnd = list;
+    position.cx = rect.right - rect.left;
+    position.cy = rect.bottom - rect.top;
+    position.flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE;
+    SendMessageW(list, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
+}
+
 }  // namespace tess

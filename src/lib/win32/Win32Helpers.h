@@ -29,6 +29,12 @@ void SetComboText(HWND combo, const std::u16string& text);
 // edit field's text when no item is selected.
 std::u16string SelectedComboText(HWND combo);
 
+// --- List views -----------------------------------------------------------------------
+// An owner-drawn list asks for its row height (WM_MEASUREITEM) when it hears
+// that its size changed, and not for a move or a frame change: this tells it
+// so, with the size it has, and it asks again.
+void RemeasureListRows(HWND list);
+
 // --- Tooltips -------------------------------------------------------------------------
 // A tooltip window for the children of `owner`; AddToolTip gives `control`
 // the hint `text`.

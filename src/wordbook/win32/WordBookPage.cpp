@@ -465,17 +465,7 @@ void WordBookPage::SetWordColumnWidth(int column, int width) {
 }
 
 void WordBookPage::SetWordRowHeight(int) {
-    // The list asks for its row height (WM_MEASUREITEM) when it hears that
-    // its size changed, and not for a move or a frame change: it is told so,
-    // with the size it has, and asks again.
-    RECT rect{};
-    GetWindowRect(wordList_, &rect);
-    WINDOWPOS position{};
-    position.hwnd = wordList_;
-    position.cx = rect.right - rect.left;
-    position.cy = rect.bottom - rect.top;
-    position.flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE;
-    SendMessageW(wordList_, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
+    RemeasureListRows(wordList_);
     InvalidateRect(wordList_, nullptr, TRUE);
 }
 
