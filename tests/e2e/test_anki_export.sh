@@ -16,11 +16,6 @@ VK_RETURN=0x0D VK_Y=0x59
 install_image
 reset_user_data
 
-write_book() {
-    local path=$1; shift
-    mkdir -p "$(dirname "$path")"
-    { printf '\xff\xfe'; printf '%s\r\n' "$@" | iconv -f UTF-8 -t UTF-16LE; } >"$path"
-}
 # A book with no group (the first row of the list), a note of two lines, a
 # quote, an audio file that is there and one that is not.
 BOOK_DIR=$DOCUMENTS_DIR/bookA

@@ -93,8 +93,7 @@ SETTINGS=$SYS_DIR/Morvane_A.rng
 
 # The user's own book, and a sample book the user changed.
 MY_BOOK=$DOCUMENTS_DIR/bookA/my_words.utx
-{ printf '\xff\xfe'; printf '%s\r\n' "私の単語" "" "" '"น้ำ","náːm","ナーム","水","","",""' |
-    iconv -f UTF-8 -t UTF-16LE; } >"$MY_BOOK"
+write_book "$MY_BOOK" "私の単語" "" "" '"น้ำ","náːm","ナーム","水","","",""'
 cp "$MY_BOOK" "$WINE_SESSION_STATE/installer-my-book.utx"
 SAMPLE=$(cd "$IMAGE_DIR/bookA" && ls *.utx | head -n1)
 printf 'changed by the user' >>"$DOCUMENTS_DIR/bookA/$SAMPLE"
