@@ -42,6 +42,24 @@ target_compile_options(tessaline PRIVATE ${WARNINGS} ${WIN_FLAGS})
 target_link_options(tessaline PRIVATE ${WIN_LINK} -mwindows)
 target_link_libraries(tessaline PRIVATE tess_app_views)
 
+# The installer, build/win32/setup.exe (NSIS, installer/make-setup.sh), made
+# whenever the program, the image or the installer's script changes.
+find_program(MAKENSIS makensis)
+if(MAKENSIS)
+  file(GLOB_RECURSE IMAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/setup.exe
+    COMMAND ${CMAKE_SOURCE_DIR}/installer/make-setup.sh ${CMAKE_BINARY_DIR}/setup.exe
+            $<TARGET_FILE:tessaline>
+    DEPENDS tessaline ${IMAGE_FILES} ${CMAKE_SOURCE_DIR}/installer/Tessaline.nsi
+            ${CMAKE_SOURCE_DIR}/installer/make-setup.sh ${CMAKE_SOURCE_DIR}/scripts/install-image.sh
+            ${CMAKE_SOURCE_DIR}/src/app/AppIdentity.h ${CMAKE_SOURCE_DIR}/src/app/win32/res/tessaline.ico
+    COMMENT "Building setup.exe"
+    VERBATIM)
+  add_custom_target(setup ALL DEPENDS ${CMAKE_BINARY_DIR}/setup.exe)
+else()
+  message(WARNING "makensis not found (Debian package nsis): setup.exe is not built")
+endif()
+
 # GoogleTest from Debian's sources, cross-built.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)

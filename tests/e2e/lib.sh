@@ -59,6 +59,14 @@ SYS_DIR=$APPDATA_DIR/Sys
 # Forgets everything the program stored for the user: the next start is a first start.
 reset_user_data() { rm -rf "$APPDATA_DIR" "$DOCUMENTS_DIR"; }
 
+# Writes a word book as the program stores it (UTF-16 LE with its mark, CR LF
+# after every line), its folders made first: write_book PATH LINE...
+write_book() {
+    local path=$1; shift
+    mkdir -p "$(dirname "$path")"
+    { printf '\xff\xfe'; printf '%s\r\n' "$@" | iconv -f UTF-8 -t UTF-16LE; } >"$path"
+}
+
 # Starts the program and waits for its main window; fails the test if it does not come.
 start_and_wait() {
     start_program

@@ -16,11 +16,6 @@ F6=0x75
 install_image
 reset_user_data
 
-write_book() {
-    local path=$1; shift
-    mkdir -p "$(dirname "$path")"
-    { printf '\xff\xfe'; printf '%s\r\n' "$@" | iconv -f UTF-8 -t UTF-16LE; } >"$path"
-}
 rows() { drv listitems TSearchFrm $RESULTS; }
 # Waits until the result list holds $1 rows.
 wait_rows() {

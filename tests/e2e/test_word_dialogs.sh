@@ -18,11 +18,6 @@ DIALOG='#32770'
 install_image
 reset_user_data
 
-write_book() {
-    local path=$1; shift
-    mkdir -p "$(dirname "$path")"
-    { printf '\xff\xfe'; printf '%s\r\n' "$@" | iconv -f UTF-8 -t UTF-16LE; } >"$path"
-}
 utx_lines() { iconv -f UTF-16LE -t UTF-8 "$1" | sed '1s/^\xef\xbb\xbf//' | tr -d '\r'; }
 wait_door() {
     local deadline=$((SECONDS + 10)) last=""

@@ -11,12 +11,6 @@ WORD_LIST=10 BOOK_LIST=11 LANG_TO_JP=23 DOOR=25
 install_image
 reset_user_data
 
-# A book of its own, with no group, so it is the first row of the list.
-write_book() {
-    local path=$1; shift
-    mkdir -p "$(dirname "$path")"
-    { printf '\xff\xfe'; printf '%s\r\n' "$@" | iconv -f UTF-8 -t UTF-16LE; } >"$path"
-}
 # Waits until the panel's door shows $1 ("→" open, "←" shut) and stands still.
 wait_door() {
     local deadline=$((SECONDS + 10)) last=""
@@ -33,6 +27,7 @@ utx_lines() { iconv -f UTF-16LE -t UTF-8 "$1" | sed '1s/^\xef\xbb\xbf//' | tr -d
 
 start_and_wait
 close_and_wait
+# A book of its own, with no group, so it is the first row of the list.
 BOOK=$DOCUMENTS_DIR/bookA/e2e.utx
 write_book "$BOOK" "E2E単語帳" "" "" \
     '"สวัสดี","sa.wàt.diː","サワッディー","こんにちは","","",""' \

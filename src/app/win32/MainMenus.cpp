@@ -62,6 +62,8 @@ MainMenus CreateMainMenus() {
     Item(m.wordBook, kMenuWbDeleteWord, L"単語削除");
     Separator(m.wordBook);
     Item(m.wordBook, kMenuWbClose, L"単語帳を閉じる");
+    Separator(m.wordBook);
+    Item(m.wordBook, kMenuWbAnkiExport, L"Ankiへ書き出し");
 
     // The transfer modes' items are made each time the menu opens.
     m.transfer = Popup(m.bar, L"転送モード(&M)");

@@ -42,6 +42,7 @@ enum MainMenuId : int {
     kMenuWbJump,
     kMenuWbDeleteWord,
     kMenuWbClose,
+    kMenuWbAnkiExport,
     kMenuTransferMode0 = 1100,  // the transfer modes' items follow from here
 };
 

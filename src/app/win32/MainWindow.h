@@ -136,6 +136,8 @@ private:
     void OpenDeleteBookDialog();
     void OpenBookPropertiesDialog();
     void OpenGroupNamesDialog();
+    // "Ankiへ書き出し": the save dialog, then the export and its question.
+    void ExportBookToAnki();
     void OpenSearchWindow();
     // PAD mode (MainWindowPad.cpp): the main window hides while the PAD runs.
     void OpenPadWindow();

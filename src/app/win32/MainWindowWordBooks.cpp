@@ -63,6 +63,7 @@ void MainWindow::OnInitWordBookMenu() {
         {kMenuWbMoveWord, WordBookAction::MoveWord},   {kMenuWbJump, WordBookAction::JumpWord},
         {kMenuWbDeleteWord, WordBookAction::DeleteWord}, {kMenuWbClose, WordBookAction::CloseWB}};
     for (const auto& [id, action] : items) enable(id, books.ActionEnabled(action));
+    enable(kMenuWbAnkiExport, books.List().Store().IsOpen());
 }
 
 bool MainWindow::OnWordBookCommand(int id) {
@@ -79,6 +80,7 @@ bool MainWindow::OnWordBookCommand(int id) {
         case kMenuWbSearch: model_.RunAction(MainAction::SearchWord); return true;
         case kMenuWbNew: OpenNewBookDialog(); return true;
         case kMenuWbGroupNames: OpenGroupNamesDialog(); return true;
+        case kMenuWbAnkiExport: ExportBookToAnki(); return true;
         case kMenuWbMakeDictionary:
             model_.MakeDictionaryBooks();
             return true;

@@ -1,0 +1,93 @@
+; The Tessaline installer (setup.exe) and its uninstaller (uninstall.exe).
+;
+; Built by installer/make-setup.sh, which passes
+;   VERSION   the program's version, read from src/app/AppIdentity.h
+;   LISTS     the folder holding install-files.nsh and uninstall-files.nsh,
+;             made from the installation image file by file
+;   OUTFILE   where setup.exe goes
+;   SIZE_KB   the size of the image, for "EstimatedSize"
+;   ICON      the program's icon (src/app/win32/res/tessaline.ico)
+;
+; The program finds its shipped files in "%PROGRAMFILES%\Quillory\Tessaline",
+; so that is where everything goes: there is no folder page. The user's own
+; files live in the application-data and documents folders, which neither
+; the installer nor the uninstaller touches; installing over an older version
+; replaces only the program and the shipped copies, and the program's first
+; start of the new version copies what is new into the user's folders.
+; Both run silently with /S.
+
+Unicode true
+; The installer is called setup.exe on purpose: that is the name users look for.
+!pragma warning disable 9000
+ManifestSupportedOS all
+RequestExecutionLevel admin
+SetCompressor /SOLID lzma
+
+!include "MUI2.nsh"
+
+!define PRODUCT "Tessaline"
+!define PUBLISHER "Quillory"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tessaline"
+
+Name "${PRODUCT} ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES\Quillory\Tessaline"
+BrandingText "${PUBLISHER} ${PRODUCT} ${VERSION}"
+ShowInstDetails show
+ShowUninstDetails show
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN "$INSTDIR\tessaline.exe"
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "Japanese"
+
+Function .onInit
+    SetShellVarContext all
+FunctionEnd
+
+Function un.onInit
+    SetShellVarContext all
+FunctionEnd
+
+Section "Tessaline"
+    SetOutPath "$INSTDIR"
+    !include "${LISTS}\install-files.nsh"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+
+    CreateDirectory "$SMPROGRAMS\Tessaline"
+    CreateShortcut "$SMPROGRAMS\Tessaline\Tessaline.lnk" "$INSTDIR\tessaline.exe"
+    CreateShortcut "$SMPROGRAMS\Tessaline\Tessaline のアンインストール.lnk" "$INSTDIR\uninstall.exe"
+
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\tessaline.exe,0"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+    ; Only what the installer put there, file by file; a folder goes only
+    ; when it is empty afterwards.
+    !include "${LISTS}\uninstall-files.nsh"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
+    RMDir "$PROGRAMFILES\Quillory"
+
+    Delete "$SMPROGRAMS\Tessaline\Tessaline.lnk"
+    Delete "$SMPROGRAMS\Tessaline\Tessaline のアンインストール.lnk"
+    RMDir "$SMPROGRAMS\Tessaline"
+
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
