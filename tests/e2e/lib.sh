@@ -67,6 +67,25 @@ write_book() {
     { printf '\xff\xfe'; printf '%s\r\n' "$@" | iconv -f UTF-8 -t UTF-16LE; } >"$path"
 }
 
+# The program's message boxes: their caption, and the id of their text.
+BOX='#32770=Tessaline' MESSAGE_TEXT=65535
+# Reads the text of the program's message box in front, answers it with the
+# virtual key KEY (after a screenshot NAME, when given) and returns once that
+# box is gone; the next box, with the same caption, may already stand there.
+answer_box() {  # EXPECTED-TEXT KEY [SCREENSHOT-NAME]
+    drv wait "$BOX" 5000 >/dev/null || fail "no message box for '$1'"
+    local text
+    text=$(drv text "$BOX" $MESSAGE_TEXT)
+    [[ $text == "$1" ]] || fail "the message box says '$text', expected '$1'"
+    [[ -z ${3:-} ]] || screenshot "$3"
+    drv key "$BOX" "$2"
+    for _ in $(seq 50); do
+        [[ $(drv text "$BOX" $MESSAGE_TEXT 2>/dev/null) != "$1" ]] && return 0
+        sleep 0.1
+    done
+    fail "the message box '$1' stayed open"
+}
+
 # Starts the program and waits for its main window; fails the test if it does not come.
 start_and_wait() {
     start_program

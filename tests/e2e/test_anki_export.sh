@@ -9,8 +9,6 @@ source "$(dirname "$0")/lib.sh"
 STATUS=150 BOOK_LIST=11
 MENU_CLOSE=1072 MENU_ANKI=1073
 SAVE='#32770=Ankiへ書き出し'
-BOX='#32770=Tessaline'  # the program's message boxes
-MESSAGE_TEXT=65535
 VK_RETURN=0x0D VK_Y=0x59
 
 install_image

@@ -12,8 +12,6 @@ NEW='#32770=単語帳の新規作成'
 PROPS='#32770=単語帳のプロパティ変更'
 DELETE='#32770=単語帳の削除'
 GROUP_EDITOR='#32770=グループ名の編集'
-BOX='#32770=Tessaline'  # the program's message boxes
-MESSAGE_TEXT=65535      # a message box's text
 VK_RETURN=0x0D VK_ESCAPE=0x1B VK_DOWN=0x28 VK_END=0x23 VK_BACK=0x08 VK_N=0x4E
 
 # Wine's Recycle Bin is the desktop's trash folder (used when it exists):
@@ -48,15 +46,6 @@ wait_save_dialog() {
         ((SECONDS < deadline)) || fail "no save dialog"
         sleep 0.2
     done
-}
-# The text of the program's message box in front; it is closed with $2.
-answer_box() {  # EXPECTED-TEXT KEY
-    drv wait "$BOX" 5000 >/dev/null || fail "no message box for '$1'"
-    local text
-    text=$(drv text "$BOX" $MESSAGE_TEXT)
-    [[ $text == "$1" ]] || fail "the message box says '$text', expected '$1'"
-    drv key "$BOX" "$2"
-    drv gone "$BOX" 5000 || fail "the message box '$1' stayed open"
 }
 
 start_and_wait

@@ -4,28 +4,11 @@
 # it adds 45 more, numbered 1 and grouped under 辞書1.
 source "$(dirname "$0")/lib.sh"
 
-BOX='#32770=Tessaline'  # the program's message boxes
-MESSAGE_TEXT=65535      # a message box's text
 STATUS=150 BOOK_LIST=11 DICTIONARY_BUTTON=21
 MENU_MAKE_DICTIONARY=1064
 VK_RETURN=0x0D
 
 utx_lines() { iconv -f UTF-16LE -t UTF-8 "$1" | sed '1s/^\xef\xbb\xbf//' | tr -d '\r'; }
-# Answers the message box in front with Enter (its default, "はい").
-answer_yes() {  # EXPECTED-TEXT SCREENSHOT
-    drv wait "$BOX" 5000 >/dev/null || fail "no message box for '$1'"
-    local text
-    text=$(drv text "$BOX" $MESSAGE_TEXT)
-    [[ $text == "$1" ]] || fail "the message box says '$text', expected '$1'"
-    [[ -z $2 ]] || screenshot "$2"
-    drv key "$BOX" $VK_RETURN
-    # The next box has the same caption: wait until this one's text is gone.
-    for _ in $(seq 50); do
-        [[ $(drv text "$BOX" $MESSAGE_TEXT 2>/dev/null) != "$1" ]] && return 0
-        sleep 0.1
-    done
-    fail "Enter did not answer '$1'"
-}
 books_listed() {  # COUNT: waits until the book list holds COUNT books
     for _ in $(seq 50); do
         [[ $(drv itemcount TMainFrm $BOOK_LIST) == "$1" ]] && return 0
@@ -35,8 +18,8 @@ books_listed() {  # COUNT: waits until the book list holds COUNT books
 }
 make_dictionary() {  # SCREENSHOT-PREFIX
     drv postcommand TMainFrm $MENU_MAKE_DICTIONARY
-    answer_yes "この辞書フォルダに一括で空の辞書ファイルを生成します。よろしいですか？" "$1-ask"
-    answer_yes "生成を完了しました。今すぐ主画面に反映しますか？" ""
+    answer_box "この辞書フォルダに一括で空の辞書ファイルを生成します。よろしいですか？" $VK_RETURN "$1-ask"
+    answer_box "生成を完了しました。今すぐ主画面に反映しますか？" $VK_RETURN
 }
 
 install_image

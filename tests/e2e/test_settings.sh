@@ -10,8 +10,6 @@
 source "$(dirname "$0")/lib.sh"
 
 DLG='#32770=設定'
-BOX='#32770=Tessaline'  # the program's message boxes
-MESSAGE_TEXT=65535      # a message box's text
 STATUS=150 WORD_LIST=10 BOOK_LIST=11 MEMO=131 EDIT=130
 MENU_SETTINGS=1030 SETTINGS_BUTTON=106
 VK_F8=0x77 VK_RETURN=0x0D VK_END=0x23 VK_LEFT=0x25 VK_BACK=0x08 VK_ESCAPE=0x1B
@@ -34,15 +32,6 @@ show_page() {
     local left top right bottom
     read -r left top right bottom < <(drv tabrect "$DLG" $TABS "$1") || fail "no tab $1"
     drv clickin "$DLG" $TABS $(((left + right) / 2)) $(((top + bottom) / 2))
-}
-# The text of the program's message box in front; it is answered with Enter.
-answer_box() {  # EXPECTED-TEXT
-    drv wait "$BOX" 5000 >/dev/null || fail "no message box for '$1'"
-    local text
-    text=$(drv text "$BOX" $MESSAGE_TEXT)
-    [[ $text == "$1" ]] || fail "the message box says '$text', expected '$1'"
-    screenshot "settings-box-$2"
-    drv key "$BOX" $VK_RETURN
 }
 
 install_image
@@ -159,7 +148,7 @@ wait_dialog "the 設定 button"
 show_page 1
 drv click "$DLG" $SYS_TBL
 drv click "$DLG" $IDOK
-answer_box $'テーブルファイルが変更されました。\n一旦終了しますので、再起動して下さい。' restart
+answer_box $'テーブルファイルが変更されました。\n一旦終了しますので、再起動して下さい。' $VK_RETURN settings-box-restart
 wait_pid_gone "$LAST_PID" 20 || fail "the program did not end for the restart"
 [[ $(value_of SysTblFlg) == 1 ]] || fail "SysTblFlg is '$(value_of SysTblFlg)' after the restart notice"
 
@@ -169,7 +158,7 @@ drv key TMainFrm $VK_F8
 wait_dialog F8
 show_page 1
 drv click "$DLG" $RESET_FILE
-answer_box $'一旦終了しますので、再起動して下さい。\nすべてを初期値に戻す場合「はい」を選んで下さい。' reset
+answer_box $'一旦終了しますので、再起動して下さい。\nすべてを初期値に戻す場合「はい」を選んで下さい。' $VK_RETURN settings-box-reset
 wait_pid_gone "$LAST_PID" 20 || fail "the program did not end after the reset"
 [[ ! -e $SYS_DIR/Morvane_A.rng ]] || fail "the settings file is still there after the reset"
 [[ -f $SYS_DIR/GroupName.txt ]] || fail "the reset deleted GroupName.txt"
@@ -206,7 +195,7 @@ drv click "$DLG" $DELETE_FILES
 [[ $(drv enabled "$DLG" $DELETE_ALL) == 1 ]] || fail "the check box did not enable すべてを削除する"
 screenshot settings-delete-enabled
 drv click "$DLG" $DELETE_ALL
-answer_box $'　ファイルを削除後、終了しますので、「コントロールパネル」の「プログラムのアンインストール」からアンインストールを行なって下さい。\n　なお再起動するとファイルが生成されるので、完全にアンインストールする場合は再起動しないで下さい。\n　削除をはじめますがよろしいですか？' delete
+answer_box $'　ファイルを削除後、終了しますので、「コントロールパネル」の「プログラムのアンインストール」からアンインストールを行なって下さい。\n　なお再起動するとファイルが生成されるので、完全にアンインストールする場合は再起動しないで下さい。\n　削除をはじめますがよろしいですか？' $VK_RETURN settings-box-delete
 wait_pid_gone "$LAST_PID" 20 || fail "the program did not end after deleting"
 for shipped in "$IMAGE_DIR"/bookA/* "$IMAGE_DIR"/bookG/* "$IMAGE_DIR"/Tbl/*; do
     name=$(basename "$shipped")

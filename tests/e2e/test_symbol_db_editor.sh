@@ -9,8 +9,6 @@ source "$(dirname "$0")/lib.sh"
 MENU_SYMBOL_DB=1040
 EDITOR='#32770=記号データベース'
 NEW_DB='#32770=記号DBの新規作成'
-BOX='#32770=Tessaline'  # the program's message boxes
-MESSAGE_TEXT=65535      # a message box's text
 EXIT=1601 OPEN=1602 OVERWRITE=1603 SAVE=1604 NEW=1605 DELETE=1606 INSERT=1607 ADD=1608
 ROW_NUMBER=1620 CODE=1622 ENGLISH=1623 JAPANESE=1624 GROUP=1625 AUX=1626 NOTE=1627
 TABS=1629 LIST=1630 SCRIPT=1631 STATUS=1636
@@ -29,14 +27,6 @@ wait_file_dialog() {
         sleep 0.2
     done
     sleep 0.5
-}
-answer_box() {  # EXPECTED-TEXT KEY
-    drv wait "$BOX" 5000 >/dev/null || fail "no message box for '$1'"
-    local text
-    text=$(drv text "$BOX" $MESSAGE_TEXT)
-    [[ $text == "$1" ]] || fail "the message box says '$text', expected '$1'"
-    drv key "$BOX" "$2"
-    drv gone "$BOX" 5000 || fail "the message box '$1' stayed open"
 }
 wait_status() {  # EXPECTED PART
     local deadline=$((SECONDS + 10))
