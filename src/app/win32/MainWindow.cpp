@@ -382,6 +382,7 @@ void MainWindow::OnCommand(int id, int code) {
         case kMenuImePattachote: model_.ChooseThaiIme(false); break;
         case kMenuToolCodeChecker: model_.RunCodeValueChecker(); break;
         case kMenuToolSymbolDb: OpenSymbolDbEditor(); break;
+        case kMenuToolCandEditor: OpenCandEditor(); break;
         case kMenuOptionSettings: model_.RunAction(MainAction::Option); break;
         case kMenuHelp: model_.OpenHelp(); break;
         case kMenuToolHtml: {

@@ -143,6 +143,7 @@ private:
     void OpenPadWindow();
     // The table editors (MainWindowTableEditors.cpp).
     void OpenSymbolDbEditor();
+    void OpenCandEditor();
 
     MainModel model_;
     HWND hwnd_ = nullptr;

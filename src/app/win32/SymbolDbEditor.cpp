@@ -12,6 +12,7 @@
 #include "app/win32/ResourceIds.h"
 #include "app/win32/SymbolDbList.h"
 #include "app/win32/SymbolDbNewDialog.h"
+#include "app/win32/TableFileDialog.h"
 #include "input/FitFontSize.h"
 #include "input/win32/GdiTextMeasurer.h"
 #include "lib/win32/Win32Helpers.h"
@@ -93,32 +94,8 @@ void Label(HWND dialog, const char16_t* text, int x, int y, int w, int id = -1) 
     AddDialogControl(dialog, L"STATIC", text, SS_LEFT, id, x, y, w, 18);
 }
 
-// "記号DB (DB*.csv)|DB*.csv" as the common dialogs want it: pairs ended by
-// NULs, and one more at the end.
-std::u16string DialogFilter() {
-    std::u16string filter(kSymbolDbFilter);
-    std::replace(filter.begin(), filter.end(), u'|', u'\0');
-    filter.push_back(u'\0');
-    filter.push_back(u'\0');
-    return filter;
-}
-
 std::u16string AskPath(HWND owner, const std::u16string& folder, bool save) {
-    std::array<wchar_t, MAX_PATH * 2> path{};
-    const std::u16string filter = DialogFilter();
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = W(filter);
-    dialog.lpstrFile = path.data();
-    dialog.nMaxFile = static_cast<DWORD>(path.size());
-    dialog.lpstrInitialDir = W(folder);
-    dialog.lpstrDefExt = L"csv";
-    dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER | OFN_PATHMUSTEXIST |
-                   (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-    if (!chosen) return {};
-    return std::u16string(reinterpret_cast<const char16_t*>(path.data()));
+    return AskTableFile(owner, folder, kSymbolDbFilter, L"csv", save);
 }
 
 void SetTextIfChanged(HWND control, const std::u16string& text) {
@@ -476,9 +453,9 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             HDC dc = reinterpret_cast<HDC>(wParam);
             const int id = GetDlgCtrlID(control);
             if (id == kIdScriptLabel || id == kIdFontLabel || id == kIdPropertyNote) {
-                // The property page's texts stand on the tab's page.
-                SetBkMode(dc, TRANSPARENT);
-                return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
+                // The property page's texts stand on the tab's page, in the window colour.
+                SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
             }
             // The row number: white on grey.
             if (control != Item(dialog, kIdRowNumber)) return FALSE;
