@@ -1,11 +1,13 @@
 // Any bytes as a symbol DB and as a candidate file: the readers, the input
-// tables built from them and the editors' readers never fail badly, and a
-// trigger key of the loaded table finds its candidates.
+// tables built from them and the editors' readers never fail badly, a
+// trigger key of the loaded table finds its candidates, and the candidate
+// editor's save keeps every line.
 #include <cstddef>
 #include <cstdint>
 
 #include "FuzzCheck.h"
 #include "input/InputTables.h"
+#include "lib/TextFile.h"
 #include "platform/fake/FakePlatform.h"
 #include "tables/CandFile.h"
 #include "tables/SymbolDbFile.h"
@@ -30,7 +32,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         tess::LookupCandidates(tables.GaCandTable, key, buffer);
     }
     (void)tess::ReadSymbolDb(platform, kTbl, u"DBX.csv");
-    (void)tess::ReadCandForEditing(platform, kTbl, u"CandX.csv");
+    // A save never loses a line or the header: what the editor writes reads
+    // back with as many lines, on the same keys, under the same mode.
+    if (const auto first = tess::ReadCandForEditing(platform, kTbl, u"CandX.csv")) {
+        if (tess::WriteCandFile(platform, kTbl + u"\\CandX.csv", *first)) {
+            const auto second = tess::ReadCandForEditing(platform, kTbl, u"CandX.csv");
+            FUZZ_CHECK(second.has_value());
+            // The file is code page 932: a character it lacks is written as
+            // the code page writes it.
+            const std::u16string mode = platform.DecodeCodePage(
+                tess::kAnsiCodePage, platform.EncodeCodePage(tess::kAnsiCodePage, first->mode));
+            FUZZ_CHECK(second->mode == mode);
+            const auto before = tess::CandFileLines(*first);
+            const auto after = tess::CandFileLines(*second);
+            FUZZ_CHECK(after.size() == before.size());
+            for (std::size_t i = 0; i < first->lines.size(); ++i)
+                FUZZ_CHECK(first->lines[i].HasCandidates() == second->lines[i].HasCandidates());
+        }
+    }
     (void)tess::SymbolLookup::Load(platform, kTbl, u"DBX.csv").Find(u'\u0E01');
     return 0;
 }

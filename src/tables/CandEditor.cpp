@@ -18,7 +18,6 @@ constexpr char16_t kUnsavedNote[] = u"\r\n\r\n　保存する場合は「いい�
 // The keyboard's rows: shifted positions first, then unshifted ones.
 constexpr int kShiftedRows[4] = {13, 12, 12, 11};
 constexpr int kUnshiftedRows[4] = {13, 12, 12, 10};
-constexpr int kShiftedCount = 48;
 
 std::u16string BareName(const std::u16string& path) {
     const auto slash = path.find_last_of(u"\\/");

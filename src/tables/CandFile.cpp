@@ -147,13 +147,13 @@ std::optional<CandEditTable> ReadCandForEditing(Platform& platform, const std::u
 
 std::vector<std::u16string> CandFileLines(const CandEditTable& table) {
     std::vector<std::u16string> lines;
-    lines.push_back(QuoteTableField(table.pairedDb) + u"," + table.mode);
+    lines.push_back(QuoteTableField(table.pairedDb) + u"," + PlainTableField(table.mode));
     for (const CandLine& held : table.lines) {
         if (!held.HasCandidates()) continue;
         std::u16string line = QuoteTableField(held.keyField);
         for (const std::u16string& code : held.codes) {
             line += u',';
-            line += code;
+            line += PlainTableField(code);
         }
         lines.push_back(std::move(line));
     }

@@ -16,6 +16,13 @@ std::u16string QuoteTableField(std::u16string_view value) {
     return out;
 }
 
+std::u16string PlainTableField(std::u16string_view value) {
+    for (char16_t c : value) {
+        if (c <= u' ' || c == u',' || c == u'"') return QuoteTableField(value);
+    }
+    return std::u16string(value);
+}
+
 std::int32_t TableNumber(std::u16string_view field) {
     std::size_t pos = 0;
     bool negative = false;

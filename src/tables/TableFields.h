@@ -13,6 +13,12 @@ namespace tess {
 // into more fields than its line kind allows.
 std::u16string QuoteTableField(std::u16string_view value);
 
+// A field the writers leave unquoted where they always have (a candidate
+// file's mode and codes): as it is when the splitter reads it back whole,
+// else quoted. A value holding a blank, a comma or a quote, possible only in
+// a file made by hand, then keeps its line and its place in it.
+std::u16string PlainTableField(std::u16string_view value);
+
 // The value of a number field (group number, auxiliary class). The program
 // writes only plain decimal integers; anything else, from a file made by
 // hand, counts as 0 so that the rest of the line, and of the file, still

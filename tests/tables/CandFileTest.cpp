@@ -154,6 +154,29 @@ TEST(WriteCandFile, ReadThenWriteGivesTheSameBytes) {
     EXPECT_EQ(*platform.ReadWholeFile(InTbl(u"CandThai2.csv")), before);
 }
 
+// A file made by hand: a mode and codes holding a blank, a comma or a quote.
+// What one save writes reads back as what was read, so no line and no
+// header is lost.
+TEST(WriteCandFile, OddValuesSurviveASave) {
+    FakePlatform platform;
+    PutAnsi(platform, u"CandOdd.csv",
+            u"\"DBThai.csv\",\"Alpha bet\"\r\n"
+            u"\"a\",\"0E 01\",\"x,y\",\"q\"\"\",,,,,,\r\n"
+            u"\"b\",0E02,,,,,,,,\r\n");
+    const std::optional<CandEditTable> first = ReadCandForEditing(platform, kTblFolder, u"CandOdd.csv");
+    ASSERT_TRUE(first.has_value());
+    ASSERT_EQ(U8(first->mode), "Alpha bet");
+    ASSERT_TRUE(WriteCandFile(platform, InTbl(u"CandOdd.csv"), *first));
+    const std::optional<CandEditTable> second = ReadCandForEditing(platform, kTblFolder, u"CandOdd.csv");
+    ASSERT_TRUE(second.has_value());
+    EXPECT_EQ(U8(second->pairedDb), "DBThai.csv");
+    EXPECT_EQ(U8(second->mode), "Alpha bet");
+    EXPECT_EQ(second->lines, first->lines);
+    const std::vector<std::u16string> lines = CandFileLines(*second);
+    EXPECT_EQ(U8(lines[1]), "\"a\",\"0E 01\",\"x,y\",\"q\"\"\",,,,,,");
+    EXPECT_EQ(U8(lines[2]), "\"b\",0E02,,,,,,,,");
+}
+
 TEST(WriteCandFile, FailedWriteLeavesTheOldFile) {
     FakePlatform platform;
     PutAnsi(platform, u"CandX.csv", u"old\r\n");
