@@ -42,6 +42,27 @@ target_compile_options(tessaline PRIVATE ${WARNINGS} ${WIN_FLAGS})
 target_link_options(tessaline PRIVATE ${WIN_LINK} -mwindows)
 target_link_libraries(tessaline PRIVATE tess_app_views)
 
+# The help file, build/win32/Tessaline.chm (chmcmd from fp-utils), beside the
+# program: scripts/install-image.sh puts it into the image's Help folder.
+find_program(CHMCMD chmcmd)
+if(CHMCMD)
+  file(GLOB HELP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/help/* ${CMAKE_SOURCE_DIR}/help/images/*)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Tessaline.chm
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/build-help.sh ${CMAKE_BINARY_DIR}/Tessaline.chm
+    DEPENDS ${HELP_SOURCES} ${CMAKE_SOURCE_DIR}/docs/tables.md
+            ${CMAKE_SOURCE_DIR}/tools/help/tables_pages.py ${CMAKE_SOURCE_DIR}/scripts/build-help.sh
+    COMMENT "Building Tessaline.chm"
+    VERBATIM)
+  add_custom_target(help_file ALL DEPENDS ${CMAKE_BINARY_DIR}/Tessaline.chm)
+  # The help compiles from the sources with no warning, and every page,
+  # picture and link it names is there.
+  add_test(NAME help.compile
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/build-help.sh ${CMAKE_BINARY_DIR}/help-check/Tessaline.chm)
+  set_tests_properties(help.compile PROPERTIES LABELS help)
+else()
+  message(WARNING "chmcmd not found (Debian package fp-utils): Tessaline.chm is not built")
+endif()
+
 # The installer, build/win32/setup.exe (NSIS, installer/make-setup.sh), made
 # whenever the program, the image or the installer's script changes.
 find_program(MAKENSIS makensis)
@@ -50,7 +71,7 @@ if(MAKENSIS)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/setup.exe
     COMMAND ${CMAKE_SOURCE_DIR}/installer/make-setup.sh ${CMAKE_BINARY_DIR}/setup.exe
             $<TARGET_FILE:tessaline>
-    DEPENDS tessaline ${IMAGE_FILES} ${CMAKE_SOURCE_DIR}/installer/Tessaline.nsi
+    DEPENDS tessaline ${IMAGE_FILES} $<$<BOOL:${CHMCMD}>:${CMAKE_BINARY_DIR}/Tessaline.chm> ${CMAKE_SOURCE_DIR}/installer/Tessaline.nsi
             ${CMAKE_SOURCE_DIR}/installer/make-setup.sh ${CMAKE_SOURCE_DIR}/scripts/install-image.sh
             ${CMAKE_SOURCE_DIR}/src/app/AppIdentity.h ${CMAKE_SOURCE_DIR}/src/app/win32/res/tessaline.ico
     COMMENT "Building setup.exe"

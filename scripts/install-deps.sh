@@ -12,8 +12,8 @@ PACKAGES=(
     clang libclang-rt-14-dev
     # the Windows build
     g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
-    # the installer, setup.exe
-    nsis
+    # the installer, setup.exe, and the help file, Tessaline.chm
+    nsis fp-utils
     # running it: 32-bit Wine, a virtual X server, input and screenshots
     wine wine32:i386 wine64 xvfb xauth xdotool imagemagick
     # fonts the program and its tests draw with

@@ -13,3 +13,6 @@ for leaf in Sys Tbl bookA bookG MyanmarA MyanmarG LaosA LaosG KhmerA KhmerG Help
 done
 cp -a "$image"/. "$dest"/
 cp "$exe" "$dest/tessaline.exe"
+# The help file is built beside the program.
+help="$(dirname "$exe")/Tessaline.chm"
+[[ ! -f $help ]] || cp "$help" "$dest/Help/Tessaline.chm"
