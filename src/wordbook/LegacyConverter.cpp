@@ -164,16 +164,21 @@ LegacyConverter::Outcome LegacyConverter::Convert(const std::u16string& destinat
         }
     }
     outcome.ran = true;
+    // Why a file was not converted, beside its name in the summary: a book
+    // that could not be written is named, so the user knows where to look.
+    std::vector<std::u16string> reasons;
     for (const std::u16string& name : sourceFiles_) {
         const std::optional<LegacyBook> book = ReadLegacyBook(platform_, sourceFolder_ + u"\\" + name);
         if (!book) {
             outcome.notConverted.push_back(name);
+            reasons.emplace_back();
             continue;
         }
         const std::u16string output = FreeOutputName(platform_, destination, ConvertedName(name));
         const Lines lines = WordBookLines(book->title, u"", book->audioFolder, book->entries);
         if (!WriteUtf16Lines(platform_, destination + u"\\" + output, lines)) {
             outcome.notConverted.push_back(name);
+            reasons.push_back(u"（「" + destination + u"\\" + output + u"」を保存できませんでした）");
             continue;
         }
         outcome.generated.push_back(output);
@@ -184,7 +189,8 @@ LegacyConverter::Outcome LegacyConverter::Convert(const std::u16string& destinat
                              u"個のファイルを変換しました。";
     if (!outcome.notConverted.empty()) {
         summary += u"\r\n次のファイルは変換できませんでした：";
-        for (const std::u16string& name : outcome.notConverted) summary += u"\r\n" + name;
+        for (std::size_t i = 0; i < outcome.notConverted.size(); ++i)
+            summary += u"\r\n" + outcome.notConverted[i] + reasons[i];
     }
     platform_.ShowMessage(summary, outcome.notConverted.empty() ? MessageKind::Information
                                                                 : MessageKind::Warning,

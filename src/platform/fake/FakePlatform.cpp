@@ -148,6 +148,14 @@ bool FakePlatform::ReplaceFileContents(const std::u16string& path, const Bytes& 
     std::u16string folded = Fold(path);
     if (failingWrites.count(folded) || directories_.count(folded)) return false;
     if (!directories_.count(ParentOf(folded))) return false;
+    constexpr std::size_t kChunk = 64 * 1024;
+    const std::size_t writes = std::max<std::size_t>(1, (contents.size() + kChunk - 1) / kChunk);
+    for (std::size_t step = 0; step < writes + 3; ++step) {
+        if (++replaceSteps == failingStep) {
+            failedReplace = path;
+            return false;
+        }
+    }
     files_[folded] = {path, contents};
     return true;
 }

@@ -78,6 +78,17 @@ public:
     void PutFile(const std::u16string& path, const Bytes& contents);
     // Every write to this path (ReplaceFileContents or a copy onto it) fails.
     void FailWritesTo(const std::u16string& path) { failingWrites.insert(Fold(path)); }
+    // Fails the n-th step, counted from now, of the replaces that follow
+    // (0: none). A replace takes the steps of the real one: create the
+    // temporary file, write each 64 KiB of it, flush it, move it over the
+    // target. The step that fails leaves the target as it was, as the real
+    // replace does, and its path is kept in failedReplace.
+    void FailReplaceStep(int n) {
+        failingStep = n;
+        replaceSteps = 0;
+    }
+    int replaceSteps = 0;  // steps taken since FailReplaceStep
+    std::u16string failedReplace;
     // Deleting this file fails (as a file another program holds open would).
     void FailRemovalOf(const std::u16string& path) { failingRemovals.insert(Fold(path)); }
     // The original spelling of every file path, sorted, for whole-tree checks.
@@ -155,6 +166,7 @@ private:
     std::set<std::u16string> directories_;  // folded
     std::set<std::u16string> failingWrites;
     std::set<std::u16string> failingRemovals;
+    int failingStep = 0;
 };
 
 }  // namespace tess
