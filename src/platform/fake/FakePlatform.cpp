@@ -1,67 +1,11 @@
 #include "platform/fake/FakePlatform.h"
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <cerrno>
 
 #include "platform/Wildcard.h"
+#include "platform/fake/FakeCodePages.h"
 
 namespace tess {
-
-namespace {
-
-const char* IconvName(unsigned codePage) {
-    switch (codePage) {
-        case 874: return "CP874";
-        case 932: return "CP932";
-        case 949: return "CP949";
-        case 1251: return "CP1251";
-        case 1252: return "CP1252";
-        default: return nullptr;
-    }
-}
-
-// Converts as much as iconv can. Returns the number of input bytes consumed;
-// less than the whole input means an unconvertible (or truncated) sequence
-// starts there.
-std::size_t Convert(const char* to, const char* from, const std::string& in, std::string& out) {
-    out.clear();
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return 0;
-    char* src = const_cast<char*>(in.data());
-    size_t srcLeft = in.size();
-    std::string buffer(in.size() * 4 + 16, '\0');
-    while (srcLeft > 0) {
-        char* dst = buffer.data();
-        size_t dstLeft = buffer.size();
-        size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-        out.append(buffer.data(), buffer.size() - dstLeft);
-        if (r == static_cast<size_t>(-1) && errno != E2BIG) break;
-    }
-    iconv_close(cd);
-    return in.size() - srcLeft;
-}
-
-std::string ToUtf16LEBytes(const std::u16string& text) {
-    std::string out;
-    out.reserve(text.size() * 2);
-    for (char16_t c : text) {
-        out.push_back(static_cast<char>(c & 0xFF));
-        out.push_back(static_cast<char>(c >> 8));
-    }
-    return out;
-}
-
-std::u16string FromUtf16LEBytes(const std::string& bytes) {
-    std::u16string out;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        out.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                            (static_cast<unsigned char>(bytes[i + 1]) << 8)));
-    return out;
-}
-
-}  // namespace
 
 FakePlatform::FakePlatform() {
     environment[u"APPDATA"] = u"C:\\Users\\user\\AppData\\Roaming";
@@ -182,47 +126,11 @@ bool FakePlatform::AcquireSingleInstanceLock(const std::u16string& name) {
 }
 
 std::u16string FakePlatform::DecodeCodePage(unsigned codePage, const Bytes& bytes) {
-    const char* name = IconvName(codePage);
-    if (!name) return {};
-    // An invalid byte becomes one replacement character and decoding goes on,
-    // so a stray byte never loses the rest of the text.
-    std::u16string out;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::string converted;
-        std::size_t used = Convert("UTF-16LE", name, bytes.substr(start), converted);
-        out += FromUtf16LEBytes(converted);
-        start += used;
-        if (start < bytes.size()) {
-            out.push_back(u'\uFFFD');
-            ++start;
-        }
-    }
-    return out;
+    return FakeDecodeCodePage(codePage, bytes);
 }
 
 Bytes FakePlatform::EncodeCodePage(unsigned codePage, const std::u16string& text) {
-    const char* name = IconvName(codePage);
-    if (!name) return {};
-    // A character the code page cannot hold becomes "?", as with
-    // WideCharToMultiByte; the rest converts in runs.
-    Bytes out;
-    std::string in = ToUtf16LEBytes(text);
-    std::size_t start = 0;
-    while (start < in.size()) {
-        std::string converted;
-        std::size_t used = Convert(name, "UTF-16LE", in.substr(start), converted);
-        out += converted;
-        start += used;
-        if (start < in.size()) {
-            out += '?';
-            char16_t c = static_cast<char16_t>(static_cast<unsigned char>(in[start]) |
-                                               (static_cast<unsigned char>(in[start + 1]) << 8));
-            bool pair = c >= 0xD800 && c <= 0xDBFF && start + 4 <= in.size();
-            start += pair ? 4 : 2;
-        }
-    }
-    return out;
+    return FakeEncodeCodePage(codePage, text);
 }
 
 bool FakePlatform::SetClipboardText(const std::u16string& text) {
