@@ -86,6 +86,17 @@ answer_box() {  # EXPECTED-TEXT KEY [SCREENSHOT-NAME]
     fail "the message box '$1' stayed open"
 }
 
+# Waits for a common file dialog over a dialog of the program (two dialogs
+# up), its file name box focused: wait_file_dialog WHAT-FOR
+wait_file_dialog() {
+    local deadline=$((SECONDS + 10))
+    until [[ $(drv count '#32770') == 2 ]]; do
+        ((SECONDS < deadline)) || fail "no file dialog for $1"
+        sleep 0.2
+    done
+    sleep 0.5
+}
+
 # Starts the program and waits for its main window; fails the test if it does not come.
 start_and_wait() {
     start_program

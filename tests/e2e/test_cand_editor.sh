@@ -21,14 +21,6 @@ reset_user_data
 TBL=$APPDATA_DIR/Tbl
 cand_text() { iconv -f CP932 -t UTF-8 "$TBL/$1" | tr -d '\r'; }
 
-wait_file_dialog() {
-    local deadline=$((SECONDS + 10))
-    until [[ $(drv count '#32770') == 2 ]]; do
-        ((SECONDS < deadline)) || fail "no file dialog for $1"
-        sleep 0.2
-    done
-    sleep 0.5
-}
 wait_status() {  # EXPECTED PART
     local deadline=$((SECONDS + 10))
     until [[ $(drv statustext "$EDITOR" $STATUS "$2") == "$1" ]]; do

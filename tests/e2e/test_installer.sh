@@ -64,7 +64,9 @@ uninstall() {
 
 # --- Installed -------------------------------------------------------------------------------
 install
-expected=$( (files_under "$IMAGE_DIR"; echo tessaline.exe; echo uninstall.exe) | LC_ALL=C sort)
+# The image, the program, its uninstaller, and the help file built beside the program.
+expected=$( (files_under "$IMAGE_DIR"; echo tessaline.exe; echo uninstall.exe
+             [[ ! -f $(dirname "$TESSALINE_EXE")/Tessaline.chm ]] || echo Help/Tessaline.chm) | LC_ALL=C sort)
 [[ $(files_under "$INSTALL_DIR") == "$expected" ]] ||
     fail "installed files differ from the image: $(diff <(echo "$expected") <(files_under "$INSTALL_DIR"))"
 for leaf in Sys Tbl bookA bookG MyanmarA MyanmarG LaosA LaosG KhmerA KhmerG Help; do

@@ -19,15 +19,6 @@ install_image
 reset_user_data
 TBL=$APPDATA_DIR/Tbl
 
-# The common dialog over the editor, its file name box focused.
-wait_file_dialog() {
-    local deadline=$((SECONDS + 10))
-    until [[ $(drv count '#32770') == 2 ]]; do
-        ((SECONDS < deadline)) || fail "no file dialog for $1"
-        sleep 0.2
-    done
-    sleep 0.5
-}
 wait_status() {  # EXPECTED PART
     local deadline=$((SECONDS + 10))
     until [[ $(drv statustext "$EDITOR" $STATUS "${2:-0}") == "$1" ]]; do

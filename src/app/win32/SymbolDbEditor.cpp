@@ -8,13 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "app/win32/GlyphPreview.h"
 #include "app/win32/PictureButton.h"
 #include "app/win32/ResourceIds.h"
 #include "app/win32/SymbolDbList.h"
 #include "app/win32/SymbolDbNewDialog.h"
 #include "app/win32/TableFileDialog.h"
-#include "input/FitFontSize.h"
-#include "input/win32/GdiTextMeasurer.h"
 #include "lib/win32/Win32Helpers.h"
 #include "wordbook/win32/ModalDialog.h"
 
@@ -292,21 +291,7 @@ void DrawPreview(const EditorWindow& w, const DRAWITEMSTRUCT& item) {
     FrameRect(dc, &item.rcItem, frame);
     DeleteObject(frame);
 
-    const int width = item.rcItem.right - item.rcItem.left;
-    const int height = item.rcItem.bottom - item.rcItem.top;
-    const std::u16string& face = w.model->Header().glyphFont;
-    const int charset = w.model->Charset();
-    GdiTextMeasurer measurer;
-    const int size = FitFontSize(measurer, charset, face, height * 8 / 10, width * 8 / 10);
-    HFONT font = CreatePointFont(face, charset, size);
-    HGDIOBJ old = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
-    RECT r = item.rcItem;
-    DrawTextW(dc, W(glyph), static_cast<int>(glyph.size()), &r,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    DeleteObject(font);
+    DrawFittedGlyph(dc, item.rcItem, glyph, w.model->Header().glyphFont, w.model->Charset());
 }
 
 void AfterRestartPrompt(EditorWindow& w, bool endProgram) {
