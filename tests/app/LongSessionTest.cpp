@@ -15,6 +15,9 @@
 #include "input/FakeInputFields.h"
 #include "input/SmallTables.h"
 #include "lib/CombiningMarks.h"
+#include "settings/Settings.h"
+#include "transfer/FakeTransferPort.h"
+#include "transfer/TransferModel.h"
 #include "wordbook/WordBookFile.h"
 #include "wordbook/WordBooks.h"
 
@@ -212,6 +215,77 @@ TEST(LongSession, WordListChangesAlwaysLeaveTheListTheFileAndTheCountsAgreeing) 
     }
     for (int kind : done) EXPECT_GT(kind, steps / 10);
     EXPECT_GE(largest, 30u);
+}
+
+TEST(LongSession, TransfersSendTheChosenTextAndLeaveNoKeyHeldDown) {
+    std::mt19937 random(9);
+    const std::u16string sys = u"C:\\Sys";
+    FakePlatform fake;
+    Settings settings;
+    LoadDefaults(settings, fake);
+    fake.CreateDirectories(sys);
+    FakeTransferPort port;
+    TransferModel model{fake, settings, port, sys};
+    port.model = &model;
+    port.text = {{InputArea::Foreign, u""}, {InputArea::Phonetic, u""}};
+    fake.windowTitles = {{7, u"無題 - メモ帳"}, {8, u"Document - WordPad"}};
+
+    const std::u16string pieces[] = {u"ก", u"กิ", u"ข่า", u"ə", u"a\r\nb", u"", u"\u0E49"};
+    const int modes[] = {1, 2, 3, 4, 5, 11, 12, 13, 14};
+    const int steps = Steps(30000) / 3;
+    for (int step = 0; step < steps; ++step) {
+        for (InputArea area : {InputArea::Foreign, InputArea::Phonetic}) {
+            if (random() % 3 != 0) continue;
+            std::u16string text;
+            for (int i = random() % 4; i > 0; --i) text += pieces[random() % std::size(pieces)];
+            port.text[area] = text;
+            const std::size_t start = random() % (text.size() + 1);
+            port.selection[area] = {start, random() % 2 ? 0 : random() % (text.size() - start + 1)};
+        }
+        if (random() % 10 == 0) {  // the user goes to another application and back
+            model.OnApplicationDeactivate();
+            fake.foreground = random() % 4 == 0 ? 0 : 7 + random() % 2;
+            fake.AdvanceTime(static_cast<unsigned>(settings.TrTimer));
+            model.OnApplicationActivate();
+        }
+        settings.TransMode = modes[random() % std::size(modes)];
+        settings.TransClearFlg = random() % 5 == 0;
+        port.focus = random() % 2 ? InputArea::Foreign : InputArea::Phonetic;
+        const std::map<InputArea, std::u16string> before = port.text;
+        const bool plain = settings.TransMode == 5 || settings.TransMode == 14;
+        const InputArea source = settings.TransMode < 11 ? InputArea::Foreign : InputArea::Phonetic;
+        const TextSelection chosen = port.selection[source];
+        const std::u16string& from = before.at(source);
+        const std::u16string sent =
+            chosen.length == 0 ? from : from.substr(chosen.start, chosen.length);
+        fake.clipboardText.reset();
+
+        model.TransferTxt1Execute();
+        model.OnApplicationDeactivate();  // the target, if one is held, comes to the front
+        fake.AdvanceTime(static_cast<unsigned>(settings.PaTimer + settings.TrTimer));
+        model.OnApplicationActivate();
+
+        if (plain) {
+            ASSERT_EQ(fake.clipboardText, sent) << "step " << step;
+        }
+        if (settings.TransClearFlg) {
+            ASSERT_EQ(port.text[InputArea::Foreign], u"") << "step " << step;
+            ASSERT_EQ(port.text[InputArea::Phonetic], u"") << "step " << step;
+        } else {
+            ASSERT_EQ(port.text, before) << "step " << step;
+        }
+        // Every key the program pressed it let go again.
+        std::map<std::uint16_t, int> held;
+        for (const auto& stroke : fake.keyStrokes) held[stroke.virtualKey] += stroke.down ? 1 : -1;
+        for (const auto& [key, count] : held) ASSERT_EQ(count, 0) << "step " << step << " key " << key;
+        ASSERT_TRUE(fake.messages.empty()) << "step " << step;
+        // The work file is a whole document whenever it is there.
+        if (auto work = fake.ReadWholeFile(sys + u"\\Work.rtf")) {
+            ASSERT_TRUE(work->starts_with("{\\rtf1") && work->ends_with("}\r\n"))
+                << "step " << step;
+        }
+    }
+    EXPECT_GT(fake.keyStrokes.size(), static_cast<std::size_t>(steps / 10));  // pastes happened
 }
 
 }  // namespace
