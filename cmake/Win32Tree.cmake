@@ -115,7 +115,7 @@ file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/
 add_executable(e2e_driver ${DRIVER_SOURCES})
 target_compile_options(e2e_driver PRIVATE ${WARNINGS} ${WIN_FLAGS})
 target_link_options(e2e_driver PRIVATE ${WIN_LINK})
-target_link_libraries(e2e_driver PRIVATE user32 gdi32 kernel32 shell32)
+target_link_libraries(e2e_driver PRIVATE user32 gdi32 kernel32 shell32 psapi)
 
 file(GLOB E2E_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
 foreach(script ${E2E_SCRIPTS})

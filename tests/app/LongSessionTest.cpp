@@ -1,6 +1,6 @@
 // A long seeded run of what a user does in one sitting: keys typed into the
-// main window's fields with trigger keys and popups, and words registered,
-// edited, moved, deleted and sorted in an open book. After every step the
+// main window's fields with trigger keys and popups, words registered,
+// edited, moved, deleted and sorted in an open book, and transfers. After every step the
 // fields hold whole insertions only (the old text with the selection
 // replaced by one typed key or one whole candidate, the caret behind it) and
 // the book's list, its file and the counts agree.

@@ -61,6 +61,11 @@
 //                                       child control ID, as #RRGGBB
 //   driver linepitch CLASS ID           print the pixels between the tops of the first two
 //                                       lines of the edit control ID
+// Commands of the long session's test:
+//   driver resources CLASS              print "gdi user windows pagefile-KB workingset-KB" of
+//                                       the process that owns the window: its GDI and USER
+//                                       object counts, its windows (top-level and child),
+//                                       and its memory
 //
 // Exit code 0 on success, 1 when the window is not there (or not gone) in time,
 // 2 on a usage error.
@@ -68,6 +73,7 @@
 #include <shlobj.h>
 #include <commctrl.h>
 #include <richedit.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -152,6 +158,27 @@ BOOL CALLBACK MatchId(HWND hwnd, LPARAM param) {
 }
 
 // A child or deeper descendant with the control id.
+// The windows of one process, top-level and child (the long session's test).
+struct WindowCount {
+    DWORD pid;
+    int windows;
+};
+
+BOOL CALLBACK CountChildWindow(HWND, LPARAM param) {
+    ++reinterpret_cast<WindowCount*>(param)->windows;
+    return TRUE;
+}
+
+BOOL CALLBACK CountProcessWindows(HWND top, LPARAM param) {
+    auto* count = reinterpret_cast<WindowCount*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(top, &owner);
+    if (owner != count->pid) return TRUE;
+    ++count->windows;
+    EnumChildWindows(top, CountChildWindow, param);
+    return TRUE;
+}
+
 HWND ChildById(HWND parent, int id) {
     if (HWND direct = GetDlgItem(parent, id)) return direct;
     IdSearch search{id, nullptr};
@@ -683,6 +710,27 @@ int wmain(int argc, wchar_t** argv) {
         const LRESULT next = SendMessageW(edit, EM_POSFROMCHAR, static_cast<WPARAM>(second), 0);
         if (first == -1 || next == -1) return 1;
         Print(std::to_wstring(static_cast<short>(HIWORD(next)) - static_cast<short>(HIWORD(first))));
+        return 0;
+    }
+    // --- The long session ---------------------------------------------------------------
+    if (command == L"resources") {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+        if (!process) return 1;
+        const DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
+        const DWORD user = GetGuiResources(process, GR_USEROBJECTS);
+        PROCESS_MEMORY_COUNTERS memory{};
+        memory.cb = sizeof memory;
+        const BOOL gotMemory = GetProcessMemoryInfo(process, &memory, sizeof memory);
+        CloseHandle(process);
+        if (!gotMemory) return 1;
+        WindowCount count{pid, 0};
+        EnumWindows(CountProcessWindows, reinterpret_cast<LPARAM>(&count));
+        Print(std::to_wstring(gdi) + L" " + std::to_wstring(user) + L" " +
+              std::to_wstring(count.windows) + L" " +
+              std::to_wstring(memory.PagefileUsage / 1024) + L" " +
+              std::to_wstring(memory.WorkingSetSize / 1024));
         return 0;
     }
     if (command == L"rect") {
