@@ -157,7 +157,6 @@ BOOL CALLBACK MatchId(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
-// A child or deeper descendant with the control id.
 // The windows of one process, top-level and child (the long session's test).
 struct WindowCount {
     DWORD pid;
@@ -179,6 +178,7 @@ BOOL CALLBACK CountProcessWindows(HWND top, LPARAM param) {
     return TRUE;
 }
 
+// A child or deeper descendant with the control id.
 HWND ChildById(HWND parent, int id) {
     if (HWND direct = GetDlgItem(parent, id)) return direct;
     IdSearch search{id, nullptr};
