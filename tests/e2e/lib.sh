@@ -97,6 +97,23 @@ wait_file_dialog() {
     sleep 0.5
 }
 
+# Waits until the word-book panel's door (control 25) shows $1 ("→" open,
+# "←" shut) and the book list (control 11) stands still.
+wait_door() {
+    local DOOR=25 BOOK_LIST=11
+    local deadline=$((SECONDS + 10)) last=""
+    while ((SECONDS < deadline)); do
+        local now
+        now="$(drv text TMainFrm $DOOR)|$(drv childrect TMainFrm $BOOK_LIST)"
+        [[ $now == "$1|"* && $now == "$last" ]] && return 0
+        last=$now
+        sleep 0.2
+    done
+    fail "the door did not come to '$1'"
+}
+# A word book's lines as UTF-8, without the mark and the CRs: utx_lines PATH
+utx_lines() { iconv -f UTF-16LE -t UTF-8 "$1" | sed '1s/^\xef\xbb\xbf//' | tr -d '\r'; }
+
 # Starts the program and waits for its main window; fails the test if it does not come.
 start_and_wait() {
     start_program

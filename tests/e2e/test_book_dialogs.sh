@@ -25,20 +25,7 @@ install_image
 reset_user_data
 BOOK=$DOCUMENTS_DIR/bookA/語彙テスト.utx
 
-utx_lines() { iconv -f UTF-16LE -t UTF-8 "$1" | sed '1s/^\xef\xbb\xbf//' | tr -d '\r'; }
 total() { drv statustext TMainFrm $STATUS 1 | sed 's/.*\[\([0-9]*\)\]$/\1/'; }
-# Waits until the door shows $1 ("→" open, "←" shut) and stands still.
-wait_door() {
-    local deadline=$((SECONDS + 10)) last=""
-    while ((SECONDS < deadline)); do
-        local now
-        now="$(drv text TMainFrm $DOOR)|$(drv childrect TMainFrm $BOOK_LIST)"
-        [[ $now == "$1|"* && $now == "$last" ]] && return 0
-        last=$now
-        sleep 0.2
-    done
-    fail "the door did not come to '$1'"
-}
 # The save dialog is the common dialog in front, its file name box focused.
 wait_save_dialog() {
     local deadline=$((SECONDS + 10))

@@ -8,7 +8,6 @@ STATUS=150 BOOK_LIST=11 DICTIONARY_BUTTON=21
 MENU_MAKE_DICTIONARY=1064
 VK_RETURN=0x0D
 
-utx_lines() { iconv -f UTF-16LE -t UTF-8 "$1" | sed '1s/^\xef\xbb\xbf//' | tr -d '\r'; }
 books_listed() {  # COUNT: waits until the book list holds COUNT books
     for _ in $(seq 50); do
         [[ $(drv itemcount TMainFrm $BOOK_LIST) == "$1" ]] && return 0

@@ -21,18 +21,6 @@ write_book "$BOOK" "E2E長い" "" "" "${lines[@]}"
 start_notepad
 start_and_wait
 
-wait_door() {  # "→" open or "←" shut, standing still
-    local deadline=$((SECONDS + 10)) last=""
-    while ((SECONDS < deadline)); do
-        local now
-        now="$(drv text TMainFrm $DOOR)|$(drv childrect TMainFrm $BOOK_LIST)"
-        [[ $now == "$1|"* && $now == "$last" ]] && return 0
-        last=$now
-        sleep 0.2
-    done
-    fail "the door did not come to '$1'"
-}
-
 # Notepad in front once makes it the target.
 drv activate Notepad || fail "could not bring Notepad to the front"
 for _ in $(seq 50); do [[ $(drv title TMainFrm) == *"転送先"* ]] && break; sleep 0.1; done

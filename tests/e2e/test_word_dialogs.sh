@@ -18,18 +18,6 @@ DIALOG='#32770'
 install_image
 reset_user_data
 
-utx_lines() { iconv -f UTF-16LE -t UTF-8 "$1" | sed '1s/^\xef\xbb\xbf//' | tr -d '\r'; }
-wait_door() {
-    local deadline=$((SECONDS + 10)) last=""
-    while ((SECONDS < deadline)); do
-        local now
-        now="$(drv text TMainFrm $DOOR)|$(drv childrect TMainFrm $BOOK_LIST)"
-        [[ $now == "$1|"* && $now == "$last" ]] && return 0
-        last=$now
-        sleep 0.2
-    done
-    fail "the door did not come to '$1'"
-}
 # Waits for the dialog of that caption.
 wait_dialog() {
     drv wait "$DIALOG" 5000 >/dev/null || fail "no dialog '$1' came"

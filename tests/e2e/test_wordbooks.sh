@@ -11,19 +11,6 @@ WORD_LIST=10 BOOK_LIST=11 LANG_TO_JP=23 DOOR=25
 install_image
 reset_user_data
 
-# Waits until the panel's door shows $1 ("→" open, "←" shut) and stands still.
-wait_door() {
-    local deadline=$((SECONDS + 10)) last=""
-    while ((SECONDS < deadline)); do
-        local now
-        now="$(drv text TMainFrm $DOOR)|$(drv childrect TMainFrm $BOOK_LIST)"
-        [[ $now == "$1|"* && $now == "$last" ]] && return 0
-        last=$now
-        sleep 0.2
-    done
-    fail "the door did not come to '$1'"
-}
-utx_lines() { iconv -f UTF-16LE -t UTF-8 "$1" | sed '1s/^\xef\xbb\xbf//' | tr -d '\r'; }
 
 start_and_wait
 close_and_wait
