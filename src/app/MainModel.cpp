@@ -9,6 +9,7 @@
 #include "app/VersionUp.h"
 #include "lib/Charsets.h"
 #include "lib/TextConv.h"
+#include "lib/WholeNumber.h"
 
 namespace tess {
 
@@ -40,22 +41,6 @@ std::u16string Decimal(int value) {
     return text;
 }
 
-// A whole decimal number with an optional sign, as the size box accepts it.
-std::optional<int> ParseSize(const std::u16string& text) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
-    if (i == text.size()) return std::nullopt;
-    long long value = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
-        value = value * 10 + (text[i] - u'0');
-        if (value > 2147483648LL) return std::nullopt;
-    }
-    if (negative) value = -value;
-    if (value > 2147483647LL) return std::nullopt;
-    return static_cast<int>(value);
-}
 
 std::u16string ImePageCaption(bool kedmanee) {
     return kedmanee ? u"MS IME (Kedmanee)" : u"MS IME (Pattachote)";
@@ -475,7 +460,7 @@ void MainModel::WordActionsChanged() {
 }
 
 void MainModel::ComboBox2Change(const std::u16string& text) {
-    int size = ParseSize(text).value_or(foreignFont_.size);
+    int size = ReadWholeNumber(text).value_or(foreignFont_.size);
     if (size < kMinMainFontSize) {
         size = kMinMainFontSize;
         port_->SetSizeBoxText(Decimal(size));

@@ -9,6 +9,7 @@
 #include "input/TriggerStep.h"
 #include "lib/Blanks.h"
 #include "lib/Charsets.h"
+#include "lib/WholeNumber.h"
 
 namespace tess {
 
@@ -24,22 +25,6 @@ std::u16string Decimal(int value) {
     return text;
 }
 
-// A whole decimal number with an optional sign, within the range of int.
-std::optional<int> ReadInteger(const std::u16string& text) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
-    if (i == text.size()) return std::nullopt;
-    long long value = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
-        value = value * 10 + (text[i] - u'0');
-        if (value > 2147483648LL) return std::nullopt;
-    }
-    if (negative) value = -value;
-    if (value > 2147483647LL) return std::nullopt;
-    return static_cast<int>(value);
-}
 
 }  // namespace
 
@@ -219,7 +204,7 @@ void PadModel::ClearBoxClicked(bool checked) { clearChecked_ = checked; }
 void PadModel::FontSizeChanged(const std::u16string& text) {
     // Text on its way to a number ("", "-") and sizes no font has leave the
     // size as it was.
-    const std::optional<int> size = ReadInteger(text);
+    const std::optional<int> size = ReadWholeNumber(text);
     if (size && *size > 0) bufferFont_.size = *size;
 }
 

@@ -6,6 +6,7 @@
 #include "app/MainModel.h"
 #include "app/VersionUp.h"
 #include "lib/TextFile.h"
+#include "lib/WholeNumber.h"
 
 namespace tess {
 
@@ -99,22 +100,6 @@ constexpr std::array<ColorRow, kColorRowCount> kColorRows = {{
 constexpr std::array<std::u16string_view, 3> kSystemFiles = {u"FolList.txt", u"GroupName.txt",
                                                              u"Work.rtf"};
 
-// A whole decimal number with an optional sign, as a size box holds it.
-std::optional<int> ParseSizeText(const std::u16string& text) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
-    if (i == text.size()) return std::nullopt;
-    long long value = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
-        value = value * 10 + (text[i] - u'0');
-        if (value > 2147483648LL) return std::nullopt;
-    }
-    if (negative) value = -value;
-    if (value > 2147483647LL) return std::nullopt;
-    return static_cast<int>(value);
-}
 
 std::u16string Decimal(int value) {
     std::u16string text;
@@ -285,7 +270,7 @@ std::u16string SettingsDialogModel::SetSizeText(SizeBox box, const std::u16strin
     std::u16string& shown = sizeTexts_[static_cast<int>(box)];
     shown = text;
     if (box == SizeBox::Phonetic &&
-        ParseSizeText(text).value_or(main_.settings().UsrSubFontSize) < kMinPhoneticSize)
+        ReadWholeNumber(text).value_or(main_.settings().UsrSubFontSize) < kMinPhoneticSize)
         shown = Decimal(kMinPhoneticSize);
     return shown;
 }
@@ -350,7 +335,7 @@ Settings SettingsDialogModel::Choice() const {
 
     auto sizeOf = [&](SizeBox box) {
         std::int32_t Settings::*setting = SizeBoxRowOf(box).setting;
-        return ParseSizeText(SizeText(box)).value_or(chosen.*setting);
+        return ReadWholeNumber(SizeText(box)).value_or(chosen.*setting);
     };
     chosen.UsrSubFontSize = sizeOf(SizeBox::Phonetic);
     chosen.DispFSizeLockFlg = Checked(SettingsCheck::SizeLock);
