@@ -46,6 +46,33 @@ constexpr NameDefaults kNameDefaults[] = {
     {u"CandAll.csv", u"DBPhonet.csv", kModeUpper},
 };
 
+// A mode or code field as written: as it is when the splitter reads it back
+// as it is, else quoted. Every value the program itself makes (a mode name,
+// four hexadecimal digits, nothing) stays unquoted, so files keep their bytes.
+std::u16string PlainOrQuoted(const std::u16string& value) {
+    for (char16_t c : value) {
+        if (c <= u' ' || c == u',' || c == u'"') return QuoteTableField(value);
+    }
+    return value;
+}
+
+// A line end inside a value would cut its line in two whatever the quoting.
+bool HoldsLineEnd(std::u16string_view value) {
+    return value.find_first_of(u"\r\n") != std::u16string_view::npos;
+}
+
+bool CanWrite(const CandEditTable& table) {
+    if (HoldsLineEnd(table.pairedDb) || HoldsLineEnd(table.mode)) return false;
+    for (const CandLine& held : table.lines) {
+        if (!held.HasCandidates()) continue;
+        if (HoldsLineEnd(held.keyField)) return false;
+        for (const std::u16string& code : held.codes) {
+            if (HoldsLineEnd(code)) return false;
+        }
+    }
+    return true;
+}
+
 std::u16string PathIn(const std::u16string& folder, const std::u16string& fileName) {
     return folder + u"\\" + fileName;
 }
@@ -147,13 +174,13 @@ std::optional<CandEditTable> ReadCandForEditing(Platform& platform, const std::u
 
 std::vector<std::u16string> CandFileLines(const CandEditTable& table) {
     std::vector<std::u16string> lines;
-    lines.push_back(QuoteTableField(table.pairedDb) + u"," + table.mode);
+    lines.push_back(QuoteTableField(table.pairedDb) + u"," + PlainOrQuoted(table.mode));
     for (const CandLine& held : table.lines) {
         if (!held.HasCandidates()) continue;
         std::u16string line = QuoteTableField(held.keyField);
         for (const std::u16string& code : held.codes) {
             line += u',';
-            line += code;
+            line += PlainOrQuoted(code);
         }
         lines.push_back(std::move(line));
     }
@@ -161,6 +188,7 @@ std::vector<std::u16string> CandFileLines(const CandEditTable& table) {
 }
 
 bool WriteCandFile(Platform& platform, const std::u16string& path, const CandEditTable& table) {
+    if (!CanWrite(table)) return false;
     return WriteAnsiLines(platform, path, CandFileLines(table));
 }
 
