@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "platform/Wildcard.h"
+#include "platform/fake/CodePageTables.h"
 
 namespace tess {
 
@@ -174,6 +175,7 @@ bool FakePlatform::AcquireSingleInstanceLock(const std::u16string& name) {
 }
 
 std::u16string FakePlatform::DecodeCodePage(unsigned codePage, const Bytes& bytes) {
+    if (HasCodePageTable(codePage)) return DecodeWithTable(codePage, bytes);
     const char* name = IconvName(codePage);
     if (!name) return {};
     // An invalid byte becomes one replacement character and decoding goes on,
@@ -194,6 +196,7 @@ std::u16string FakePlatform::DecodeCodePage(unsigned codePage, const Bytes& byte
 }
 
 Bytes FakePlatform::EncodeCodePage(unsigned codePage, const std::u16string& text) {
+    if (HasCodePageTable(codePage)) return EncodeWithTable(codePage, text);
     const char* name = IconvName(codePage);
     if (!name) return {};
     // A character the code page cannot hold becomes "?", as with
