@@ -3,7 +3,7 @@
 # A target is fuzz/fuzz_<name>.cpp; its seeds are fuzz/corpus/<name>/ (kept in
 # the repository). CTest runs each for a few seconds (label "fuzz");
 # scripts/fuzz.sh runs them for as long as asked.
-set(FUZZ_FLAGS -g -O1 -fsanitize=address,undefined -fno-sanitize-recover=all
+set(FUZZ_FLAGS -g -O2 -fsanitize=address,undefined -fno-sanitize-recover=all
     -fno-omit-frame-pointer)
 file(GLOB FAKE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/fake/*.cpp)
 tess_area_libraries(SUFFIX "_fuzz" PLATFORM_SOURCES ${FAKE_SOURCES}

@@ -97,7 +97,9 @@ set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session 
 
 # Windows tests: one program, one CTest test, run by Wine in the session.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
-add_executable(tessaline_win32_tests ${WIN32_TEST_SOURCES})
+# The fake platform's code page tables, to compare with the real conversions.
+file(GLOB CODE_PAGE_TABLE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/fake/CodePageTable*.cpp)
+add_executable(tessaline_win32_tests ${WIN32_TEST_SOURCES} ${CODE_PAGE_TABLE_SOURCES})
 target_compile_options(tessaline_win32_tests PRIVATE ${WARNINGS} ${WIN_FLAGS})
 target_link_options(tessaline_win32_tests PRIVATE ${WIN_LINK})
 target_include_directories(tessaline_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)

@@ -46,6 +46,23 @@ constexpr NameDefaults kNameDefaults[] = {
     {u"CandAll.csv", u"DBPhonet.csv", kModeUpper},
 };
 
+// A line end inside a value would cut its line in two whatever the quoting.
+bool HoldsLineEnd(std::u16string_view value) {
+    return value.find_first_of(u"\r\n") != std::u16string_view::npos;
+}
+
+bool CanWrite(const CandEditTable& table) {
+    if (HoldsLineEnd(table.pairedDb) || HoldsLineEnd(table.mode)) return false;
+    for (const CandLine& held : table.lines) {
+        if (!held.HasCandidates()) continue;
+        if (HoldsLineEnd(held.keyField)) return false;
+        for (const std::u16string& code : held.codes) {
+            if (HoldsLineEnd(code)) return false;
+        }
+    }
+    return true;
+}
+
 std::u16string PathIn(const std::u16string& folder, const std::u16string& fileName) {
     return folder + u"\\" + fileName;
 }
@@ -88,6 +105,7 @@ bool CandLine::HasCandidates() const {
 std::vector<CandLine> EmptyCandLines(std::u16string_view mode) {
     const bool upper = IsUpperMode(mode);
     std::vector<CandLine> lines;
+    lines.reserve(kKeyLayout.size());
     for (char16_t key : kKeyLayout) {
         if (upper ? IsLowerLetter(key) : IsUpperLetter(key)) continue;
         lines.push_back(CandLine{KeyField(key), {}});
@@ -161,6 +179,7 @@ std::vector<std::u16string> CandFileLines(const CandEditTable& table) {
 }
 
 bool WriteCandFile(Platform& platform, const std::u16string& path, const CandEditTable& table) {
+    if (!CanWrite(table)) return false;
     return WriteAnsiLines(platform, path, CandFileLines(table));
 }
 

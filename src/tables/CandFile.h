@@ -77,10 +77,14 @@ std::optional<CandEditTable> ReadCandForEditing(Platform& platform, const std::u
                                  const std::u16string& fileName);
 
 // The lines WriteCandFile writes: the header, then every line with a
-// candidate, in the order held.
+// candidate, in the order held. The paired DB and key fields are quoted; a
+// mode or code field only when the splitter would not read it back as it is
+// (it holds a blank, a control character, a comma or a double quote).
 std::vector<std::u16string> CandFileLines(const CandEditTable& table);
 
-// Replaces the file at `path`; false (old file untouched) on failure.
+// Replaces the file at `path`; false (old file untouched) on failure, and
+// without writing when a value to be written holds a CR or LF, which no
+// quoting keeps on its line.
 bool WriteCandFile(Platform& platform, const std::u16string& path, const CandEditTable& table);
 
 // A new file: the header line alone.

@@ -21,16 +21,38 @@ TEST(FakeCodePages, DecodeAndEncodeTheSharedCases) {
 
 TEST(FakeCodePages, UnconvertibleCharactersBecomeQuestionMarks) {
     FakePlatform platform;
-    EXPECT_EQ(platform.EncodeCodePage(932, u"aก\U0001F600b"), "a??b");
+    // One "?" per UTF-16 unit, as WideCharToMultiByte writes: two for a
+    // character outside the basic plane.
+    EXPECT_EQ(platform.EncodeCodePage(932, u"aก\U0001F600b"), "a???b");
     EXPECT_EQ(platform.EncodeCodePage(874, u"กé"), "\xA1?");
+    // No look-alikes: "ā" has none of its own in either code page.
+    EXPECT_EQ(platform.EncodeCodePage(932, u"\u0101"), "?");
+    // Of the characters 932 holds twice, the bytes Windows writes.
+    EXPECT_EQ(platform.EncodeCodePage(932, u"\u2252\u2170"), "\x81\xE0\xFA\x40");
+    // Other code pages still convert.
+    EXPECT_EQ(platform.EncodeCodePage(1251, u"\u0416\u0E01"), "\xC6?");
 }
 
-TEST(FakeCodePages, AnInvalidByteBecomesOneReplacementAndDecodingGoesOn) {
+TEST(FakeCodePages, InvalidBytesReadAsWindowsReadsThem) {
     FakePlatform platform;
-    // 0x81 0x20 is no Shift_JIS character; the text after it survives.
-    EXPECT_EQ(platform.DecodeCodePage(932, "a\x81 b"), u"a\uFFFD b");
-    // A lead byte at the very end.
-    EXPECT_EQ(platform.DecodeCodePage(932, "a\x93"), u"a\uFFFD");
+    struct Case {
+        std::string_view bytes;
+        std::u16string_view text;
+    };
+    using namespace std::literals;
+    for (const Case& c : {
+             // A lead byte takes the byte after it, the pair being no character.
+             Case{"a\x81 b"sv, u"a\u30FBb"sv},
+             // A lead byte at the very end, or before a NUL, stands alone.
+             Case{"a\x93"sv, u"a\u30FB"sv},
+             Case{"\x93\0z"sv, u"\u30FB\0z"sv},
+             // Bytes no character starts with keep a character of their own.
+             Case{"\x80\xA0\xFD\xFF"sv, u"\u0080\uF8F0\uF8F1\uF8F3"sv},
+         }) {
+        EXPECT_EQ(platform.DecodeCodePage(932, std::string(c.bytes)), c.text) << c.bytes;
+    }
+    // Code page 874 reads every byte as one character.
+    EXPECT_EQ(platform.DecodeCodePage(874, "\xDB\xA1\xFF"), u"\uF8C1\u0E01\uF8C8");
 }
 
 TEST(FakeFiles, CopyWithNoOverwriteLeavesAnExistingFileAlone) {

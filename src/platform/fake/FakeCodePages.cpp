@@ -10,6 +10,8 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/fake/CodePageTables.h"
+
 namespace tess {
 
 namespace {
@@ -186,12 +188,14 @@ CodePage* TableOf(unsigned codePage) {
 bool FakeCodePageKnown(unsigned codePage) { return IconvName(codePage) != nullptr; }
 
 std::u16string FakeDecodeCodePage(unsigned codePage, const Bytes& bytes) {
+    if (HasCodePageTable(codePage)) return DecodeWithTable(codePage, bytes);
     std::lock_guard<std::mutex> lock(TablesMutex());
     CodePage* table = TableOf(codePage);
     return table ? table->Decode(bytes) : std::u16string();
 }
 
 Bytes FakeEncodeCodePage(unsigned codePage, const std::u16string& text) {
+    if (HasCodePageTable(codePage)) return EncodeWithTable(codePage, text);
     std::lock_guard<std::mutex> lock(TablesMutex());
     CodePage* table = TableOf(codePage);
     return table ? table->Encode(text) : Bytes();

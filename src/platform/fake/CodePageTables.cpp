@@ -1,0 +1,73 @@
+#include "platform/fake/CodePageTables.h"
+
+#include <array>
+#include <memory>
+
+namespace tess {
+
+namespace {
+
+using namespace codepage_data;
+
+constexpr std::uint16_t kNoBytes = 0xFFFF;  // no lead byte 0xFF in either code page
+
+// Every UTF-16 unit's bytes, kNoBytes where there are none; built on first use.
+using EncodeTable = std::array<std::uint16_t, 65536>;
+
+std::unique_ptr<EncodeTable> BuildEncodeTable(const CodePagePair* pairs, std::size_t count) {
+    auto table = std::make_unique<EncodeTable>();
+    table->fill(kNoBytes);
+    for (std::size_t i = 0; i < count; ++i) (*table)[pairs[i].unicode] = pairs[i].bytes;
+    return table;
+}
+
+const EncodeTable& EncodeTableOf(unsigned codePage) {
+    static const std::unique_ptr<EncodeTable> cp932 = BuildEncodeTable(kCp932Encode, kCp932EncodeCount);
+    static const std::unique_ptr<EncodeTable> cp874 = BuildEncodeTable(kCp874Encode, kCp874EncodeCount);
+    return codePage == 932 ? *cp932 : *cp874;
+}
+
+}  // namespace
+
+bool HasCodePageTable(unsigned codePage) { return codePage == 932 || codePage == 874; }
+
+std::u16string DecodeWithTable(unsigned codePage, std::string_view bytes) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    const std::size_t size = bytes.size();
+    if (codePage == 874) {
+        for (char b : bytes) out.push_back(kCp874Single[static_cast<unsigned char>(b)]);
+        return out;
+    }
+    for (std::size_t i = 0; i < size; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const std::uint8_t lead = kCp932LeadIndex[b];
+        // A NUL after a lead byte is never its trail byte.
+        if (lead != 0 && i + 1 < size && bytes[i + 1] != '\0') {
+            out.push_back(kCp932Double[lead - 1][static_cast<unsigned char>(bytes[++i])]);
+        } else {
+            out.push_back(kCp932Single[b]);
+        }
+    }
+    return out;
+}
+
+std::string EncodeWithTable(unsigned codePage, std::u16string_view text) {
+    const EncodeTable& table = EncodeTableOf(codePage);
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (char16_t c : text) {
+        const std::uint16_t code = table[c];
+        if (code == kNoBytes) {
+            out.push_back('?');
+        } else if (code > 0xFF) {
+            out.push_back(static_cast<char>(code >> 8));
+            out.push_back(static_cast<char>(code & 0xFF));
+        } else {
+            out.push_back(static_cast<char>(code));
+        }
+    }
+    return out;
+}
+
+}  // namespace tess
