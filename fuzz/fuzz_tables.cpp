@@ -95,7 +95,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         tess::CandBuf buffer;
         tess::LookupCandidates(tables.GaCandTable, key, buffer);
     }
-    (void)tess::ReadSymbolDb(platform, kTbl, u"DBX.csv");
     (void)tess::SymbolLookup::Load(platform, kTbl, u"DBX.csv").Find(u'\u0E01');
     SymbolDbLaw(platform);
     CandFileLaw(platform);

@@ -1,5 +1,7 @@
 #include "lib/FieldSplit.h"
 
+#include <algorithm>
+
 #include "lib/Blanks.h"
 
 namespace tess {
@@ -21,16 +23,18 @@ std::vector<std::u16string> SplitFields(std::u16string_view line) {
         if (line[pos] == u'"') {
             ++pos;
             while (pos < end) {
-                if (line[pos] == u'"') {
-                    if (pos + 1 < end && line[pos + 1] == u'"') {
-                        field += u'"';
-                        pos += 2;
-                        continue;
-                    }
-                    ++pos;  // the closing quote
-                    break;
+                // The run up to the next quote in one piece.
+                const std::size_t quote = std::min(line.find(u'"', pos), end);
+                field.append(line.substr(pos, quote - pos));
+                pos = quote;
+                if (pos == end) break;
+                if (pos + 1 < end && line[pos + 1] == u'"') {
+                    field += u'"';
+                    pos += 2;
+                    continue;
                 }
-                field += line[pos++];
+                ++pos;  // the closing quote
+                break;
             }
         } else {
             // May be empty, as between two commas: every pass of this loop

@@ -32,23 +32,26 @@ const EncodeTable& EncodeTableOf(unsigned codePage) {
 bool HasCodePageTable(unsigned codePage) { return codePage == 932 || codePage == 874; }
 
 std::u16string DecodeWithTable(unsigned codePage, std::string_view bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
+    // Never more characters than bytes: written by index, then cut to size.
     const std::size_t size = bytes.size();
+    std::u16string out(size, u'\0');
+    char16_t* to = out.data();
+    const auto* from = reinterpret_cast<const unsigned char*>(bytes.data());
     if (codePage == 874) {
-        for (char b : bytes) out.push_back(kCp874Single[static_cast<unsigned char>(b)]);
+        for (std::size_t i = 0; i < size; ++i) to[i] = kCp874Single[from[i]];
         return out;
     }
+    std::size_t n = 0;
     for (std::size_t i = 0; i < size; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        const std::uint8_t lead = kCp932LeadIndex[b];
+        const std::uint8_t lead = kCp932LeadIndex[from[i]];
         // A NUL after a lead byte is never its trail byte.
-        if (lead != 0 && i + 1 < size && bytes[i + 1] != '\0') {
-            out.push_back(kCp932Double[lead - 1][static_cast<unsigned char>(bytes[++i])]);
+        if (lead != 0 && i + 1 < size && from[i + 1] != 0) {
+            to[n++] = kCp932Double[lead - 1][from[++i]];
         } else {
-            out.push_back(kCp932Single[b]);
+            to[n++] = kCp932Single[from[i]];
         }
     }
+    out.resize(n);
     return out;
 }
 
