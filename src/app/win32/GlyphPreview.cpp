@@ -2,6 +2,7 @@
 
 #include "input/FitFontSize.h"
 #include "input/win32/GdiTextMeasurer.h"
+#include "lib/CombiningMarks.h"
 #include "lib/win32/Win32Helpers.h"
 
 namespace tess {
@@ -17,7 +18,10 @@ void DrawFittedGlyph(HDC dc, const RECT& box, const std::u16string& glyph, const
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     RECT r = box;
-    DrawTextW(dc, W(glyph), static_cast<int>(glyph.size()), &r,
+    // A vowel or tone mark alone would be drawn on nothing (or dropped): it
+    // stands on a dotted circle, as in the keyboards and the symbol tab.
+    const std::u16string text = CellDrawText(glyph);
+    DrawTextW(dc, W(text), static_cast<int>(text.size()), &r,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
     DeleteObject(font);

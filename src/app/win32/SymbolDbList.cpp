@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 
+#include "lib/CombiningMarks.h"
 #include "lib/TextFile.h"
 #include "lib/win32/CellDraw.h"
 #include "lib/win32/Win32Helpers.h"
@@ -329,8 +330,11 @@ void SymbolDbList::DrawLine(const DRAWITEMSTRUCT& item) {
             r.bottom -= 1;
             if (r.right <= r.left) continue;
             useFont(LookOf(column));
-            DrawCellText(dc, r, kCellMargin, kColumns[column].centred, CellText(line, column),
-                         back);
+            // A lone vowel or tone mark in the glyph column stands on a
+            // dotted circle; alone it would be drawn on nothing.
+            const std::u16string cell = CellText(line, column);
+            DrawCellText(dc, r, kCellMargin, kColumns[column].centred,
+                         column == kGlyphColumn ? CellDrawText(cell) : cell, back);
         }
         SetTextColor(dc, oldColour);
     }
