@@ -13,6 +13,11 @@
 
 namespace tess {
 
+// The pages are asked of the keyboard set by their numbers.
+static_assert(static_cast<int>(KeyboardPage::Romaji) == KeyboardSet::kRomaji &&
+              static_cast<int>(KeyboardPage::MsIme) == KeyboardSet::kMsIme &&
+              static_cast<int>(KeyboardPage::Phonetic) == KeyboardSet::kPhonetic);
+
 namespace {
 
 constexpr std::array<FunctionButton, 7> kFunctionButtons = {{
@@ -366,8 +371,8 @@ void MainModel::SwitchInputMode(int mode) {
 }
 
 void MainModel::RefreshRomajiKeyboard() {
-    if (!romajiKeyboard_) return;
-    romajiKeyboard_->ShowTriggerKeys();
+    if (!keyboards_.Romaji()) return;
+    keyboards_.Romaji()->ShowTriggerKeys();
     port_->RepaintKeyboard(KeyboardPage::Romaji);
 }
 
@@ -504,52 +509,28 @@ void MainModel::AreaEntered(InputArea area) {
 }
 
 void MainModel::BuildKeyboards(int sheetWidth, int sheetHeight) {
-    if (romajiKeyboard_) return;
-    romajiKeyboard_ = std::make_unique<TriggerKeyboard>(InputSide::Foreign, sheetWidth, sheetHeight,
-                                                        tables_.GaCandTable, settings_);
-    phoneticKeyboard_ = std::make_unique<TriggerKeyboard>(
-        InputSide::Phonetic, sheetWidth, sheetHeight, tables_.PhCandTable, settings_);
-    imeKeyboard_ = std::make_unique<MsImeKeyboard>(sheetWidth, sheetHeight, kThaiCharset,
-                                                   settings_, platform_);
-    romajiKeyboard_->ShowTriggerKeys();
-    phoneticKeyboard_->ShowTriggerKeys();
-    imeKeyboard_->ShowThaiKeys(ChosenThaiLayout(settings_), false);
+    if (keyboards_.Built()) return;
+    keyboards_.Build(sheetWidth, sheetHeight, tables_, settings_, platform_, KeyboardHost::MainWindow);
+    keyboards_.Romaji()->ShowTriggerKeys();
+    keyboards_.Phonetic()->ShowTriggerKeys();
+    keyboards_.Ime()->ShowThaiKeys(ChosenThaiLayout(settings_), false);
 }
 
 const KeyboardCells* MainModel::KeyboardOf(KeyboardPage page) const {
-    switch (page) {
-        case KeyboardPage::Romaji: return romajiKeyboard_.get();
-        case KeyboardPage::MsIme: return imeKeyboard_.get();
-        case KeyboardPage::Phonetic: return phoneticKeyboard_.get();
-    }
-    return nullptr;
+    return keyboards_.Of(static_cast<int>(page));
 }
 
 KeyboardBackground MainModel::KeyboardBackgroundOf(KeyboardPage page) const {
-    switch (page) {
-        case KeyboardPage::Romaji:
-            if (romajiKeyboard_) return romajiKeyboard_->Background();
-            break;
-        case KeyboardPage::MsIme:
-            if (imeKeyboard_) return imeKeyboard_->Background();
-            break;
-        case KeyboardPage::Phonetic:
-            if (phoneticKeyboard_) return phoneticKeyboard_->Background();
-            break;
-    }
-    return {};
+    return keyboards_.BackgroundOf(static_cast<int>(page));
 }
 
 std::optional<CellRect> MainModel::LanguagePictureRect(int sheetWidth, int sheetHeight) const {
-    if (!romajiKeyboard_) return std::nullopt;
-    return romajiKeyboard_->PictureRect(sheetWidth, sheetHeight);
+    if (!keyboards_.Romaji()) return std::nullopt;
+    return keyboards_.Romaji()->PictureRect(sheetWidth, sheetHeight);
 }
 
 void MainModel::KeyboardClicked(KeyboardPage page, std::size_t cell) {
-    KeyboardClick click;
-    if (page == KeyboardPage::Romaji && romajiKeyboard_) click = romajiKeyboard_->Click(cell);
-    else if (page == KeyboardPage::Phonetic && phoneticKeyboard_) click = phoneticKeyboard_->Click(cell);
-    else if (page == KeyboardPage::MsIme && imeKeyboard_) click = imeKeyboard_->Click(cell);
+    const KeyboardClick click = keyboards_.Click(static_cast<int>(page), cell);
     switch (click.action) {
         case KeyboardClick::Action::TriggerKey:
             input_->KeyClicked(click.side == InputSide::Phonetic ? kPhoneticKeyboardClick
@@ -570,13 +551,13 @@ void MainModel::KeyboardClicked(KeyboardPage page, std::size_t cell) {
 }
 
 bool MainModel::ImeKeyboardHover(std::optional<std::size_t> cell) {
-    return imeKeyboard_ && imeKeyboard_->Hover(cell);
+    return keyboards_.Ime() && keyboards_.Ime()->Hover(cell);
 }
 
 void MainModel::ForeignAreaKey(std::uint16_t virtualKey, bool down) {
-    if (!imeKeyboard_ || shownPage_ != KeyboardPage::MsIme) return;
-    if (down) imeKeyboard_->KeyDown(virtualKey);
-    else imeKeyboard_->KeyUp(virtualKey);
+    if (!keyboards_.Ime() || shownPage_ != KeyboardPage::MsIme) return;
+    if (down) keyboards_.Ime()->KeyDown(virtualKey);
+    else keyboards_.Ime()->KeyUp(virtualKey);
     port_->RepaintKeyboard(KeyboardPage::MsIme);
 }
 
@@ -682,8 +663,8 @@ void MainModel::ToggleScrollBars() {
 void MainModel::ChooseThaiIme(bool kedmanee) {
     if (kedmanee == settings_.ThaiImeKedFlg) return;
     const ThaiLayout layout = kedmanee ? ThaiLayout::Kedmanee : ThaiLayout::Pattachote;
-    if (imeKeyboard_) {
-        imeKeyboard_->ChooseImeLayout(layout);
+    if (keyboards_.Ime()) {
+        keyboards_.Ime()->ChooseImeLayout(layout);
         port_->RepaintKeyboard(KeyboardPage::MsIme);
     } else {
         settings_.ThaiImeKedFlg = kedmanee;

@@ -23,7 +23,7 @@
 #include "input/InputSession.h"
 #include "input/InputTables.h"
 #include "input/KeyboardLayouts.h"
-#include "input/Keyboards.h"
+#include "input/KeyboardSet.h"
 #include "platform/platform.h"
 #include "settings/FontLists.h"
 #include "settings/Settings.h"
@@ -248,8 +248,7 @@ private:
     std::unique_ptr<InputSession> input_;
     std::unique_ptr<WordBooks> wordBooks_;
     std::unique_ptr<SymbolTab> symbolTab_;
-    std::unique_ptr<TriggerKeyboard> romajiKeyboard_, phoneticKeyboard_;
-    std::unique_ptr<MsImeKeyboard> imeKeyboard_;
+    KeyboardSet keyboards_;
     bool imePageVisible_ = true;
     KeyboardPage shownPage_ = KeyboardPage::Romaji;
 

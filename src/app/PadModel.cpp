@@ -13,6 +13,11 @@
 
 namespace tess {
 
+// The pages are asked of the keyboard set by their numbers.
+static_assert(static_cast<int>(PadPage::Romaji) == KeyboardSet::kRomaji &&
+              static_cast<int>(PadPage::MsIme) == KeyboardSet::kMsIme &&
+              static_cast<int>(PadPage::Phonetic) == KeyboardSet::kPhonetic);
+
 namespace {
 
 constexpr char16_t kRomajiPageSuffix[] = u"ローマ字";
@@ -68,12 +73,7 @@ void PadModel::Create(int sheetWidth, int sheetHeight) {
     port_.SetPageCaption(PadPage::Romaji, language.LanguageName + kRomajiPageSuffix);
     port_.SetPageCaption(PadPage::MsIme, MsImePageCaption(ChosenThaiLayout(s)));
     port_.SetPageCaption(PadPage::Phonetic, kPhoneticPageCaption);
-    romajiKeyboard_ = std::make_unique<TriggerKeyboard>(
-        InputSide::Foreign, sheetWidth, sheetHeight, tables.GaCandTable, s, KeyboardHost::Pad);
-    imeKeyboard_ = std::make_unique<MsImeKeyboard>(sheetWidth, sheetHeight, kThaiCharset, s,
-                                                   main_.platform(), KeyboardHost::Pad);
-    phoneticKeyboard_ = std::make_unique<TriggerKeyboard>(
-        InputSide::Phonetic, sheetWidth, sheetHeight, tables.PhCandTable, s, KeyboardHost::Pad);
+    keyboards_.Build(sheetWidth, sheetHeight, tables, s, main_.platform(), KeyboardHost::Pad);
 }
 
 void PadModel::Show() {
@@ -155,9 +155,9 @@ bool PadModel::LineKeyPressed(char16_t key) {
 }
 
 void PadModel::LineKeyStroke(std::uint16_t virtualKey, bool down) {
-    if (page_ != PadPage::MsIme || !imeKeyboard_) return;
-    if (down) imeKeyboard_->KeyDown(virtualKey);
-    else imeKeyboard_->KeyUp(virtualKey);
+    if (page_ != PadPage::MsIme || !keyboards_.Ime()) return;
+    if (down) keyboards_.Ime()->KeyDown(virtualKey);
+    else keyboards_.Ime()->KeyUp(virtualKey);
     port_.RepaintKeyboard(PadPage::MsIme);
 }
 
@@ -211,34 +211,15 @@ void PadModel::FontSizeChanged(const std::u16string& text) {
 // --- Keyboards ------------------------------------------------------------------------------------
 
 const KeyboardCells* PadModel::KeyboardOf(PadPage page) const {
-    switch (page) {
-        case PadPage::Romaji: return romajiKeyboard_.get();
-        case PadPage::MsIme: return imeKeyboard_.get();
-        case PadPage::Phonetic: return phoneticKeyboard_.get();
-    }
-    return nullptr;
+    return keyboards_.Of(static_cast<int>(page));
 }
 
 KeyboardBackground PadModel::KeyboardBackgroundOf(PadPage page) const {
-    switch (page) {
-        case PadPage::Romaji:
-            if (romajiKeyboard_) return romajiKeyboard_->Background();
-            break;
-        case PadPage::MsIme:
-            if (imeKeyboard_) return imeKeyboard_->Background();
-            break;
-        case PadPage::Phonetic:
-            if (phoneticKeyboard_) return phoneticKeyboard_->Background();
-            break;
-    }
-    return {};
+    return keyboards_.BackgroundOf(static_cast<int>(page));
 }
 
 void PadModel::KeyboardClicked(PadPage page, std::size_t cell) {
-    KeyboardClick click;
-    if (page == PadPage::Romaji && romajiKeyboard_) click = romajiKeyboard_->Click(cell);
-    else if (page == PadPage::Phonetic && phoneticKeyboard_) click = phoneticKeyboard_->Click(cell);
-    else if (page == PadPage::MsIme && imeKeyboard_) click = imeKeyboard_->Click(cell);
+    const KeyboardClick click = keyboards_.Click(static_cast<int>(page), cell);
     switch (click.action) {
         case KeyboardClick::Action::TriggerKey:
             main_.input().KeyClicked(
@@ -259,7 +240,7 @@ void PadModel::KeyboardClicked(PadPage page, std::size_t cell) {
 }
 
 bool PadModel::ImeKeyboardHover(std::optional<std::size_t> cell) {
-    return imeKeyboard_ && imeKeyboard_->Hover(cell);
+    return keyboards_.Ime() && keyboards_.Ime()->Hover(cell);
 }
 
 }  // namespace tess

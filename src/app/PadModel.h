@@ -26,7 +26,7 @@
 #include <string>
 
 #include "app/MainWindowPort.h"
-#include "input/Keyboards.h"
+#include "input/KeyboardSet.h"
 #include "lib/ColorText.h"
 #include "settings/FontLists.h"
 #include "transfer/TransferPort.h"
@@ -192,8 +192,7 @@ private:
     MainModel& main_;
     TransferPort& transferPort_;
     PadPort& port_;
-    std::unique_ptr<TriggerKeyboard> romajiKeyboard_, phoneticKeyboard_;
-    std::unique_ptr<MsImeKeyboard> imeKeyboard_;
+    KeyboardSet keyboards_;
     PadPage page_ = PadPage::Romaji;
     bool imePageVisible_ = true;
     bool clearChecked_ = true;
