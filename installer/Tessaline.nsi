@@ -7,6 +7,8 @@
 ;   OUTFILE   where setup.exe goes
 ;   SIZE_KB   the size of the image, for "EstimatedSize"
 ;   ICON      the program's icon (src/app/win32/res/tessaline.ico)
+; and writes LISTS\identity.nsh with MUTEX, the name of the mutex the running
+; program holds (kInstanceMutexName in src/app/AppIdentity.h).
 ;
 ; The program finds its shipped files in "%PROGRAMFILES%\Quillory\Tessaline",
 ; so that is where everything goes: there is no folder page. The user's own
@@ -24,6 +26,7 @@ RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
+!include "${LISTS}\identity.nsh"
 
 !define PRODUCT "Tessaline"
 !define PUBLISHER "Quillory"
@@ -48,12 +51,30 @@ ShowUninstDetails show
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Japanese"
 
+; The files of a running program can be neither replaced nor removed: while
+; it runs, the user is asked to end it first; a silent run, or a cancel, ends
+; with error level 2 and nothing changed.
+!macro WaitForTheProgramToEnd
+    check:
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${MUTEX}") i .r0'
+    StrCmp $0 0 ended
+    System::Call 'kernel32::CloseHandle(i r0)'
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+        "Tessaline が起動しています。Tessaline を終了してから「再試行」を押してください。" \
+        /SD IDCANCEL IDRETRY check
+    SetErrorLevel 2
+    Abort
+    ended:
+!macroend
+
 Function .onInit
     SetShellVarContext all
+    !insertmacro WaitForTheProgramToEnd
 FunctionEnd
 
 Function un.onInit
     SetShellVarContext all
+    !insertmacro WaitForTheProgramToEnd
 FunctionEnd
 
 Section "Tessaline"

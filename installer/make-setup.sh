@@ -14,6 +14,10 @@ out=$(mkdir -p "$(dirname "$out")" && cd "$(dirname "$out")" && pwd)/$(basename 
 version=$(sed -n 's/^inline constexpr char16_t kProgramVersion\[\] = u"\([^"]*\)";.*/\1/p' \
     "$root/src/app/AppIdentity.h")
 [[ -n $version ]] || { echo "make-setup: no kProgramVersion in AppIdentity.h" >&2; exit 1; }
+# The running program holds this mutex; both installer and uninstaller wait for it to go.
+mutex=$(sed -n 's/^inline constexpr char16_t kInstanceMutexName\[\] = u"\([^"]*\)";.*/\1/p' \
+    "$root/src/app/AppIdentity.h")
+[[ -n $mutex ]] || { echo "make-setup: no kInstanceMutexName in AppIdentity.h" >&2; exit 1; }
 
 work="$out.work"
 rm -rf "$work"
@@ -53,6 +57,8 @@ nsis_path() { local p; p=$(nsis_text "$1"); printf '%s' "${p//\//\\}"; }
     } >"$work/uninstall-files.nsh"
 )
 size_kb=$(du -sk "$work/image" | cut -f1)
+# In a file rather than on the command line, so the name is read as UTF-8.
+printf '!define MUTEX "%s"\n' "$(nsis_text "$mutex")" >"$work/identity.nsh"
 
 makensis -V2 -INPUTCHARSET UTF8 \
     "-DVERSION=$version" "-DLISTS=$work" "-DOUTFILE=$out" "-DSIZE_KB=$size_kb" "-DICON=$root/src/app/win32/res/tessaline.ico" \

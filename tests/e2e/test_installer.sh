@@ -1,7 +1,8 @@
 # The installer as a user meets it, in a Wine prefix of its own: "setup.exe
 # /S" installs the program and the installation image into Program Files
 # with a Start menu entry and the uninstall entry (its version the
-# program's); the installed program starts and shows its main window; a
+# program's); the installed program starts and shows its main window, and
+# while it runs neither setup.exe nor uninstall.exe changes anything; a
 # word book the user made and the settings survive installing again over it
 # when the version-up copy runs at the next start (the version marker made
 # that of an older version); "uninstall.exe /S" takes away the program
@@ -87,6 +88,22 @@ shortcuts | grep -q '/Tessaline/Tessaline.lnk$' || fail "no Start menu entry: $(
 start_and_wait
 sleep 1  # the window fills its panes after it shows
 screenshot installer-started
+# While it runs, neither the installer nor the uninstaller goes on: a silent
+# run ends with error level 2 and leaves every file as it was.
+before=$(cd "$INSTALL_DIR" && find . -type f -printf '%p %s %T@\n' | LC_ALL=C sort)
+status=0
+wine "Z:${SETUP//\//\\}" /S || status=$?
+[[ $status == 2 ]] || fail "setup.exe ran beside the running program (status $status)"
+# The uninstaller's stub starts a copy of itself and returns at once (a "_?="
+# run in place cannot be given a folder with a blank from here): the copy's
+# refusal shows as nothing changing while it would have been at work.
+wine "$UNINSTALL" /S || fail "uninstall.exe /S did not start"
+for _ in $(seq 10); do
+    sleep 0.5
+    [[ $(cd "$INSTALL_DIR" && find . -type f -printf '%p %s %T@\n' | LC_ALL=C sort) == "$before" ]] ||
+        fail "the program folder changed while the program ran"
+done
+entry_present || fail "the uninstall entry went while the program ran"
 close_and_wait
 marker=$(cd "$SYS_DIR" && ls Leaf*.txt)
 [[ $marker == Leaf*.txt && $(wc -l <<<"$marker") == 1 ]] || fail "the first start left markers '$marker'"
