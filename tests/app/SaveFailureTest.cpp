@@ -18,6 +18,7 @@
 #include "tables/SymbolDbEditor.h"
 #include "wordbook/AnkiExport.h"
 #include "wordbook/BookDialogModels.h"
+#include "wordbook/BookList.h"
 #include "wordbook/LegacyConverter.h"
 #include "wordbook/WordBookFile.h"
 #include "wordbook/WordBooks.h"
@@ -80,6 +81,16 @@ const std::vector<Writer>& Writers() {
          [](MainWindowWorld& w) {
              GroupNamesDialogModel dialog(Lines{u"あいさつ", u"家族", u"食べ物"});
              dialog.UpdatePressed(w.model.wordBooks(), [] {});
+         }},
+        {"the folder list after browsing for a folder",
+         [](MainWindowWorld& w) {
+             ASSERT_TRUE(WriteAnsiLines(w.fake, w.folders.SysFolder + u"\\" + kFolderListFile,
+                                        {w.folders.ThaiBookFolder, w.folders.ThaiDicFolder}));
+         },
+         [](MainWindowWorld& w) {
+             w.fake.CreateDirectories(u"C:\\単語\\新しい");
+             w.wordBookPort.browseAnswer = u"C:\\単語\\新しい";
+             w.model.wordBooks().BrowseForFolder();
          }},
         {"the dictionary books", [](MainWindowWorld& w) { w.WriteSettings({u"DicFlg,1"}); },
          [](MainWindowWorld& w) {
