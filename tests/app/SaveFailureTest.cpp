@@ -49,6 +49,15 @@ void PutBook(MainWindowWorld& w) {
                                  {Word(u"ไก่"), Word(u"ไข่")}));
 }
 
+// A book bigger than one 64 KiB write, so that its save takes several.
+void PutBigBook(MainWindowWorld& w) {
+    w.fake.CreateDirectories(w.folders.ThaiBookFolder);
+    std::vector<WordEntry> words;
+    for (int i = 0; i < 1500; ++i) words.push_back(Word(u"ไก่" + Utf8ToUtf16(std::to_string(i))));
+    ASSERT_TRUE(WriteNewWordBook(w.fake, BookPath(w), u"本", u"あいさつ", u"", words));
+    ASSERT_GT(w.fake.ReadWholeFile(BookPath(w))->size(), 65536u);
+}
+
 void OpenBook(MainWindowWorld& w) {
     w.model.wordBooks().BookClicked(0);
     w.fake.AdvanceTime(1000);
@@ -67,6 +76,11 @@ void PutTables(MainWindowWorld& w) {
 const std::vector<Writer>& Writers() {
     static const std::vector<Writer> writers = {
         {"a word appended to the open book", PutBook,
+         [](MainWindowWorld& w) {
+             OpenBook(w);
+             w.model.wordBooks().AppendWord(Word(u"น้ำ"));
+         }},
+        {"a word appended to a book of several writes", PutBigBook,
          [](MainWindowWorld& w) {
              OpenBook(w);
              w.model.wordBooks().AppendWord(Word(u"น้ำ"));
