@@ -41,7 +41,7 @@ click_tab() {  # INDEX: a real click in the middle of the PAD's tab
 }
 
 open_pad() {
-    drv click TMainFrm $MEMO
+    # F7 wherever the focus is in the main window: no click to place it first.
     drv key TMainFrm 0x76
     drv wait TPadFrm 10000 >/dev/null || fail "F7 opened no PAD"
     [[ $(drv count TMainFrm) == 0 ]] || fail "the main window stayed on the screen with the PAD"
