@@ -40,13 +40,6 @@ constexpr int kMaxKeyboardPagesWidth = 390;
 constexpr char16_t kPhoneticDefaultFont[] = u"Segoe UI";
 constexpr int kPhoneticDefaultSize = 16;
 
-std::u16string Decimal(int value) {
-    std::u16string text;
-    for (char c : std::to_string(value)) text.push_back(static_cast<char16_t>(c));
-    return text;
-}
-
-
 std::u16string ImePageCaption(bool kedmanee) {
     return kedmanee ? u"MS IME (Kedmanee)" : u"MS IME (Pattachote)";
 }
@@ -254,7 +247,7 @@ void MainModel::SetUpMainWindow() {
 
     FillMainFontBox();
     port_->SetSizeBoxItems(FillNumberItems(9, 60));
-    port_->SetSizeBoxText(Decimal(settings_.UsrMainFontSize));
+    port_->SetSizeBoxText(WholeNumberText(settings_.UsrMainFontSize));
     port_->SetModeBoxItems(ItemList(InputModeItems().begin(), InputModeItems().end()));
     port_->SetDirectionCaptions(language_.LangToJpCaption, language_.JpToLangCaption);
 
@@ -468,7 +461,7 @@ void MainModel::ComboBox2Change(const std::u16string& text) {
     int size = ReadWholeNumber(text).value_or(foreignFont_.size);
     if (size < kMinMainFontSize) {
         size = kMinMainFontSize;
-        port_->SetSizeBoxText(Decimal(size));
+        port_->SetSizeBoxText(WholeNumberText(size));
     }
     settings_.UsrMainFontSize = size;
     if (!settings_.DispFSizeLockFlg) {

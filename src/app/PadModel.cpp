@@ -24,13 +24,6 @@ constexpr char16_t kRomajiPageSuffix[] = u"ローマ字";
 constexpr char16_t kPhoneticPageCaption[] = u"発音記号";
 constexpr char16_t kEnter = u'\r';
 
-std::u16string Decimal(int value) {
-    std::u16string text;
-    for (char c : std::to_string(value)) text.push_back(static_cast<char16_t>(c));
-    return text;
-}
-
-
 }  // namespace
 
 PadModel::PadModel(MainModel& main, TransferPort& transferPort, PadPort& port)
@@ -64,7 +57,7 @@ void PadModel::Create(int sheetWidth, int sheetHeight) {
 
     // 4. The size box.
     port_.SetSizeBoxItems(FillNumberItems(kPadFontSizeFirst, kPadFontSizeLast));
-    port_.SetSizeBoxText(Decimal(bufferFont_.size));
+    port_.SetSizeBoxText(WholeNumberText(bufferFont_.size));
     clearChecked_ = true;
     port_.SetClearCheck(true);
 

@@ -100,13 +100,6 @@ constexpr std::array<ColorRow, kColorRowCount> kColorRows = {{
 constexpr std::array<std::u16string_view, 3> kSystemFiles = {u"FolList.txt", u"GroupName.txt",
                                                              u"Work.rtf"};
 
-
-std::u16string Decimal(int value) {
-    std::u16string text;
-    for (char c : std::to_string(value)) text.push_back(static_cast<char16_t>(c));
-    return text;
-}
-
 // The name after the last "\" or "/".
 std::u16string LeafName(const std::u16string& path) {
     const std::size_t slash = path.find_last_of(u"\\/");
@@ -213,7 +206,7 @@ SettingsDialogModel::SettingsDialogModel(MainModel& main)
 
     for (int i = 0; i < kFontBoxCount; ++i)
         fontTexts_[i] = ShownFont(fontItems_, s.*kFontBoxes[i].setting, kFontBoxes[i].fallback);
-    for (int i = 0; i < kSizeBoxCount; ++i) sizeTexts_[i] = Decimal(s.*kSizeBoxes[i].setting);
+    for (int i = 0; i < kSizeBoxCount; ++i) sizeTexts_[i] = WholeNumberText(s.*kSizeBoxes[i].setting);
     for (int i = 0; i < kFileBoxCount; ++i) fileTexts_[i] = s.*kFileBoxes[i].setting;
     for (int i = 0; i < kColorRowCount; ++i) {
         previews_[i] = s.*kColorRows[i].setting;
@@ -271,7 +264,7 @@ std::u16string SettingsDialogModel::SetSizeText(SizeBox box, const std::u16strin
     shown = text;
     if (box == SizeBox::Phonetic &&
         ReadWholeNumber(text).value_or(main_.settings().UsrSubFontSize) < kMinPhoneticSize)
-        shown = Decimal(kMinPhoneticSize);
+        shown = WholeNumberText(kMinPhoneticSize);
     return shown;
 }
 

@@ -1,5 +1,7 @@
 #include "lib/WholeNumber.h"
 
+#include <string>
+
 namespace tess {
 
 std::optional<int> ReadWholeNumber(const std::u16string& text) {
@@ -16,6 +18,12 @@ std::optional<int> ReadWholeNumber(const std::u16string& text) {
     if (negative) value = -value;
     if (value > 2147483647LL) return std::nullopt;
     return static_cast<int>(value);
+}
+
+std::u16string WholeNumberText(int value) {
+    std::u16string text;
+    for (char c : std::to_string(value)) text.push_back(static_cast<char16_t>(c));
+    return text;
 }
 
 }  // namespace tess

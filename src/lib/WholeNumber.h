@@ -10,4 +10,7 @@ namespace tess {
 // range of int; anything else (blanks, letters, "", "-") gives nothing.
 std::optional<int> ReadWholeNumber(const std::u16string& text);
 
+// The number as those boxes show it: decimal digits, "-" before a negative one.
+std::u16string WholeNumberText(int value);
+
 }  // namespace tess

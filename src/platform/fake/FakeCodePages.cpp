@@ -16,10 +16,9 @@ namespace tess {
 
 namespace {
 
+// The code pages without a table of their own (932 and 874 have one).
 const char* IconvName(unsigned codePage) {
     switch (codePage) {
-        case 874: return "CP874";
-        case 932: return "CP932";
         case 949: return "CP949";
         case 1251: return "CP1251";
         case 1252: return "CP1252";
@@ -184,8 +183,6 @@ CodePage* TableOf(unsigned codePage) {
 }
 
 }  // namespace
-
-bool FakeCodePageKnown(unsigned codePage) { return IconvName(codePage) != nullptr; }
 
 std::u16string FakeDecodeCodePage(unsigned codePage, const Bytes& bytes) {
     if (HasCodePageTable(codePage)) return DecodeWithTable(codePage, bytes);

@@ -15,7 +15,6 @@
 namespace tess {
 
 // Nothing when the code page is not one the fake knows.
-bool FakeCodePageKnown(unsigned codePage);
 std::u16string FakeDecodeCodePage(unsigned codePage, const Bytes& bytes);
 Bytes FakeEncodeCodePage(unsigned codePage, const std::u16string& text);
 
