@@ -5,13 +5,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
-scripts/build.sh win32 tessaline e2e_driver >/dev/null
-state=build/win32/bench-session
-scripts/wine-session.sh start "$state" >/dev/null
+arch=$(scripts/wine-arch.sh)  # the build this machine's Wine runs
+build=build/$arch
+scripts/build.sh "$arch" tessaline e2e_driver >/dev/null
+state=$build/bench-session
+scripts/wine-session.sh start "$state" --arch "$arch" >/dev/null
 trap 'scripts/wine-session.sh stop "$state" >/dev/null' EXIT
 source "$state/env"
-scripts/install-image.sh "$WINEPREFIX/drive_c/Program Files/Quillory/Tessaline" build/win32/tessaline.exe
-driver() { wine build/win32/e2e_driver.exe "$@" | tr -d '\r'; }
+scripts/install-image.sh "$WINEPREFIX/drive_c/Program Files/Quillory/Tessaline" "$build/tessaline.exe"
+driver() { wine "$build/e2e_driver.exe" "$@" | tr -d '\r'; }
 
 # Milliseconds from start to the window of CLASS being visible, measured by
 # the driver that starts the program, then closed.
@@ -19,7 +21,7 @@ time_start() {  # time_start CLASS PATH
     # The started program inherits the driver's output, so the driver
     # writes to a file: a pipe would stay open until the program ends.
     local ms out="$state/launch.txt"
-    wine build/win32/e2e_driver.exe launch "$1" "$2" >"$out" 2>/dev/null ||
+    wine "$build/e2e_driver.exe" launch "$1" "$2" >"$out" 2>/dev/null ||
         { echo "the window $1 did not appear" >&2; exit 1; }
     ms=$(tr -d '\r' <"$out")
     driver close "$1"

@@ -7,13 +7,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-3}
-scripts/build.sh win32 tessaline e2e_driver >/dev/null
-state=build/win32/bench-session
-scripts/wine-session.sh start "$state" >/dev/null
+arch=$(scripts/wine-arch.sh)  # the build this machine's Wine runs
+build=build/$arch
+scripts/build.sh "$arch" tessaline e2e_driver >/dev/null
+state=$build/bench-session
+scripts/wine-session.sh start "$state" --arch "$arch" >/dev/null
 trap 'scripts/wine-session.sh stop "$state" >/dev/null' EXIT
 source "$state/env"
-scripts/install-image.sh "$WINEPREFIX/drive_c/Program Files/Quillory/Tessaline" build/win32/tessaline.exe
-driver() { wine build/win32/e2e_driver.exe "$@" | tr -d '\r'; }
+scripts/install-image.sh "$WINEPREFIX/drive_c/Program Files/Quillory/Tessaline" "$build/tessaline.exe"
+driver() { wine "$build/e2e_driver.exe" "$@" | tr -d '\r'; }
 TESSALINE='C:\Program Files\Quillory\Tessaline\tessaline.exe'
 STATUS=150 BOOK_LIST=11
 

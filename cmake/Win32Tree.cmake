@@ -1,6 +1,9 @@
-# The win32 tree: tessaline.exe, the Windows tests and the end-to-end tests,
-# all run through Wine inside one Xvfb session per ctest run (the fixture
-# "wine_session" below starts it and ends what it started).
+# The Windows trees: tessaline.exe, the Windows tests and the end-to-end
+# tests, all run through Wine inside one Xvfb session per ctest run (the
+# fixture "wine_session" below starts it and ends what it started). The same
+# file makes build/win32 (i686, what ships) and build/win64 (x86_64, the
+# build the tests run where 32-bit Wine cannot); the session's prefix is of
+# the tree's own architecture.
 set(WIN_FLAGS -municode)
 set(WIN_LINK -static -static-libgcc -static-libstdc++ -municode)
 
@@ -63,14 +66,20 @@ else()
   message(WARNING "chmcmd not found (Debian package fp-utils): Tessaline.chm is not built")
 endif()
 
-# The installer, build/win32/setup.exe (NSIS, installer/make-setup.sh), made
-# whenever the program, the image or the installer's script changes.
+# The installer, setup.exe (NSIS, installer/make-setup.sh), made whenever the
+# program, the image or the installer's script changes: the x86 one that
+# ships in build/win32, an amd64 one of the 64-bit build in build/win64.
 find_program(MAKENSIS makensis)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(TESS_SETUP_TARGET amd64)
+else()
+  set(TESS_SETUP_TARGET x86)
+endif()
 if(MAKENSIS)
   file(GLOB_RECURSE IMAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/setup.exe
     COMMAND ${CMAKE_SOURCE_DIR}/installer/make-setup.sh ${CMAKE_BINARY_DIR}/setup.exe
-            $<TARGET_FILE:tessaline>
+            $<TARGET_FILE:tessaline> ${TESS_SETUP_TARGET}
     DEPENDS tessaline ${IMAGE_FILES} $<$<BOOL:${CHMCMD}>:${CMAKE_BINARY_DIR}/Tessaline.chm> ${CMAKE_SOURCE_DIR}/installer/Tessaline.nsi
             ${CMAKE_SOURCE_DIR}/installer/make-setup.sh ${CMAKE_SOURCE_DIR}/scripts/install-image.sh
             ${CMAKE_SOURCE_DIR}/src/app/AppIdentity.h ${CMAKE_SOURCE_DIR}/src/app/win32/res/tessaline.ico
@@ -90,7 +99,12 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 set(WINE_SESSION ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh)
 set(WINE_STATE ${CMAKE_BINARY_DIR}/wine-session)
 
-add_test(NAME wine_session_start COMMAND ${WINE_SESSION} start ${WINE_STATE})
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(WINE_ARCH win64)
+else()
+  set(WINE_ARCH win32)
+endif()
+add_test(NAME wine_session_start COMMAND ${WINE_SESSION} start ${WINE_STATE} --arch ${WINE_ARCH})
 add_test(NAME wine_session_stop COMMAND ${WINE_SESSION} stop ${WINE_STATE})
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine_session LABELS "wine;e2e")
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session LABELS "wine;e2e")

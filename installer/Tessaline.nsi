@@ -7,10 +7,13 @@
 ;   OUTFILE   where setup.exe goes
 ;   SIZE_KB   the size of the image, for "EstimatedSize"
 ;   ICON      the program's icon (src/app/win32/res/tessaline.ico)
+;   TARGET    x86 (the 32-bit program, what ships) or amd64 (the 64-bit
+;             build, installed into the 64-bit Program Files)
 ; and writes LISTS\identity.nsh with MUTEX, the name of the mutex the running
 ; program holds (kInstanceMutexName in src/app/AppIdentity.h).
 ;
-; The program finds its shipped files in "%PROGRAMFILES%\Quillory\Tessaline",
+; The program finds its shipped files in "%PROGRAMFILES%\Quillory\Tessaline"
+; (as the program itself sees it: Program Files (x86) for the 32-bit one),
 ; so that is where everything goes: there is no folder page. The user's own
 ; files live in the application-data and documents folders, which neither
 ; the installer nor the uninstaller touches; installing over an older version
@@ -18,7 +21,13 @@
 ; start of the new version copies what is new into the user's folders.
 ; Both run silently with /S.
 
-Unicode true
+!if "${TARGET}" == "amd64"
+    Target amd64-unicode
+    !define PROGRAM_FILES "$PROGRAMFILES64"
+!else
+    Target x86-unicode
+    !define PROGRAM_FILES "$PROGRAMFILES"
+!endif
 ; The installer is called setup.exe on purpose: that is the name users look for.
 !pragma warning disable 9000
 ManifestSupportedOS all
@@ -34,7 +43,7 @@ SetCompressor /SOLID lzma
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES\Quillory\Tessaline"
+InstallDir "${PROGRAM_FILES}\Quillory\Tessaline"
 BrandingText "${PUBLISHER} ${PRODUCT} ${VERSION}"
 ShowInstDetails show
 ShowUninstDetails show
@@ -56,9 +65,9 @@ ShowUninstDetails show
 ; with error level 2 and nothing changed.
 !macro WaitForTheProgramToEnd
     check:
-    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${MUTEX}") i .r0'
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${MUTEX}") p .r0'
     StrCmp $0 0 ended
-    System::Call 'kernel32::CloseHandle(i r0)'
+    System::Call 'kernel32::CloseHandle(p r0)'
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
         "Tessaline が起動しています。Tessaline を終了してから「再試行」を押してください。" \
         /SD IDCANCEL IDRETRY check
@@ -104,7 +113,7 @@ Section "Uninstall"
     !include "${LISTS}\uninstall-files.nsh"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
-    RMDir "$PROGRAMFILES\Quillory"
+    RMDir "${PROGRAM_FILES}\Quillory"
 
     Delete "$SMPROGRAMS\Tessaline\Tessaline.lnk"
     Delete "$SMPROGRAMS\Tessaline\Tessaline のアンインストール.lnk"

@@ -7,7 +7,7 @@
 # from a clean clone before any test has run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-shots=${1:-build/win32/wine-session/screenshots}
+shots=${1:-build/$(scripts/wine-arch.sh)/wine-session/screenshots}
 # e2e screenshot : help picture
 pictures=(
     wordbooks-started:main-window

@@ -12,9 +12,11 @@ PACKAGES=(
     clang libclang-rt-14-dev
     # the Windows build
     g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
+    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
     # the installer, setup.exe, and the help file, Tessaline.chm
     nsis fp-utils
-    # running it: 32-bit Wine, a virtual X server, input and screenshots
+    # running it: 32-bit Wine (64-bit Wine where 32-bit programs cannot run),
+    # a virtual X server, input and screenshots
     wine wine32:i386 wine64 xvfb xauth xdotool imagemagick
     # fonts the program and its tests draw with
     fonts-wine fonts-ipafont-gothic fonts-thai-tlwg fonts-noto-core fonts-sil-padauk fonts-lao

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # A Wine session for the Windows tests, the end-to-end tests and ./run.sh:
-# Xvfb (unless a display is given), a 32-bit Wine prefix copied from a booted
+# Xvfb (unless a display is given), a Wine prefix copied from a booted
 # template, Japanese font replacements, and Wine's virtual desktop (only there
 # does bringing a window to the front activate it as Windows does).
 #
-#   wine-session.sh start  STATE [--display :N] [--prefix DIR]
+# The prefix is a win32 one under 32-bit Wine where this machine runs it, and
+# a win64 one under 64-bit Wine where it cannot (scripts/wine-arch.sh decides;
+# --arch says which the programs to run need).
+#
+#   wine-session.sh start  STATE [--arch win32|win64] [--display :N] [--prefix DIR]
 #   wine-session.sh run    STATE program.exe [args...]   # wine in the session
 #   wine-session.sh script STATE script.sh [args...]     # bash with the session's env
 #   wine-session.sh stop   STATE                         # ends what start started, by PID
@@ -16,10 +20,30 @@ set -euo pipefail
 cmd=${1:?command}; state=${2:?state folder}; shift 2
 state=$(mkdir -p "$state" && cd "$state" && pwd)
 template="$(dirname "$state")/wine-template"
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-base_env() {
-    export WINEARCH=win32 WINEDEBUG=-all
+base_env() {  # base_env ARCH
+    export WINEARCH=$1 WINEDEBUG=-all
     export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
+    if [[ $1 == win64 ]]; then
+        launchers_64 "$state/bin"
+        export PATH="$state/bin:$PATH" WINELOADER=/usr/lib/wine/wine64
+    fi
+}
+
+# Debian's wine and its launchers (wineboot, winepath...) start the 32-bit
+# loader whenever its file exists, even where it cannot run: on the win64
+# path they are replaced, first on PATH, by ones that start the 64-bit loader.
+launchers_64() {  # launchers_64 DIR
+    local dir=$1 name
+    mkdir -p "$dir"
+    for name in wine wine-stable; do
+        printf '#!/bin/sh\nexport WINELOADER=/usr/lib/wine/wine64\nexec /usr/lib/wine/wine64 "$@"\n' >"$dir/$name"
+    done
+    for name in wineboot winepath winecfg wineconsole winedbg winefile regedit msiexec notepad; do
+        printf '#!/bin/sh\nexec "%s/wine" %s.exe "$@"\n' "$dir" "$name" >"$dir/$name"
+    done
+    chmod +x "$dir"/*
 }
 
 wait_for() {  # wait_for SECONDS command...: polls until the command succeeds
@@ -50,18 +74,23 @@ write_fonts_reg() {
     } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$1"
 }
 
-make_template() {
-    base_env
+make_template() {  # make_template ARCH
+    base_env "$1"
     # A template made by another version of this script (other fonts or
-    # registry settings) is made again.
+    # registry settings) or for the other architecture is made again.
     local version
-    version=$(md5sum "${BASH_SOURCE[0]}" | cut -d' ' -f1)
+    version="$1 $(md5sum "${BASH_SOURCE[0]}" | cut -d' ' -f1)"
     (
         flock 9
         [[ -f "$template/.booted" && $(cat "$template/.booted") == "$version" ]] && exit 0
         rm -rf "$template"
         mkdir -p "$template"
-        WINEPREFIX="$template" DISPLAY= wineboot -i >/dev/null 2>&1
+        local log="$template.boot.log"
+        if ! WINEPREFIX="$template" DISPLAY= wineboot -i >"$log" 2>&1; then
+            echo "wine-session: wineboot of a $1 prefix failed ($(command -v wineboot)):" >&2
+            tail -n 5 "$log" >&2
+            exit 1
+        fi
         WINEPREFIX="$template" wineserver -w
         # Wine links the user's shell folders (Documents, Desktop...) to the
         # Unix home, which every session on the machine shares: each prefix
@@ -88,22 +117,25 @@ free_display() {
 }
 
 start() {
-    local display="" prefix="$state/prefix"
+    local display="" prefix="$state/prefix" arch=""
     while (($#)); do
         case $1 in
+            --arch) arch=$2; shift 2 ;;
             --display) display=$2; shift 2 ;;
             --prefix) prefix=$2; shift 2 ;;
             *) echo "unknown option $1" >&2; exit 2 ;;
         esac
     done
     stop_session 2>/dev/null || true
-    make_template
+    [[ -n $arch ]] || arch=$("$here/wine-arch.sh") || exit 1
+    [[ $arch == win32 || $arch == win64 ]] || { echo "wine-session: no arch $arch" >&2; exit 2; }
+    make_template "$arch"
     if [[ ! -f "$prefix/.booted" || $(cat "$prefix/.booted") != $(cat "$template/.booted") ]]; then
         rm -rf "$prefix"
         mkdir -p "$(dirname "$prefix")"
         cp -a "$template" "$prefix"
     fi
-    base_env
+    base_env "$arch"
     export WINEPREFIX="$prefix"
     : >"$state/pids"
     if [[ -z "$display" ]]; then
@@ -123,11 +155,13 @@ start() {
         exit 1
     fi
     cat >"$state/env" <<EOF
-export DISPLAY='$DISPLAY' WINEPREFIX='$WINEPREFIX' WINEARCH=win32 WINEDEBUG=-all
+export DISPLAY='$DISPLAY' WINEPREFIX='$WINEPREFIX' WINEARCH=$arch WINEDEBUG=-all
 export WINEDLLOVERRIDES='$WINEDLLOVERRIDES'
 export WINE_SESSION_STATE='$state'
 EOF
-    echo "wine session up: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
+    [[ $arch == win32 ]] ||
+        echo "export PATH='$state/bin':\"\$PATH\" WINELOADER=/usr/lib/wine/wine64" >>"$state/env"
+    echo "wine session up ($arch): DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
 }
 
 stop_session() {
