@@ -19,7 +19,7 @@ PACKAGES=(
     # a virtual X server, input and screenshots
     wine wine32:i386 wine64 xvfb xauth xdotool imagemagick
     # fonts the program and its tests draw with
-    fonts-wine fonts-ipafont-gothic fonts-thai-tlwg fonts-noto-core fonts-sil-padauk fonts-lao
+    fontconfig fonts-wine fonts-ipafont-gothic fonts-thai-tlwg fonts-noto-core fonts-sil-padauk fonts-lao
     # table generation (tools/)
     python3 unicode-data
 )

@@ -104,6 +104,16 @@ make_template() {  # make_template ARCH
         WINEPREFIX="$template" DISPLAY= wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
         WINEPREFIX="$template" wineserver -w
         ln -sf /usr/share/wine/fonts/marlett.ttf "$template/drive_c/windows/Fonts/marlett.ttf" 2>/dev/null || true
+        # 64-bit Wine 8 dies in its OpenType positioning when a run begins
+        # with a mark (a rich edit wrapping Thai, Lao or Khmer): the prefix
+        # draws these scripts with copies of their fonts that lack the two
+        # lookups it trips on (scripts/wine64-fonts.py says which and why).
+        if [[ $1 == win64 ]]; then
+            local fonts=()
+            mapfile -t fonts < <(for lang in th lo km my; do fc-list ":lang=$lang" file; done |
+                sed 's/: *$//' | sort -u)
+            python3 "$here/wine64-fonts.py" "$template/drive_c/windows/Fonts" "${fonts[@]}" >/dev/null
+        fi
         echo "$version" >"$template/.booted"
     ) 9>"$template.lock"
 }
