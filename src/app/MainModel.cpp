@@ -104,6 +104,12 @@ void MainModel::RunStartupSequence() {
     ApplyLayoutAndMode();
 }
 
+void MainModel::ApplicationActivated(bool active) {
+    if (!transfer_) return;
+    if (active) transfer_->OnApplicationActivate();
+    else transfer_->OnApplicationDeactivate();
+}
+
 bool MainModel::RunShutdownSequence() {
     // The timers stop with the transfer model and the door; the open book's
     // name stays in LastWB and the column widths go with the settings.

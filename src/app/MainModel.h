@@ -92,6 +92,10 @@ public:
     // The one input route of every field that takes trigger keys.
     InputSession& input() { return *input_; }
     TransferModel& transfer() { return *transfer_; }
+    // Another application became active (false) or this one again (true):
+    // the target search runs only meanwhile. After the shut-down sequence,
+    // while the window is being destroyed, there is no search to run.
+    void ApplicationActivated(bool active);
     KeyboardLayouts& layouts() { return layouts_; }
     // The word list, the word-book panel and their commands.
     WordBooks& wordBooks() { return *wordBooks_; }

@@ -101,6 +101,21 @@ TEST_F(MainModelTest, ShutdownStopsTheTimersAndGivesBackTheStartupLayoutBeforeSa
     EXPECT_EQ(fake.messages.size(), 1u);
 }
 
+// The window is destroyed after the shut-down sequence; Windows tells it then
+// that the application lost the activation, and no target search may start.
+TEST_F(MainModelTest, ActivationAfterShutdownStartsNoTargetSearch) {
+    MainModel model(fake, InitDataFolders(fake));
+    Start(model);
+    model.ApplicationActivated(false);
+    EXPECT_TRUE(fake.TimerRunning(kTransTimerId));
+    model.ApplicationActivated(true);
+    EXPECT_FALSE(fake.TimerRunning(kTransTimerId));
+    ASSERT_TRUE(model.RunShutdownSequence());
+    model.ApplicationActivated(false);
+    model.ApplicationActivated(true);
+    EXPECT_FALSE(fake.TimerRunning(kTransTimerId));
+}
+
 }  // namespace
 }  // namespace tess
 

@@ -42,7 +42,8 @@ open_book() {
 
 one_round() {
     local i
-    # The PAD opened with its toolbar button and closed.
+    # The PAD opened with its toolbar button and closed (its "s" left a
+    # candidate popup open: the PAD closes under it).
     drv click TMainFrm $MEMO
     drv click TMainFrm $PAD_BUTTON
     drv wait TPadFrm 10000 >/dev/null || fail "the PAD button opened no PAD"
@@ -60,17 +61,21 @@ one_round() {
         drv type TBandFrm $((i % 2 + 1))
         drv gone TBandFrm 3000 || fail "the popup stayed open"
     done
-    # F9 into Notepad, then the areas emptied for the next round.
+    # F9 into Notepad (every round: also after the PAD was closed over its
+    # popup), then the areas emptied for the next round.
+    local before
+    before=$(drv childtext Notepad Edit)
     drv key TMainFrm 0x78
-    for _ in $(seq 50); do [[ -n $(drv childtext Notepad Edit) ]] && break; sleep 0.1; done
+    for _ in $(seq 50); do [[ $(drv childtext Notepad Edit) != "$before" ]] && break; sleep 0.1; done
+    [[ $(drv childtext Notepad Edit) != "$before" ]] || fail "F9 sent nothing to Notepad"
     drv activate TMainFrm
     drv click TMainFrm $MEMO
-    for i in $(seq 40); do drv key TMainFrm 0x08; done
+    drv key TMainFrm 0x08 40
     # The word list: opened, a click, scrolling down and back, a sort answered Yes.
     open_book
     drv clickin TMainFrm $WORD_LIST 60 $((24 + 14))
-    for i in $(seq 12); do drv key TMainFrm 0x22; done  # Page Down
-    for i in $(seq 12); do drv key TMainFrm 0x21; done  # Page Up
+    drv key TMainFrm 0x22 12  # Page Down
+    drv key TMainFrm 0x21 12  # Page Up
     drv clickin TMainFrm $WORD_LIST 60 10
     drv wait '#32770' 5000 >/dev/null || fail "no confirmation before the sort"
     drv key '#32770' 0x0D

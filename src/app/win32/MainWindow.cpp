@@ -571,8 +571,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ACTIVATEAPP:
             // The target search runs only while another application is active.
-            if (wParam) model_.transfer().OnApplicationActivate();
-            else model_.transfer().OnApplicationDeactivate();
+            model_.ApplicationActivated(wParam != 0);
             return 0;
         case WM_CLOSE:
             OnClose();

@@ -219,6 +219,13 @@ LRESULT CALLBACK PopupProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         case WM_CLOSE:
             Apply(hwnd, *s, s->model->CloseClicked());
             return 0;
+        case WM_DESTROY:
+            // Destroyed from outside (its owner, the PAD, closed under it):
+            // the popup's loop ends with no choice made, or it would go on
+            // dispatching for a window that is gone and keep the program's
+            // own loop, and with it every function key, from running.
+            s->done = true;
+            return 0;
         default:
             return DefWindowProcW(hwnd, message, wParam, lParam);
     }

@@ -350,7 +350,11 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"key" && argc > 3) {
-        PressVirtualKey(hwnd, static_cast<WORD>(wcstol(argv[3], nullptr, 0)), false);
+        // key CLASS VK [TIMES]: pressed TIMES times, each settled, as a user
+        // holds nothing down but presses again (Page Down twelve times).
+        const int times = argc > 4 ? std::max(1, _wtoi(argv[4])) : 1;
+        for (int i = 0; i < times; ++i)
+            PressVirtualKey(hwnd, static_cast<WORD>(wcstol(argv[3], nullptr, 0)), false);
         return 0;
     }
     if (command == L"select" && argc > 4) {
