@@ -76,10 +76,11 @@ write_fonts_reg() {
 
 make_template() {  # make_template ARCH
     base_env "$1"
-    # A template made by another version of this script (other fonts or
-    # registry settings) or for the other architecture is made again.
+    # A template made by another version of this script or of the fonts it
+    # writes (other fonts or registry settings), or for the other
+    # architecture, is made again.
     local version
-    version="$1 $(md5sum "${BASH_SOURCE[0]}" | cut -d' ' -f1)"
+    version="$1 $(cat "${BASH_SOURCE[0]}" "$here/wine64-fonts.py" | md5sum | cut -d' ' -f1)"
     (
         flock 9
         [[ -f "$template/.booted" && $(cat "$template/.booted") == "$version" ]] && exit 0

@@ -12,23 +12,10 @@
 #include "input/win32/GdiTextMeasurer.h"
 #include "lib/win32/Win32Helpers.h"
 #include "transfer/TransferModes.h"
+#include "HostWindow.h"
 
 namespace tess {
 namespace {
-
-// A plain top-level window to put controls on.
-class HostWindow {
-public:
-    HostWindow() {
-        hwnd_ = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 840, 710,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    }
-    ~HostWindow() { DestroyWindow(hwnd_); }
-    HWND Handle() const { return hwnd_; }
-
-private:
-    HWND hwnd_ = nullptr;
-};
 
 bool HasInputContext(HWND control) {
     HIMC context = ImmGetContext(control);

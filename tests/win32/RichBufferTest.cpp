@@ -13,6 +13,7 @@
 #include "app/win32/RichBuffer.h"
 #include "platform/win32/Win32Platform.h"
 #include "transfer/TransferPort.h"
+#include "HostWindow.h"
 
 namespace tess {
 namespace {
@@ -32,19 +33,6 @@ const ScriptCase kCases[] = {
     // A subscript consonant (coeng) and a vowel after it.
     {"Khmer", u"Noto Sans Khmer", DEFAULT_CHARSET, u"\u179F\u17D2\u178F\u17D2\u179A\u17B8 \u1780\u17CF"},
     {"Myanmar", u"Padauk", DEFAULT_CHARSET, u"\u1019\u103C\u1014\u103A\u1019\u102C"},
-};
-
-class HostWindow {
-public:
-    HostWindow() {
-        hwnd_ = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 840, 710,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    }
-    ~HostWindow() { DestroyWindow(hwnd_); }
-    HWND Handle() const { return hwnd_; }
-
-private:
-    HWND hwnd_ = nullptr;
 };
 
 TEST(RichBuffer, MarkedTextOfEveryScriptReachesTheClipboardInItsFont) {
