@@ -111,24 +111,24 @@ inline constexpr SymbolDbDigest kShippedSymbolDbs[] = {
     {u"DBMyanmar.csv", 160, 0x78E24F159F659B0Aull},
     {u"DBPhonet.csv", 203, 0xD129D8F9CDBD72D6ull},
     {u"DBRuss.csv", 96, 0xDCF67AB38BE56D1Aull},
-    {u"DBThai.csv", 87, 0x042D4ACD7C35FC46ull},
+    {u"DBThai.csv", 87, 0xF24FC0C5CFA744CDull},
 };
 
 inline constexpr CandFileDigest kShippedCandFiles[] = {
     {u"CandAll.csv", 44, 0x0FDC04B68E418C73ull},
-    {u"CandKhmer.csv", 39, 0x0462879EDD19630Full},
-    {u"CandLao.csv", 35, 0x4145B99993EC0EC2ull},
-    {u"CandMyanmar.csv", 36, 0xB338C187D9CB3204ull},
+    {u"CandKhmer.csv", 39, 0xE7741417FC640B7Dull},
+    {u"CandLao.csv", 35, 0x3C7F6CE9ECD55686ull},
+    {u"CandMyanmar.csv", 36, 0xC7F85E6358514A90ull},
     {u"CandThai.csv", 25, 0x0EC792BDD27360CEull},
-    {u"CandThai2.csv", 34, 0x5A9044C47D0D4992ull},
+    {u"CandThai2.csv", 34, 0xC71C88C8A9F79D3Aull},
 };
 
 inline constexpr InputTablesDigest kShippedInputTables[] = {
     {u"CandAll.csv", u"DBPhonet.csv", 45, 203, 0x127FA5B88DBF6D67ull},
-    {u"CandThai2.csv", u"DBThai.csv", 35, 87, 0xD82F755F600367DFull},
-    {u"CandMyanmar.csv", u"DBMyanmar.csv", 37, 160, 0xC39E815DD8CCA87Dull},
-    {u"CandLao.csv", u"DBLao.csv", 36, 83, 0xB8F2A959BF40789Bull},
-    {u"CandKhmer.csv", u"DBKhmer.csv", 40, 140, 0x79AB27ECE7137137ull},
+    {u"CandThai2.csv", u"DBThai.csv", 35, 87, 0x6C2ECE2A6D5DED36ull},
+    {u"CandMyanmar.csv", u"DBMyanmar.csv", 37, 160, 0x8824550A8F5D3151ull},
+    {u"CandLao.csv", u"DBLao.csv", 36, 83, 0x4AC918599C1F8037ull},
+    {u"CandKhmer.csv", u"DBKhmer.csv", 40, 140, 0xD2479482029A3323ull},
 };
 
 }  // namespace tess::testing

@@ -115,7 +115,7 @@ TEST(AnkiExportTest, AnkiReadsBackEveryFieldExactly) {
     EXPECT_EQ(file.records.at(0).at(0), "สวัสดี");
     EXPECT_EQ(file.records.at(1).at(0), "မင်္ဂလာပါ");
     EXPECT_EQ(file.records.at(2).at(0), "ສະບາຍດີ");
-    EXPECT_EQ(file.records.at(3).at(0), "សួស្តី");
+    EXPECT_EQ(file.records.at(3).at(0), "សួស្ដី");
     EXPECT_EQ(file.records.at(4).at(4), "\"ไม่\" で否定");
 }
 

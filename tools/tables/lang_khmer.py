@@ -198,7 +198,7 @@ KEYS = {
     "u": [0x17BB, 0x17BC, 0x17BD, 0x17B9, 0x17BA, 0x17A7, 0x17A9, 0x17AA],
     # consonants
     "k": [0x1780, 0x1781, 0x1782, 0x1783],
-    "g": [0x1782, 0x1783, 0x1784],
+    "g": [0x1782, 0x1784, 0x1783],
     "n": [0x1793, 0x1784, 0x1789, 0x178E],
     "c": [0x1785, 0x1786, 0x1787, 0x1788],
     "j": [0x1787, 0x1788],
@@ -240,8 +240,8 @@ DOC = """
 Lower-case keys follow the common romanisation of Khmer (UNGEGN): `k` offers
 ក ខ គ ឃ (first-series letters before second-series ones, plain before
 aspirated), `c` offers ច ឆ ជ ឈ, `t` ត ទ ថ ធ ឋ ឍ, `n` ន ង ញ ណ. The
-Indic-style letters of the ALA-LC romanisation work too: `g` for គ ឃ (and ង,
-ng), `j` for ជ ឈ, `b` for ប ព ភ. `q` gives អ alone, the bearer of the
+Indic-style letters of the ALA-LC romanisation work too: `g` for គ, ង (ng)
+and ឃ, `j` for ជ ឈ, `b` for ប ព ភ. `q` gives អ alone, the bearer of the
 independent vowels. The vowel keys offer the vowel signs first, then the
 independent vowels: `a` ា ៃ ៅ ំ ះ, `e` េ ែ ើ ៀ ឿ, `i` ិ ី, `o` ោ ៅ ុ ូ ួ,
 `u` ុ ូ ួ ឹ ឺ.

@@ -158,7 +158,7 @@ CAND = dict(
         "t": [0x0E95, 0x0E96, 0x0E97, 0x0E8F, 0x0E90],          # ຕ ຖ ທ ຏ ຐ
         "b": [0x0E9A],                                          # ບ
         "p": [0x0E9B, 0x0E9C, 0x0E9E, 0x0EA0],                  # ປ ຜ ພ ຠ
-        "f": [0x0E9D, 0x0E9F],                                  # ຝ ຟ
+        "f": [0x0E9F, 0x0E9D],                                  # ຟ ຝ
         "m": [0x0EA1, 0x0EDD],                                  # ມ ໝ
         "r": [0x0EA3],                                          # ຣ
         "l": [0x0EA5, 0x0EBC, 0x0EA3, 0x0EAC],                  # ລ ຼ ຣ ຬ

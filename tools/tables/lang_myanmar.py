@@ -244,7 +244,7 @@ KEYS = {
     "o": [0x102D, 0x102F, 0x1031, 0x102C, 0x1029, 0x102A, 0x1034, 0x1072],
     # consonants
     "k": [0x1000, 0x1001, 0x1002, 0x1003, 0x1075, 0x1076],
-    "g": [0x1002, 0x1003, 0x1004, 0x1077, 0x1070],
+    "g": [0x1002, 0x1004, 0x1003, 0x1077, 0x1070],
     "n": [0x1014, 0x1004, 0x100A, 0x100F, 0x1009, 0x105A, 0x107C, 0x107A, 0x106E],
     "c": [0x1005, 0x1006, 0x1078],
     "s": [0x1005, 0x1006, 0x101E, 0x103F, 0x1050, 0x1051, 0x1061],
@@ -253,7 +253,7 @@ KEYS = {
     "t": [0x1010, 0x1011, 0x101E, 0x100B, 0x100C, 0x1080, 0x1065],
     "d": [0x1012, 0x1013, 0x100D, 0x100E, 0x107B],
     "p": [0x1015, 0x1016, 0x107D, 0x1066],
-    "b": [0x1017, 0x1018, 0x107F, 0x105C, 0x105D],
+    "b": [0x1018, 0x1017, 0x107F, 0x105C, 0x105D],
     "f": [0x107E, 0x108E],
     "m": [0x1019, 0x1036],
     "y": [0x101A, 0x103B, 0x101B, 0x103C, 0x1086, 0x106F],
@@ -282,10 +282,11 @@ KEYS = {
 DOC = """
 Lower-case keys follow the usual Latin transcription of Burmese: `k` offers
 က ခ ဂ ဃ, `s` offers စ ဆ သ ..., `t` offers တ ထ သ ဋ ဌ, `n` all the nasals
-(န င ည ဏ ဉ); `g` offers ဂ ဃ and င (ng). The vowel keys offer the vowel signs first and then the
-independent vowels: `a` ာ ါ, `i` ိ ီ, `u` ု ူ, `e` ေ ဲ; `o` offers the
-parts of the o-vowels (ို = ိ + ု, ော = ေ + ာ). Letters that Mon, Karen,
-Kayah, Shan and Pali add follow the Burmese ones on the key of their sound.
+(န င ည ဏ ဉ); `g` offers ဂ, င (ng) and ဃ, `b` the common ဘ before ဗ. The
+vowel keys offer the vowel signs first and then the independent vowels: `a`
+ာ ါ, `i` ိ ီ, `u` ု ူ, `e` ေ ဲ; `o` offers the parts of the o-vowels
+(ို = ိ + ု, ော = ေ + ာ). Letters that Mon, Karen, Kayah, Shan and Pali add
+follow the Burmese ones on the key of their sound.
 
 The tone marks are `.` (့ aukmyit, the dot below) and `:` (း visarga);
 `'` gives the asat ် and the stacking virama ္, `-` the medials

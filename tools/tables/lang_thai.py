@@ -94,7 +94,7 @@ _OTHERS = [
     (0x0E42, "SARA\\O", "サラ・オー", G_VOWEL, "母音（長母音o、子音の前）"),
     (0x0E43, "SARA\\AI MAIMUAN", "サラ・アイ・マイムアン", G_VOWEL, "母音（ai、子音の前。20語ほどの決まった語に使う）"),
     (0x0E44, "SARA\\AI MAIMALAI", "サラ・アイ・マイマーライ", G_VOWEL, "母音（ai、子音の前）"),
-    (0x0E45, "LAKKHANGYAO", "ラッカンヤーオ", G_VOWEL, "母音（ルの字・ルーの字の後に付けて長母音にする）"),
+    (0x0E45, "LAKKHANGYAO", "ラッカンヤーオ", G_VOWEL, "母音（ル（rue）・ル（lue）の後に付けて長いルー（rue）・ルー（lue）にする）"),
     (0x0E47, "MAITAIKHU", "マイタイクー", G_VOWEL, "母音（母音を短くする記号、子音の上）"),
     # tone marks
     (0x0E48, "MAI\\EK", "マイ・エーク", G_TONE, "声調（第1声調記号：中・高子音で低声、低子音で下声）"),
@@ -183,7 +183,7 @@ _BY_SOUND = {
           0x0E0F, 0x0E10, 0x0E11, 0x0E12],                  # ฏ ฐ ฑ ฒ
     "b": [0x0E1A],                                          # บ
     "p": [0x0E1B, 0x0E1E, 0x0E1C, 0x0E20],                  # ป พ ผ ภ
-    "f": [0x0E1D, 0x0E1F],                                  # ฝ ฟ
+    "f": [0x0E1F, 0x0E1D],                                  # ฟ ฝ
     "m": [0x0E21],                                          # ม
     "r": [0x0E23, 0x0E24, 0x0E45],                          # ร ฤ ๅ
     "l": [0x0E25, 0x0E2C, 0x0E26, 0x0E45],                  # ล ฬ ฦ ๅ
@@ -215,9 +215,9 @@ General System of Transcription (RTGS). A key is one keyboard character, so a ke
 gathers every letter whose RTGS spelling starts with it: `k` holds k and kh
 (ก ข ค ฆ, then the obsolete ฃ ฅ), `t` holds t and th, `p` holds p and ph, `c`
 holds ch, and `j` gives จ alone. Common letters come first (`n` น ง ณ, `c`
-จ ช ฉ, `p` ป พ ผ), letters used mainly in Pali and Sanskrit words after them.
-ง (ng) is on `g` alone and second on `n`; ฤ and ฦ with the lengthening sign ๅ
-are on `r` and `l`.
+จ ช ฉ, `p` ป พ ผ, `f` ฟ ฝ), letters used mainly in Pali and Sanskrit words after
+them. ง (ng) is on `g` alone and second on `n`; ฤ and ฦ with the lengthening sign ๅ
+(which makes ฤๅ and ฦๅ) are on `r` and `l`.
 
 Vowels are on the five vowel keys by their RTGS spelling (ไ ใ "ai" and ำ "am" on
 `a`, ึ ื "ue" on `u`, แ "ae" on `e`, อ and โ on `o`). The tone marks are on

@@ -11,6 +11,10 @@ books of one language:
                   TITLE="タイ語 あいさつ", GROUP="あいさつ",
                   WORDS=[(word, ipa, kana, japanese, note), ...]), ...]
     MISORDERED = [(regex, what)]    # optional: sequences typing never stores
+    PARTICLES = [(spelling, (ipa, ...)), ...]  # optional: the particles,
+    PARTICLE_SPLIT = "." or " "     # how the IPA parts them from the word before
+    LONGER_SYLLABLE = regex         # optional: what, after a particle's spelling,
+                                    # makes it the start of a longer syllable
     DOC = "markdown text"           # the transcription conventions
 
 A book becomes data/<FOLDER>/<FILE>, a word book as the program writes it:
@@ -38,6 +42,21 @@ Checks (any failure stops the run before anything is written):
   combining marks), as the program's phonetic input types it; the word lists
   may spell it either way;
 * the kana is katakana or hiragana, "ー", "・" and spaces.
+
+Checks that each language splits its IPA one way (split_problems): in the IPA
+"." parts the syllables of a word and a space parts words, and
+
+* the kana has a space where the IPA has one and nowhere else (as many
+  space-separated parts);
+* a word spelled the same in two entries has the same IPA, and where an
+  entry's spelling holds another entry's word and its IPA holds that word's
+  syllables, they are parted as that word parts them (ເປັນຫຍັງ `pěn.ɲǎŋ` is
+  `pěn.ɲǎŋ` in ບໍ່ເປັນຫຍັງ too);
+* each particle of the module's PARTICLES (its spelling, the IPA syllables it
+  is read as) that a word's spelling holds, not followed by LONGER_SYLLABLE,
+  is read as one of those syllables, parted from the syllable before it by
+  PARTICLE_SPLIT: "." joins it to the word before (Burmese), " " makes it a
+  word of its own (Thai, Lao, Khmer); it may also open the IPA.
 
 Files with the extension .utx in the eight folders that no module makes are
 removed (reported by --check).
@@ -216,6 +235,61 @@ def check_book(mod, book, dbs: dict, groups: list[str], errs: list, names: set):
             errs.append(f"{at}: kana {kana!r} holds {' '.join(f'U+{ord(c):04X}' for c in bad)}")
 
 
+def ipa_parts(ipa: str) -> tuple[list[str], list[str]]:
+    """The syllables of an IPA text and the separators between them ("." or " ")."""
+    pieces = re.split(r"([. ])", stored_ipa(ipa))
+    return pieces[0::2], pieces[1::2]
+
+
+def split_problems(mod) -> list[str]:
+    """Where the entries of one language split their IPA (or kana) differently."""
+    errs = []
+    entries = []  # (where, word, ipa)
+    for book in mod.BOOKS:
+        for n, (word, ipa, kana, _japanese, _note) in enumerate(book["WORDS"], 1):
+            at = f"{book['FOLDER']}/{book['FILE']} word {n} {word!r}"
+            entries.append((at, word, ipa))
+            if len(kana.split(" ")) != len(ipa.split(" ")):
+                errs.append(f"{at}: kana {kana!r} is not spaced as the IPA {ipa!r} "
+                            "(a space between words, none inside one)")
+
+    for k, (at, word, ipa) in enumerate(entries):
+        syllables, seps = ipa_parts(ipa)
+        for k2, (at2, word2, ipa2) in enumerate(entries):
+            if word2 == word:
+                if k2 < k and stored_ipa(ipa2) != stored_ipa(ipa):
+                    errs.append(f"{at}: IPA {ipa!r}, but {at2} reads the same word {ipa2!r}")
+                continue
+            inner, inner_seps = ipa_parts(ipa2)
+            if len(inner) < 2 or word2 not in word:
+                continue
+            for i in range(len(syllables) - len(inner) + 1):
+                if syllables[i:i + len(inner)] == inner and seps[i:i + len(inner) - 1] != inner_seps:
+                    errs.append(f"{at}: IPA {ipa!r} parts {word2!r} otherwise than {at2} "
+                                f"({ipa2!r})")
+
+    split = getattr(mod, "PARTICLE_SPLIT", None)
+    how = {".": 'joined to the word before with "."', " ": "set apart with a space"}
+    goes_on = getattr(mod, "LONGER_SYLLABLE", None)
+    for spelling, readings in getattr(mod, "PARTICLES", []):
+        pattern = re.escape(spelling) + (f"(?!{goes_on})" if goes_on else "")
+        readings = {stored_ipa(r) for r in readings}
+        for at, word, ipa in entries:
+            found = len(re.findall(pattern, word))
+            if not found:
+                continue
+            syllables, seps = ipa_parts(ipa)
+            # A particle may open the IPA; one that is a word of its own also
+            # has a space (or the end) after it.
+            placed = sum(1 for i, s in enumerate(syllables)
+                         if s in readings and (i == 0 or seps[i - 1] == split)
+                         and (split == "." or i == len(seps) or seps[i] == " "))
+            if placed < found:
+                errs.append(f"{at}: IPA {ipa!r}: the particle {spelling} "
+                            f"({' / '.join(sorted(readings))}) must be {how[split]}")
+    return errs
+
+
 # ---------------------------------------------------------------------------
 # Output
 
@@ -255,6 +329,11 @@ def doc_for(mods: list) -> str:
       "language's symbol DB, its IPA is made of rows of `DBPhonet.csv` (and spaces), so "
       "every character can be typed with the program's own input.")
     w("")
+    w("Each language parts its IPA one way, and the generator holds every word to it: "
+      "the kana has a space where the IPA has one (between words) and nowhere else, a word "
+      "keeps its IPA and its split wherever it recurs, and each particle is joined to the "
+      "word before or set apart as its language's section says.")
+    w("")
     for m in mods:
         w(f"## {m.LANGUAGE} — `{m.FOLDERS[0]}` and `{m.FOLDERS[1]}`")
         w("")
@@ -287,11 +366,16 @@ def build(mods: list) -> tuple[dict, list]:
             errs.append(f"{tag}: FOLDERS {m.FOLDERS!r} must be two of {FOLDERS}")
             continue
         names: set = set()
+        before = len(errs)
         for book in m.BOOKS:
             check_book(m, book, dbs, groups, errs, names)
         for folder in m.FOLDERS:
             if not any(isinstance(b, dict) and b.get("FOLDER") == folder for b in m.BOOKS):
                 errs.append(f"{tag}: no book in {folder}")
+        if getattr(m, "PARTICLES", None) and getattr(m, "PARTICLE_SPLIT", None) not in (".", " "):
+            errs.append(f"{tag}: PARTICLE_SPLIT must be '.' or ' '")
+        elif len(errs) == before:  # the entries are well-formed
+            errs.extend(split_problems(m))
     made = [f for m in mods if hasattr(m, "FOLDERS") for f in m.FOLDERS]
     for folder in FOLDERS:
         if made.count(folder) != 1:

@@ -18,12 +18,22 @@ MISORDERED = [
      "mark without its consonant"),
 ]
 
+# ບໍ່, the negation and the question particle: a word of its own in the IPA
+# (make_sample_books.py checks every word that holds it).
+PARTICLE_SPLIT = " "
+PARTICLES = [
+    ("ບໍ່", ("bɔː",)),
+]
+LONGER_SYLLABLE = r"[\u0EB0-\u0EBC\u0EC8-\u0ECD]"
+
 DOC = """
 IPA: broad, Vientiane Lao. Syllables are parted by `.`, words by a space; the script is
-written without spaces. Long vowels carry `ː`; ຈ is `tɕ`. Vientiane has five tones, marked
-on the syllable's first vowel letter: low rising `ǎ`, high (rising) `á`, mid level
-unmarked, high falling `â`, low falling `à`. They follow the consonant class, the
-syllable type and the tone mark:
+written without spaces. A word of the dictionary, compounds included, is one word, and it
+keeps its split inside a phrase (ເປັນຫຍັງ `pěn.ɲǎŋ`, ບໍ່ເປັນຫຍັງ `bɔː pěn.ɲǎŋ`); ບໍ່ (not, and
+the question particle) is a word of its own. Long vowels carry `ː`; ຈ is `tɕ`. Vientiane
+has five tones, marked on the syllable's first vowel letter: low rising `ǎ`, high (rising)
+`á`, mid level unmarked, high falling `â`, low falling `à`. They follow the consonant
+class, the syllable type and the tone mark:
 
 | initial | live syllable | short dead | long dead | ່ (mai ek) | ້ (mai tho) |
 |---|---|---|---|---|---|
@@ -39,7 +49,7 @@ GREETINGS = [
     ("ຂອບໃຈຫຼາຍໆ", "kʰɔ̀ːp.tɕǎj lǎːj lǎːj", "コープチャイ ラーイ ラーイ", "どうもありがとう",
      "ໆは前の語を繰り返す記号"),
     ("ຂໍໂທດ", "kʰɔ̌ː.tʰôːt", "コートート", "ごめんなさい・すみません", ""),
-    ("ບໍ່ເປັນຫຍັງ", "bɔː pěn ɲǎŋ", "ボー ペン ニャン", "大丈夫です・どういたしまして", ""),
+    ("ບໍ່ເປັນຫຍັງ", "bɔː pěn.ɲǎŋ", "ボー ペンニャン", "大丈夫です・どういたしまして", ""),
     ("ລາກ່ອນ", "láː.kɔːn", "ラーコーン", "さようなら", "しばらく会わない時"),
     ("ໂຊກດີ", "sôːk.dǐː", "ソークディー", "お元気で・幸運を", "別れ際に"),
     ("ພົບກັນໃໝ່", "pʰop kǎn maj", "ポップ カン マイ", "また会いましょう", ""),
@@ -172,9 +182,9 @@ BASIC = [
     ("ປຶ້ມ", "pɯ̂m", "プム", "本", ""),
     ("ພາສາ", "pʰáː.sǎː", "パーサー", "言葉・言語", ""),
     ("ພາສາລາວ", "pʰáː.sǎː láːw", "パーサー ラーオ", "ラオス語", ""),
-    ("ພາສາຍີ່ປຸ່ນ", "pʰáː.sǎː ɲiː.pun", "パーサー イープン", "日本語", ""),
+    ("ພາສາຍີ່ປຸ່ນ", "pʰáː.sǎː ɲiː.pun", "パーサー ニープン", "日本語", ""),
     ("ປະເທດລາວ", "pá.tʰêːt láːw", "パテート ラーオ", "ラオス（国）", ""),
-    ("ຍີ່ປຸ່ນ", "ɲiː.pun", "イープン", "日本", ""),
+    ("ຍີ່ປຸ່ນ", "ɲiː.pun", "ニープン", "日本", ""),
     ("ໝາ", "mǎː", "マー", "犬", ""),
     ("ແມວ", "mɛ́ːw", "メーオ", "猫", ""),
     ("ໄປ", "pǎj", "パイ", "行く", ""),

@@ -20,10 +20,33 @@ MISORDERED = [
     (r"\u1038[\u102B-\u103E]", "visarga before a vowel or sign"),
 ]
 
+# Particles that follow a verb or a sentence: the IPA joins them to the word
+# before with "." (make_sample_books.py checks every word that holds one).
+PARTICLE_SPLIT = "."
+PARTICLES = [
+    ("ပါ", ("bà", "pà")),        # politeness
+    ("တယ်", ("dɛ̀", "tɛ̀")),       # statement
+    ("မယ်", ("mɛ̀",)),            # future
+    ("ပြီ", ("bjì", "pjì")),      # change of state
+    ("တော့", ("dɔ̰", "tɔ̰")),      # now, then
+    ("ကြ", ("dʑa̰", "tɕa̰")),      # plural subject
+    ("ဘူး", ("bú", "pʰú")),       # negation
+    ("ပဲ", ("bɛ́", "pɛ́")),        # just
+    ("လား", ("lá",)),            # yes-no question
+    ("လဲ", ("lɛ́",)),             # question-word question
+]
+# A vowel sign, medial, tone mark or asat, or a final consonant: the letters
+# go on into a longer syllable (ပြီး "finish" is not the particle ပြီ).
+LONGER_SYLLABLE = r"[\u102B-\u103E]|[\u1000-\u1021]\u1037?\u103A"
+
 DOC = """
 IPA: broad, standard (Yangon) Burmese, as pronounced: the voicing of a syllable's initial
 after an open or nasal syllable is written (ကျေးဇူးတင်ပါတယ် `tɕé.zú tɪ̀ɴ.bà.dɛ̀`).
 Syllables are parted by `.`, words by a space; the script is written without spaces.
+A compound that names one thing is one word (ဘာသာစကား `bà.θà.zə.ɡá`). The particles
+that follow a verb or a sentence (ပါ, တယ်, မယ်, ပြီ, တော့, ကြ, ဘူး, ပဲ and the question
+particles လား, လဲ) are joined to the word before with `.` (နေကောင်းလား `nè káʊɴ.lá`,
+နေကောင်းပါတယ် `nè káʊɴ.bà.dɛ̀`, ဘယ်နှနာရီလဲ `bɛ̀.n̥ə nà.jì.lɛ́`).
 Tones are marks on the syllable's first vowel letter: low `à`, high `á`, creaky `a̰`
 (tilde below); checked syllables end in `ʔ` and carry no mark; the reduced vowel `ə`
 has no tone. Nasal finals are `ɴ`; voiceless nasals and `l̥` carry a ring
@@ -35,8 +58,8 @@ GREETINGS = [
     ("ကျေးဇူးတင်ပါတယ်", "tɕé.zú tɪ̀ɴ.bà.dɛ̀", "チェーズー ティンバーデー", "ありがとうございます", ""),
     ("ကျေးဇူးပဲ", "tɕé.zú.bɛ́", "チェーズーベー", "ありがとう", "親しい間で"),
     ("တောင်းပန်ပါတယ်", "táʊɴ.bàɴ.bà.dɛ̀", "タウンバンバーデー", "ごめんなさい", ""),
-    ("နေကောင်းလား", "nè káʊɴ lá", "ネー カウン ラー", "お元気ですか", ""),
-    ("နေကောင်းပါတယ်", "nè káʊɴ bà dɛ̀", "ネー カウン バー デー", "元気です", ""),
+    ("နေကောင်းလား", "nè káʊɴ.lá", "ネー カウンラー", "お元気ですか", ""),
+    ("နေကောင်းပါတယ်", "nè káʊɴ.bà.dɛ̀", "ネー カウンバーデー", "元気です", ""),
     ("ဟုတ်ကဲ့", "hoʊʔ.kɛ̰", "ホウッケ", "はい", "丁寧な返事"),
     ("ဟုတ်တယ်", "hoʊʔ.tɛ̀", "ホウッテー", "そうです", ""),
     ("မဟုတ်ဘူး", "mə.hoʊʔ.bú", "マホウッブー", "違います", ""),
@@ -49,12 +72,12 @@ GREETINGS = [
     ("ကျွန်မ", "tɕə.ma̰", "チャマ", "私", "女性が使う"),
     ("ခင်ဗျား", "kʰə.mjá", "カミャー", "あなた", "男性が使う丁寧な言い方"),
     ("ရှင်", "ʃɪ̀ɴ", "シン", "あなた・はい", "女性が使う丁寧な言い方"),
-    ("သွားတော့မယ်", "θwá.dɔ̰.mɛ̀", "トワードーメー", "もう行きます", "別れ際に"),
-    ("ပြန်ဆုံကြမယ်", "pjàɴ sʰòʊɴ dʑa̰.mɛ̀", "ピャン ソウン ヂャメー", "また会いましょう", ""),
+    ("သွားတော့မယ်", "θwá.dɔ̰.mɛ̀", "トワードメー", "もう行きます", "別れ際に"),
+    ("ပြန်ဆုံကြမယ်", "pjàɴ sʰòʊɴ.dʑa̰.mɛ̀", "ピャン ソウンヂャメー", "また会いましょう", ""),
     ("ခဏစောင့်ပါ", "kʰə.na̰ sa̰ʊɴ.bà", "カナ サウンバー", "ちょっと待ってください", ""),
-    ("စားပြီးပြီလား", "sá.bjí.bjì.lá", "サー ビー ビー ラー", "ご飯食べた？",
+    ("စားပြီးပြီလား", "sá.bjí.bjì.lá", "サービービーラー", "ご飯食べた？",
      "親しい人へのあいさつ"),
-    ("ဘယ်သွားမလဲ", "bɛ̀ θwá mə.lɛ́", "ベー トワー マレー", "どこへ行くの",
+    ("ဘယ်သွားမလဲ", "bɛ̀ θwá.mə.lɛ́", "ベー トワーマレー", "どこへ行くの",
      "親しい人へのあいさつ"),
 ]
 
@@ -88,7 +111,7 @@ NUMBERS = [
     ("မနက်", "mə.nɛʔ", "マネッ", "朝", ""),
     ("ညနေ", "ɲa̰.nè", "ニャネー", "夕方", ""),
     ("ည", "ɲa̰", "ニャ", "夜", ""),
-    ("ဘယ်နှနာရီလဲ", "bɛ̀.n̥ə nà.jì lɛ́", "ベーナ ナーイー レー", "何時ですか", ""),
+    ("ဘယ်နှနာရီလဲ", "bɛ̀.n̥ə nà.jì.lɛ́", "ベーナ ナーイーレー", "何時ですか", ""),
 ]
 
 FAMILY = [
@@ -165,7 +188,7 @@ BASIC = [
     ("အလုပ်", "ʔə.loʊʔ", "アロウッ", "仕事", ""),
     ("စာအုပ်", "sà.ʔoʊʔ", "サーオウッ", "本", ""),
     ("စာ", "sà", "サー", "文字・手紙・勉強", ""),
-    ("ဘာသာစကား", "bà.θà zə.ɡá", "バーター ザガー", "言語", ""),
+    ("ဘာသာစကား", "bà.θà.zə.ɡá", "バーターザガー", "言語", ""),
     ("မြန်မာစကား", "mjə.mà zə.ɡá", "ミャンマー ザガー", "ミャンマー語", ""),
     ("မြန်မာ", "mjə.mà", "ミャンマー", "ミャンマー", ""),
     ("ဂျပန်", "dʑə.pàɴ", "ヂャパン", "日本", ""),

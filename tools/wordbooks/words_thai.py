@@ -14,13 +14,26 @@ MISORDERED = [
     (r"(^|[^\u0E01-\u0E4E])[\u0E31-\u0E3A\u0E47-\u0E4E]", "mark without its consonant"),
 ]
 
+# Polite endings and the question particle: words of their own in the IPA
+# (make_sample_books.py checks every word that holds one).
+PARTICLE_SPLIT = " "
+PARTICLES = [
+    ("ครับ", ("kʰráp",)),
+    ("ค่ะ", ("kʰâ",)),
+    ("คะ", ("kʰá",)),
+    ("ไหม", ("mǎj",)),
+]
+LONGER_SYLLABLE = r"[\u0E30-\u0E3A\u0E45\u0E47-\u0E4E]"
+
 DOC = """
-IPA: broad, Bangkok Thai. Syllables are parted by `.`, words by a space. Long vowels
-carry `ː`; aspiration `ʰ`; จ is `tɕ`, ฉ ช are `tɕʰ`; final stops are written without the
-unreleased mark. Tones are marks over the syllable's first vowel letter: mid unmarked,
-low `à`, falling `â`, high `á`, rising `ǎ`. The tone is the one the spelling gives, also in
-light first syllables (สวัสดี `sà.wàt.diː`, อะไร `ʔà.raj`), which quick speech often says
-mid. Polite sentence endings: ครับ (men), ค่ะ / คะ (women).
+IPA: broad, Bangkok Thai. Syllables are parted by `.`, words by a space; a word of the
+dictionary, compounds included, is one word (โรงเรียน `roːŋ.rian`), and the polite endings
+and the question particle ไหม are words of their own (สบายดีไหม `sà.baːj.diː mǎj`).
+Long vowels carry `ː`; aspiration `ʰ`; จ is `tɕ`, ฉ ช are `tɕʰ`; final stops are written
+without the unreleased mark. Tones are marks over the syllable's first vowel letter: mid
+unmarked, low `à`, falling `â`, high `á`, rising `ǎ`. The tone is the one the spelling
+gives, also in light first syllables (สวัสดี `sà.wàt.diː`, อะไร `ʔà.raj`), which quick
+speech often says mid. Polite sentence endings: ครับ (men), ค่ะ / คะ (women).
 """
 
 GREETINGS = [
