@@ -325,18 +325,14 @@ void MainModel::ApplyLanguage(const LanguageRow& row) {
                                 folders_.CurBookFolder,
                                 folders_.CurDicFolder);
 
-    // The language's own font when it is installed. When it is missing, an
-    // installed font that draws the script, so the text never shows in the
-    // previous language's font as empty boxes; the setting keeps its name,
-    // and the font comes back once it is installed. When no installed font
-    // draws the script, the box keeps what it shows. UsrMainFont and Memo1
+    // The language's own font when it is installed and draws the script.
+    // When it is missing or lacks letters, an installed font that draws them
+    // all, so the text never shows as empty boxes; the setting keeps its
+    // name, and the font comes back once it is installed. When no installed
+    // font will do, the box keeps what it shows. UsrMainFont and Memo1
     // follow the box.
-    const std::u16string& font = settings_.*row.fontSetting;
-    std::optional<std::u16string> shown;
-    if (SelectItemByText(fontBoxItems_, font) >= 0 || FontInstalled(platform_, font))
-        shown = font;
-    else
-        shown = FontForScript(platform_, row.scriptSample, row.fallbackFonts);
+    const std::optional<std::u16string> shown =
+        LanguageFontInUse(platform_, row, settings_.*row.fontSetting, fontBoxItems_);
     if (shown) {
         fontBoxText_ = *shown;
         port_->SetFontBoxText(*shown);

@@ -88,6 +88,8 @@ public:
     Platform& platform() { return platform_; }
     const DataFolders& folders() const { return folders_; }
     const LanguageState& language() const { return language_; }
+    // What the main window's font box lists.
+    const ItemList& fontBoxItems() const { return fontBoxItems_; }
     InputTables& tables() { return tables_; }
     // The one input route of every field that takes trigger keys.
     InputSession& input() { return *input_; }

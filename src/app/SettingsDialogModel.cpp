@@ -254,6 +254,15 @@ void SettingsDialogModel::SetFontText(FontBox box, const std::u16string& text) {
     fontTexts_[static_cast<int>(box)] = text;
 }
 
+std::u16string SettingsDialogModel::FontInUse(FontBox box) const {
+    if (box == FontBox::Phonetic) return {};
+    const LanguageRow& row = LanguageRows()[static_cast<int>(box) - static_cast<int>(FontBox::Thai)];
+    const std::u16string& chosen = FontText(box);
+    const std::optional<std::u16string> inUse =
+        LanguageFontInUse(platform_, row, chosen, main_.fontBoxItems());
+    return inUse && *inUse != chosen ? *inUse : std::u16string();
+}
+
 void SettingsDialogModel::ResetFont(FontBox box) {
     fontTexts_[static_cast<int>(box)] = FontBoxRowOf(box).fallback;
     if (box == FontBox::Phonetic) ResetSize(SizeBox::Phonetic);

@@ -231,6 +231,11 @@ public:
     // --- Font page ------------------------------------------------------------------------
     const std::u16string& FontText(FontBox box) const { return fontTexts_[static_cast<int>(box)]; }
     void SetFontText(FontBox box, const std::u16string& text);
+    // The font the main window would write a language in with the box's
+    // font chosen, when that is another one (the chosen font is missing or
+    // lacks letters of the script); empty when it is the chosen one, for the
+    // phonetic box, and when no installed font draws the script.
+    std::u16string FontInUse(FontBox box) const;
     // "初期値" beside a font box; the phonetic one also sets its size box to "14".
     void ResetFont(FontBox box);
     const std::u16string& SizeText(SizeBox box) const { return sizeTexts_[static_cast<int>(box)]; }

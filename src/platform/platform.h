@@ -122,6 +122,9 @@ public:
     // platform's order, once each, without the vertical ("@") names. Empty
     // when none has them all.
     virtual std::vector<std::u16string> FontFamiliesWithGlyphs(std::u16string_view sample) = 0;
+    // Whether the installed family `face` itself (not a font the system
+    // would draw in its place) has a glyph for every character of `sample`.
+    virtual bool FontHasGlyphs(const std::u16string& face, std::u16string_view sample) = 0;
 
     // --- Timers ----------------------------------------------------------------
     // Event-loop timers on the user-interface thread. Starting a running timer

@@ -42,14 +42,20 @@ bool FontInstalled(Platform& platform, const std::u16string& name) {
     return SelectItemByText(platform.InstalledFontNames(), name) >= 0;
 }
 
-std::optional<std::u16string> FontForScript(Platform& platform, std::u16string_view sample,
+std::optional<std::u16string> FontForScript(Platform& platform, std::u16string_view letters,
+                                            std::u16string_view rareLetters,
                                             std::span<const std::u16string_view> preferred) {
-    const std::vector<std::u16string> drawing = platform.FontFamiliesWithGlyphs(sample);
+    const std::vector<std::u16string> drawing = platform.FontFamiliesWithGlyphs(letters);
+    if (drawing.empty()) return std::nullopt;
     for (std::u16string_view name : preferred) {
         if (std::find(drawing.begin(), drawing.end(), name) != drawing.end())
             return std::u16string(name);
     }
-    if (drawing.empty()) return std::nullopt;
+    if (!rareLetters.empty()) {
+        const std::vector<std::u16string> fuller =
+            platform.FontFamiliesWithGlyphs(std::u16string(letters) + std::u16string(rareLetters));
+        if (!fuller.empty()) return fuller.front();
+    }
     return drawing.front();
 }
 

@@ -29,10 +29,12 @@ int SelectItemByText(const ItemList& items, const std::u16string& text);
 bool FontInstalled(Platform& platform, const std::u16string& name);
 
 // A font that draws a script, for a language whose own font is missing: the
-// first of `preferred` that is installed and has a glyph for every character
-// of `sample`, else the first installed family that has them all; nothing
-// when no installed family draws the script.
-std::optional<std::u16string> FontForScript(Platform& platform, std::u16string_view sample,
+// first of `preferred` that is installed and has a glyph for every one of
+// `letters`; else the first installed family (in the platform's order) that
+// has `rareLetters` as well; else the first that has `letters`. Nothing when
+// no installed family draws every one of `letters`.
+std::optional<std::u16string> FontForScript(Platform& platform, std::u16string_view letters,
+                                            std::u16string_view rareLetters,
                                             std::span<const std::u16string_view> preferred);
 
 // The decimal numbers from `from` to `to` as items ("9" ... "60").

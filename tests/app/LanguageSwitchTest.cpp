@@ -225,18 +225,21 @@ struct FontRun {
     std::array<std::u16string, 4> fontSettings;
 };
 
-constexpr char16_t kThaiKo[] = u"\u0E01";
-constexpr char16_t kLaoKo[] = u"\u0E81";
-constexpr char16_t kMyanmarKa[] = u"\u1000";
-constexpr char16_t kKhmerKa[] = u"\u1780";
+// What a font must draw to be a language's font: all of its letters.
+const std::u16string kThaiKo(LanguageRows()[0].scriptLetters);
+const std::u16string kMyanmarKa(LanguageRows()[1].scriptLetters);
+const std::u16string kLaoKo(LanguageRows()[2].scriptLetters);
+const std::u16string kKhmerKa(LanguageRows()[3].scriptLetters);
+// Half the Lao letters, as DejaVu has them: ກ but none of ເ ແ ໂ ໃ ໄ.
+const std::u16string kSomeLao = kLaoKo.substr(0, kLaoKo.find(u'\u0EC0'));
 
 const FontRun kFontRuns[] = {
     {"none of the languages' own fonts installed: each gets a font that draws it",
      {u"Segoe UI", u"Myanmar Text", u"Noto Sans Lao", u"Leelawadee UI", u"Noto Sans Khmer"},
      {{u"Segoe UI", u"A"},
       {u"Myanmar Text", kMyanmarKa},
-      {u"Noto Sans Lao", kLaoKo},
-      {u"Leelawadee UI", std::u16string(kThaiKo) + kLaoKo},
+      {u"Lao Sans", kLaoKo},
+      {u"Leelawadee UI", kThaiKo + kLaoKo},
       {u"Noto Sans Khmer", kKhmerKa}},
      {u"InputMode,4", u"MyanmarFont,\"Padauk Book\"", u"LaosFont,\"Lao UI\"",
       u"KhmerFont,\"Khmer UI\""},
@@ -265,7 +268,7 @@ const FontRun kFontRuns[] = {
 
     {"an installed own font wins over the fallbacks, listed in the box or not",
      {u"Leelawadee UI", u"Khmer UI", u"DokChampa", u"Myanmar Text", u"Tahoma"},
-     {{u"Leelawadee UI", std::u16string(kThaiKo) + kLaoKo + kKhmerKa},
+     {{u"Leelawadee UI", kThaiKo + kLaoKo + kKhmerKa},
       {u"Khmer UI", kKhmerKa},
       {u"DokChampa", kLaoKo},
       {u"Myanmar Text", kMyanmarKa},
@@ -276,6 +279,19 @@ const FontRun kFontRuns[] = {
      u"Myanmar Text",
      {{4, u"", u"DokChampa"}, {5, u"", u"Khmer UI"}, {0, u"", u"Tahoma"}},
      {u"Tahoma", u"Myanmar Text", u"DokChampa", u"Khmer UI"}},
+
+    {"a font with only some of the letters is no fallback; one with the rare letters too comes "
+     "first; an installed own font without the script's letters gives way",
+     {u"DejaVu Sans Mono", u"Lao Sans", u"Lao Looped", u"Tahoma", u"Garuda"},
+     {{u"DejaVu Sans Mono", kSomeLao},
+      {u"Lao Sans", kLaoKo},
+      {u"Lao Looped", kLaoKo + std::u16string(LanguageRows()[2].rareLetters)},
+      {u"Tahoma", u"A"},
+      {u"Garuda", kThaiKo}},
+     {u"InputMode,5", u"LaosFont,\"Lao UI\""},
+     u"Lao Looped",
+     {{0, u"", u"Garuda"}, {4, u"", u"Lao Looped"}},
+     {u"Tahoma", u"Padauk Book", u"Lao UI", u"Khmer UI"}},
 
     {"nothing installed draws Lao or Khmer: the box keeps its font",
      {u"Tahoma", u"Myanmar Text", u"Segoe UI"},

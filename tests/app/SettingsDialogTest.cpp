@@ -651,6 +651,31 @@ TEST(SettingsDialogOk, TheCurrentLanguagesFontGoesIntoTheMainWindow) {
     }
 }
 
+TEST(SettingsDialogFonts, ALanguageNamesTheFontInUseWhenTheChosenOneCannotDrawIt) {
+    const std::u16string thai(LanguageRows()[0].scriptLetters);
+    const std::u16string myanmar(LanguageRows()[1].scriptLetters);
+    const std::u16string lao(LanguageRows()[2].scriptLetters);
+    World w;
+    w.fake.installedFonts = {u"Tahoma", u"Garuda", u"Noto Sans Lao", u"Padauk Book", u"Segoe UI"};
+    w.fake.fontGlyphCoverage = {{u"Tahoma", u"A"},  // a Tahoma without Thai, as Wine's
+                                {u"Garuda", thai},
+                                {u"Noto Sans Lao", lao},
+                                {u"Padauk Book", myanmar}};
+    SettingsDialogModel d(w.model);
+    d.SetFontText(FontBox::Lao, u"Lao UI");  // not installed
+    EXPECT_EQ(d.FontInUse(FontBox::Phonetic), u"");
+    EXPECT_EQ(d.FontInUse(FontBox::Thai), u"Garuda");
+    EXPECT_EQ(d.FontInUse(FontBox::Myanmar), u"");  // the chosen one draws it
+    EXPECT_EQ(d.FontInUse(FontBox::Lao), u"Noto Sans Lao");
+    EXPECT_EQ(d.FontInUse(FontBox::Khmer), u"");  // nothing installed draws Khmer
+    // Choosing the font in use leaves nothing to name; the setting is the choice.
+    d.SetFontText(FontBox::Thai, u"Garuda");
+    EXPECT_EQ(d.FontInUse(FontBox::Thai), u"");
+    d.Ok();
+    EXPECT_EQ(w.model.settings().ThaiFont, u"Garuda");
+    EXPECT_EQ(w.model.settings().LaosFont, u"Lao UI");
+}
+
 TEST(SettingsDialogOk, EachColourShowsWhereItIsUsed) {
     struct Case {
         int row;

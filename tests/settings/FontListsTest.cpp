@@ -43,20 +43,25 @@ TEST(FontForScript, PrefersTheListedFallbacksThenThePlatformsOrder) {
     struct Case {
         const char* what;
         std::u16string sample;
+        std::u16string rare;
         std::vector<std::u16string_view> preferred;
         std::optional<std::u16string> font;
     };
     // Installed, in the platform's order; "Khmer UI" is not.
     const Case cases[] = {
-        {"the first preferred font that draws the script", u"\u0E81",
+        {"the first preferred font that draws the script", u"\u0E81", u"",
          {u"Lao UI", u"Leelawadee UI", u"DokChampa"}, u"Leelawadee UI"},
-        {"preferred order, not the platform's", u"\u0E01",
+        {"preferred order, not the platform's", u"\u0E01", u"",
          {u"Tahoma", u"Leelawadee UI"}, u"Tahoma"},
-        {"a preferred font without the glyphs is passed over", u"\u1780",
+        {"a preferred font without the glyphs is passed over", u"\u1780", u"",
          {u"Khmer UI", u"DokChampa"}, u"Noto Sans Khmer"},
-        {"every character of the sample must have a glyph", u"\u0E01\u0E81",
+        {"every character of the sample must have a glyph", u"\u0E01\u0E81", u"",
          {u"Tahoma"}, u"Leelawadee UI"},
-        {"nothing draws the script", u"\u1000", {u"Myanmar Text"}, std::nullopt},
+        {"nothing draws the script", u"\u1000", u"", {u"Myanmar Text"}, std::nullopt},
+        {"a family with the rare letters too before the platform's first", u"\u0E81", u"\u0E86",
+         {u"Lao UI"}, u"DokChampa"},
+        {"no family has the rare letters: the platform's first", u"\u0E81", u"\u0ECE",
+         {u"Lao UI"}, u"Leelawadee UI"},
     };
     FakePlatform fake;
     fake.installedFonts = {u"Segoe UI", u"Noto Sans Khmer", u"Leelawadee UI", u"DokChampa",
@@ -64,12 +69,12 @@ TEST(FontForScript, PrefersTheListedFallbacksThenThePlatformsOrder) {
     fake.fontGlyphCoverage = {{u"Segoe UI", u"A"},
                               {u"Noto Sans Khmer", u"\u1780"},
                               {u"Leelawadee UI", u"\u0E01\u0E81"},
-                              {u"DokChampa", u"\u0E81"},
+                              {u"DokChampa", u"\u0E81\u0E86"},
                               {u"Tahoma", u"\u0E01"},
                               {u"Khmer UI", u"\u1780"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(FontForScript(fake, c.sample, c.preferred), c.font);
+        EXPECT_EQ(FontForScript(fake, c.sample, c.rare, c.preferred), c.font);
     }
 }
 

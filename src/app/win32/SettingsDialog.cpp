@@ -185,18 +185,27 @@ void BuildFontPage(SettingsDialog& state) {
     sizeBox(SizeBox::Phonetic, 238, 208);
     reset(FontBox::Phonetic, 300, 207);
 
+    // Under each language's box, the font the program writes it in when
+    // that is not the chosen one (ShowFontBox fills it).
+    auto inUse = [&](FontBox box, int x, int y) {
+        Label(page, u"", x, y, 230, kSettingsFontInUseId0 + static_cast<int>(box) - 1);
+    };
     heading(FontBox::Thai, 16, 248);
     fontBox(FontBox::Thai, 32, 270, 170);
     reset(FontBox::Thai, 208, 269);
+    inUse(FontBox::Thai, 32, 296);
     heading(FontBox::Myanmar, 280, 248);
     fontBox(FontBox::Myanmar, 296, 270, 170);
     reset(FontBox::Myanmar, 472, 269);
-    heading(FontBox::Lao, 16, 310);
-    fontBox(FontBox::Lao, 32, 332, 170);
-    reset(FontBox::Lao, 208, 331);
-    heading(FontBox::Khmer, 280, 310);
-    fontBox(FontBox::Khmer, 296, 332, 170);
-    reset(FontBox::Khmer, 472, 331);
+    inUse(FontBox::Myanmar, 296, 296);
+    heading(FontBox::Lao, 16, 320);
+    fontBox(FontBox::Lao, 32, 342, 170);
+    reset(FontBox::Lao, 208, 341);
+    inUse(FontBox::Lao, 32, 368);
+    heading(FontBox::Khmer, 280, 320);
+    fontBox(FontBox::Khmer, 296, 342, 170);
+    reset(FontBox::Khmer, 472, 341);
+    inUse(FontBox::Khmer, 296, 368);
 }
 
 void BuildFilePage(SettingsDialog& state) {
@@ -283,8 +292,18 @@ void ShowTimer(const SettingsDialog& state, TimerBar bar) {
     SetWindowTextW(Item(state, kSettingsTimerValueId0 + i), W(Decimal(position)));
 }
 
+// A language's "使用中" line: the font its text is drawn in when the chosen
+// one is missing or lacks letters of the script.
+void ShowFontInUse(const SettingsDialog& state, FontBox box) {
+    if (box == FontBox::Phonetic) return;
+    const std::u16string inUse = state.model.FontInUse(box);
+    SetWindowTextW(Item(state, kSettingsFontInUseId0 + static_cast<int>(box) - 1),
+                   W(inUse.empty() ? inUse : u"使用中：" + inUse));
+}
+
 void ShowFontBox(const SettingsDialog& state, FontBox box) {
     SetComboText(Item(state, kSettingsFontBoxId0 + static_cast<int>(box)), state.model.FontText(box));
+    ShowFontInUse(state, box);
 }
 
 void ShowSizeBox(const SettingsDialog& state, SizeBox box) {
@@ -420,8 +439,10 @@ void OnCommand(SettingsDialog& state, int id, int code, HWND control) {
         return;
     }
     if (id >= kSettingsFontBoxId0 && id < kSettingsFontBoxId0 + kFontBoxCount) {
-        if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE)
-            m.SetFontText(static_cast<FontBox>(id - kSettingsFontBoxId0), ComboText(control, code));
+        if (code != CBN_EDITCHANGE && code != CBN_SELCHANGE) return;
+        const auto box = static_cast<FontBox>(id - kSettingsFontBoxId0);
+        m.SetFontText(box, ComboText(control, code));
+        ShowFontInUse(state, box);
         return;
     }
     if (id >= kSettingsFontResetId0 && id < kSettingsFontResetId0 + kFontBoxCount) {

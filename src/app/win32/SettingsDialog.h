@@ -22,6 +22,7 @@ inline constexpr int kSettingsFontResetId0 = 1755;    // + FontBox: "初期値"
 inline constexpr int kSettingsSizeBoxId0 = 1760;      // + SizeBox
 inline constexpr int kSettingsFixedResetId0 = 1763;   // "初期値" of ComboBox7, ComboBox8
 inline constexpr int kSettingsFixedLabelId0 = 1765;   // "・タイ語など：", "・発音記号："
+inline constexpr int kSettingsFontInUseId0 = 1745;   // + FontBox - 1: a language's "使用中："
 inline constexpr int kSettingsFileBoxId0 = 1770;      // + box (0 to 9)
 inline constexpr int kSettingsFileBrowseId0 = 1780;   // + box: "..."
 inline constexpr int kSettingsFileBackId0 = 1790;     // + box: "戻"

@@ -214,6 +214,16 @@ std::vector<std::u16string> FakePlatform::FontFamiliesWithGlyphs(std::u16string_
     return families;
 }
 
+bool FakePlatform::FontHasGlyphs(const std::u16string& face, std::u16string_view sample) {
+    if (std::find(installedFonts.begin(), installedFonts.end(), face) == installedFonts.end())
+        return false;
+    auto coverage = fontGlyphCoverage.find(face);
+    if (coverage == fontGlyphCoverage.end()) return sample.empty();
+    return std::all_of(sample.begin(), sample.end(), [&](char16_t c) {
+        return coverage->second.find(c) != std::u16string::npos;
+    });
+}
+
 void FakePlatform::StartTimer(int timerId, unsigned intervalMs, std::function<void()> callback) {
     timers[timerId] = {intervalMs, now + intervalMs, std::move(callback)};
 }

@@ -68,6 +68,7 @@ public:
         return fontFamilies[charset];
     }
     std::vector<std::u16string> FontFamiliesWithGlyphs(std::u16string_view sample) override;
+    bool FontHasGlyphs(const std::u16string& face, std::u16string_view sample) override;
     void StartTimer(int timerId, unsigned intervalMs, std::function<void()> callback) override;
     void StopTimer(int timerId) override { timers.erase(timerId); }
     MessageAnswer ShowMessage(const std::u16string& text, MessageKind kind,

@@ -655,6 +655,17 @@ bool HasEveryGlyph(HDC dc, std::u16string_view sample) {
     return std::none_of(indices.begin(), indices.end(), [](WORD i) { return i == 0xFFFF; });
 }
 
+// A font of exactly the family `name`, 16 pixels high; the caller deletes it.
+HFONT CreateFamilyFont(const std::u16string& name) {
+    LOGFONTW face{};
+    face.lfHeight = -16;
+    face.lfCharSet = DEFAULT_CHARSET;
+    face.lfOutPrecision = OUT_TT_PRECIS;
+    const std::size_t length = std::min<std::size_t>(name.size(), LF_FACESIZE - 1);
+    std::memcpy(face.lfFaceName, name.data(), length * sizeof(wchar_t));
+    return CreateFontIndirectW(&face);
+}
+
 }  // namespace
 
 std::vector<std::u16string> Win32Platform::FontFamiliesWithGlyphs(std::u16string_view sample) {
@@ -670,13 +681,7 @@ std::vector<std::u16string> Win32Platform::FontFamiliesWithGlyphs(std::u16string
     ReleaseDC(nullptr, screen);
     std::vector<std::u16string> covering;
     for (const std::u16string& name : all.names) {
-        LOGFONTW face{};
-        face.lfHeight = -16;
-        face.lfCharSet = DEFAULT_CHARSET;
-        face.lfOutPrecision = OUT_TT_PRECIS;
-        const std::size_t length = std::min<std::size_t>(name.size(), LF_FACESIZE - 1);
-        std::memcpy(face.lfFaceName, name.data(), length * sizeof(wchar_t));
-        HFONT font = CreateFontIndirectW(&face);
+        HFONT font = CreateFamilyFont(name);
         if (!font) continue;
         HGDIOBJ old = SelectObject(dc, font);
         if (HasEveryGlyph(dc, sample)) covering.push_back(name);
@@ -686,6 +691,21 @@ std::vector<std::u16string> Win32Platform::FontFamiliesWithGlyphs(std::u16string
     DeleteDC(dc);
     familiesWithGlyphs_[key] = covering;
     return covering;
+}
+
+bool Win32Platform::FontHasGlyphs(const std::u16string& face, std::u16string_view sample) {
+    HFONT font = CreateFamilyFont(face);
+    if (!font) return false;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    // A missing family is matched by another; only the family itself counts.
+    wchar_t selected[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, selected);
+    const bool has = lstrcmpiW(selected, Wide(face)) == 0 && HasEveryGlyph(dc, sample);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    DeleteDC(dc);
+    return has;
 }
 
 void Win32Platform::StartTimer(int timerId, unsigned intervalMs, std::function<void()> callback) {

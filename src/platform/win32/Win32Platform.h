@@ -67,6 +67,7 @@ public:
     std::vector<std::u16string> InstalledFontNames() override;
     std::vector<FontFamily> FontFamiliesForCharset(int charset) override;
     std::vector<std::u16string> FontFamiliesWithGlyphs(std::u16string_view sample) override;
+    bool FontHasGlyphs(const std::u16string& face, std::u16string_view sample) override;
     void StartTimer(int timerId, unsigned intervalMs, std::function<void()> callback) override;
     void StopTimer(int timerId) override;
     MessageAnswer ShowMessage(const std::u16string& text, MessageKind kind,
