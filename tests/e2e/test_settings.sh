@@ -17,7 +17,8 @@ IDOK=1 IDCANCEL=2
 TABS=1700
 RESET_INPUT=1710 SYS_TBL=1717 CHANGE_LOOK=1722 DELETE_FILES=1723  # check boxes
 LINE_HEIGHT_BAR=1730 LINE_HEIGHT_VALUE=1734 RESET_FILE=1740 DELETE_ALL=1741
-CAND_BG_BOX=1803  # the colour row "４．発音記号　背景"
+ROMAN_BG_BOX=1800 CAND_BG_BOX=1803  # the colour rows "１．文字PAD　ローマ字入力", "４．発音記号　背景"
+KEYBOARD_PAGES=140 ROMAJI_KEYBOARD=160
 SIZE_LOCK=1721 FIXED_FOREIGN_SIZE=1761  # "文字サイズを固定する" and its "・タイ語など：" box
 SEARCH_TIMER_BAR=1820 SEARCH_TIMER_VALUE=1822
 
@@ -70,6 +71,11 @@ drv key "$DLG" $VK_END
 for _ in 1 2 3 4 5 6 7; do drv key "$DLG" $VK_BACK; done
 drv type "$DLG" '#3366CC'
 [[ $(drv text "$DLG" $CAND_BG_BOX) == "#3366CC" ]] || fail "the colour box holds '$(drv text "$DLG" $CAND_BG_BOX)'"
+# The romaji keyboard's background, pink in place of orange.
+drv click "$DLG" $ROMAN_BG_BOX
+drv key "$DLG" $VK_END
+for _ in 1 2 3 4 5 6 7; do drv key "$DLG" $VK_BACK; done
+drv type "$DLG" '#FFC0CB'
 screenshot settings-colour-typed
 # The foreign area's size, fixed at 36 on the font page.
 show_page 2
@@ -95,9 +101,17 @@ screenshot settings-after-ok
 [[ $(drv pixel TMainFrm $EDIT 3 3) == "#3366CC" ]] || fail "Edit1 shows $(drv pixel TMainFrm $EDIT 3 3), not the new background"
 pitch_after=$(drv linepitch TMainFrm $MEMO)
 ((pitch_after > pitch_before)) || fail "Memo1's lines are $pitch_after pixels apart, were $pitch_before"
+# The romaji keyboard's new colour shows at once, and after a trip to
+# another keyboard page.
+[[ $(drv pixel TMainFrm $ROMAJI_KEYBOARD 3 3) == "#FFC0CB" ]] || fail "the romaji keyboard shows $(drv pixel TMainFrm $ROMAJI_KEYBOARD 3 3) after OK"
+drv clickin TMainFrm $KEYBOARD_PAGES 310 10
+drv clickin TMainFrm $KEYBOARD_PAGES 50 10
+sleep 0.3
+[[ $(drv pixel TMainFrm $ROMAJI_KEYBOARD 3 3) == "#FFC0CB" ]] || fail "the romaji keyboard shows $(drv pixel TMainFrm $ROMAJI_KEYBOARD 3 3) after switching pages"
 close_and_wait
 [[ $(value_of ResetInputFlg) == 1 ]] || fail "ResetInputFlg is '$(value_of ResetInputFlg)' in the file"
 [[ $(value_of CandBg) == "#3366CC" ]] || fail "CandBg is '$(value_of CandBg)' in the file"
+[[ $(value_of RomanBg) == "#FFC0CB" ]] || fail "RomanBg is '$(value_of RomanBg)' in the file"
 [[ $(value_of TrTimer) == 498 ]] || fail "TrTimer is '$(value_of TrTimer)' in the file"
 [[ $(value_of DispFSizeLockFlg) == 1 && $(value_of DispMainFSize) == 36 ]] ||
     fail "the fixed size is '$(value_of DispFSizeLockFlg)' '$(value_of DispMainFSize)' in the file"

@@ -78,7 +78,8 @@ void MainWindow::ShowSelectedKeyboard() {
 }
 
 void MainWindow::RepaintKeyboard(KeyboardPage page) {
-    keyboardControls_[static_cast<int>(page)].Repaint();
+    // The background as the settings now have it, for a changed colour.
+    keyboardControls_[static_cast<int>(page)].Repaint(model_.KeyboardBackgroundOf(page));
 }
 
 }  // namespace tess

@@ -143,6 +143,11 @@ void KeyboardView::Repaint() {
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void KeyboardView::Repaint(KeyboardBackground background) {
+    background_ = background;
+    Repaint();
+}
+
 void KeyboardView::SetHoverHandler(std::function<bool(std::optional<std::size_t>)> handler) {
     hoverHandler_ = std::move(handler);
 }

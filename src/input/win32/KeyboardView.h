@@ -49,6 +49,8 @@ public:
     // Paints again what Show gave, after the model changed in place
     // (ShowTriggerKeys, ShowFlags, Shift and Caps Lock).
     void Repaint();
+    // Paints again over a new background (a colour changed in the settings).
+    void Repaint(KeyboardBackground background);
 
     // Called with the cell under the mouse whenever that changes (none: over
     // no cell, the mouse left the control, or the control was hidden). True
