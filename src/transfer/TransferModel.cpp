@@ -61,11 +61,13 @@ void TransferModel::TransferTxt1Execute() {
 
     if (!FillClipboard(mode, text)) return;
 
-    // Without a selection the whole text was sent, and the area shows so.
-    // With one, the focus never left the area and its selection stands.
+    // Without a selection the whole text was sent; the caret goes after it,
+    // so what comes next (typed, or a word double-clicked in the list) is
+    // added there rather than put in place of the sentence. With one, the
+    // focus never left the area and the user's selection stands.
     if (!hadSelection) {
         port_.FocusArea(area);
-        port_.SelectInArea(area, {0, whole.size()});
+        port_.SelectInArea(area, {whole.size(), 0});
     }
     if (settings_.AutoPasteFlg) StartPaste();
     if (settings_.TransClearFlg) {

@@ -33,6 +33,11 @@ drv gone TBandFrm 3000 || fail "the popup stayed open"
 drv key TMainFrm 0x78
 for _ in $(seq 50); do [[ -n $(drv childtext Notepad Edit) ]] && break; sleep 0.1; done
 [[ $(drv childtext Notepad Edit) == "งก" ]] || fail "Notepad received '$(drv childtext Notepad Edit)'"
+# Back in the program, typing goes on after the text sent, not over it.
+drv activate TMainFrm
+drv type TMainFrm g
+[[ $(drv text TMainFrm $MEMO) == "งกง" ]] || fail "typing after the transfer left '$(drv text TMainFrm $MEMO)'"
+drv key TMainFrm 0x08
 
 # Mode 3: hexadecimal references, into the same place after the text.
 drv click TMainFrm $MEMO

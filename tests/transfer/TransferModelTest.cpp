@@ -89,7 +89,8 @@ TEST(TransferTxt1Execute, EachModePutsItsFormOnTheClipboardAndSelectsTheSource) 
             EXPECT_EQ(w.fake.ReadWholeFile(kSys + u"\\Work.rtf"), c.rtf + "\r\n");
         }
         EXPECT_EQ(w.port.focus, c.area);
-        EXPECT_EQ(w.port.selection[c.area], (TextSelection{0, w.port.text[c.area].size()}));
+        // The caret after the text sent.
+        EXPECT_EQ(w.port.selection[c.area], (TextSelection{w.port.text[c.area].size(), 0}));
         EXPECT_EQ(w.settings.TransMode, c.mode);
     }
 }
@@ -105,7 +106,7 @@ TEST(TransferTxt1Execute, ModeOneCopiesThroughTheForeignRichBufferInTheAreaFont)
               (std::vector<RichCopy>{{RichBuffer::A, u"กข", "", u"Padauk Book", 0, 24, 2}}));
     EXPECT_EQ(w.fake.clipboardWrites, 0);
     EXPECT_EQ(w.port.modeText, u"ﾐｬﾝﾏｰ語 ﾘｯﾁ1");
-    EXPECT_EQ(w.port.selection[InputArea::Foreign], (TextSelection{0, 2}));
+    EXPECT_EQ(w.port.selection[InputArea::Foreign], (TextSelection{2, 0}));
 }
 
 TEST(TransferTxt1Execute, RichBuffersSelectTheTextAloneWithItsLineBreaks) {
