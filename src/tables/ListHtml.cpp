@@ -288,8 +288,12 @@ void ListHtmlModel::EditHtml(std::u16string_view text) { htmlLines_ = SplitLines
 void ListHtmlModel::Make() {
     if (!MakeEnabled()) return;
     if (platform_.FileExists(userTblFolder_ + u"\\" + chosen_)) {
-        const ListHtmlChoices choices{boxes.title,    chosen_,         boxes.titleFont,
-                                      boxes.candFont, boxes.sizeText, colourText_};
+        // An empty chooser (none of its fonts was the language's) writes the
+        // language's font, never an empty font-family.
+        const std::u16string candFont =
+            boxes.candFont.empty() ? CandFileLookFor(settings_, chosen_).font : boxes.candFont;
+        const ListHtmlChoices choices{boxes.title, chosen_,        boxes.titleFont,
+                                      candFont,    boxes.sizeText, colourText_};
         htmlLines_ = ListHtmlPageLines(choices,
                                        ReadCandForRendering(platform_, userTblFolder_, chosen_));
     }

@@ -341,6 +341,23 @@ TEST_F(ListHtmlTool, MakeTakesTheBoxesAsTyped) {
     EXPECT_TRUE(tool.SaveEnabled());
 }
 
+TEST_F(ListHtmlTool, AnEmptyCandidateFontChooserWritesTheLanguagesFont) {
+    // Neither Tahoma nor the Myanmar font is installed: the chooser stays empty.
+    fake.installedFonts = {u"Segoe UI"};
+    PutAnsi(fake, u"CandMyanmar.csv", u"\"k\",1000,,,,,,,,\r\n");
+    const std::pair<std::u16string, const char*> cases[] = {
+        {u"CandThai2.csv", "Tahoma"}, {u"CandMyanmar.csv", "Padauk"}};
+    for (const auto& [file, font] : cases) {
+        SCOPED_TRACE(U8(file));
+        ListHtmlModel tool = Tool();
+        Choose(tool, file);
+        ASSERT_EQ(tool.boxes.candFont, u"");
+        tool.Make();
+        ASSERT_GT(tool.HtmlLines().size(), 43u);
+        EXPECT_EQ(U8(tool.HtmlLines()[43]), std::string("        font-family: \"") + font + "\";");
+    }
+}
+
 TEST_F(ListHtmlTool, MakeReadsFromTheUserFolderAndKeepsTheAreaWhenTheFileIsMissing) {
     // Listed in TblFolder, read from UserTblFolder.
     ListHtmlModel tool(fake, settings, kTblFolder, kUserTbl);
