@@ -21,13 +21,27 @@ static_assert(static_cast<int>(KeyboardPage::Romaji) == KeyboardSet::kRomaji &&
 namespace {
 
 constexpr std::array<FunctionButton, 7> kFunctionButtons = {{
-    {u"閉る", MainAction::Close, u""},
-    {u"ｸﾘｱ", MainAction::AreaClear, u"F2キー"},
-    {u"登録", MainAction::RegWord, u"F4キー"},
-    {u"編集", MainAction::ModWord, u"F5キー"},
-    {u"検索", MainAction::SearchWord, u"F6キー"},
-    {u"PAD", MainAction::PadMode, u"F7キー"},
-    {u"設定", MainAction::Option, u"F8キー"},
+    {u"閉る", MainAction::Close},
+    {u"ｸﾘｱ", MainAction::AreaClear},
+    {u"登録", MainAction::RegWord},
+    {u"編集", MainAction::ModWord},
+    {u"検索", MainAction::SearchWord},
+    {u"PAD", MainAction::PadMode},
+    {u"設定", MainAction::Option},
+}};
+
+struct FunctionKey {
+    std::uint16_t virtualKey;
+    MainAction action;
+};
+constexpr std::array<FunctionKey, 7> kFunctionKeys = {{
+    {kVkF1 + 1, MainAction::AreaClear},
+    {kVkF1 + 3, MainAction::RegWord},
+    {kVkF1 + 4, MainAction::ModWord},
+    {kVkF1 + 5, MainAction::SearchWord},
+    {kVkF1 + 6, MainAction::PadMode},
+    {kVkF1 + 7, MainAction::Option},
+    {kVkF9, MainAction::TransferTxt1},
 }};
 
 // The smallest size the size box accepts; smaller entries are raised to it.
@@ -47,6 +61,22 @@ std::u16string ImePageCaption(bool kedmanee) {
 }  // namespace
 
 std::span<const FunctionButton> FunctionButtons() { return kFunctionButtons; }
+
+std::optional<std::uint16_t> FunctionKeyOf(MainAction action) {
+    for (const FunctionKey& key : kFunctionKeys)
+        if (key.action == action) return key.virtualKey;
+    return std::nullopt;
+}
+
+std::u16string FunctionKeyName(MainAction action) {
+    const std::optional<std::uint16_t> key = FunctionKeyOf(action);
+    if (!key) return {};
+    const int number = *key - kVkF1 + 1;
+    std::u16string name = u"F";
+    if (number >= 10) name += static_cast<char16_t>(u'0' + number / 10);
+    name += static_cast<char16_t>(u'0' + number % 10);
+    return name;
+}
 
 MainModel::MainModel(Platform& platform, DataFolders folders)
     : platform_(platform), folders_(std::move(folders)), layouts_(platform_, settings_) {
@@ -576,14 +606,10 @@ bool MainModel::FormKeyDown(std::uint16_t virtualKey) {
             port_->Focus(next, true);
             return true;
         }
-        case kVkF1 + 1: return run(MainAction::AreaClear);
-        case kVkF1 + 3: return run(MainAction::RegWord);
-        case kVkF1 + 4: return run(MainAction::ModWord);
-        case kVkF1 + 5: return run(MainAction::SearchWord);
-        case kVkF1 + 6: return run(MainAction::PadMode);
-        case kVkF1 + 7: return run(MainAction::Option);
-        case kVkF9: return run(MainAction::TransferTxt1);
-        default: return false;
+        default:
+            for (const FunctionKey& key : kFunctionKeys)
+                if (key.virtualKey == virtualKey) return run(key.action);
+            return false;
     }
 }
 

@@ -40,14 +40,21 @@ inline constexpr std::uint16_t kVkF1 = 0x70;
 inline constexpr std::uint16_t kVkF9 = 0x78;
 
 // The top bar's buttons: seven glyph buttons (glyph = image `index` of the
-// window's 26 × 26 image list), then the "転送" push button.
+// window's 26 × 26 image list), then the "転送" push button. Each one's hint
+// names its function key ("F4キー"), when it has one.
 struct FunctionButton {
     std::u16string_view caption;
     MainAction action;
-    std::u16string_view hint;  // empty: no hint
 };
 std::span<const FunctionButton> FunctionButtons();
-inline constexpr FunctionButton kTransferButton{u"転送", MainAction::TransferTxt1, u"F9キー"};
+inline constexpr FunctionButton kTransferButton{u"転送", MainAction::TransferTxt1};
+
+// The function key of an action (F2 clears, F4 registers a word ... F9
+// transfers), the one table the key handler, the buttons' hints and the
+// menus read; F1, which moves between the areas, is no action's.
+std::optional<std::uint16_t> FunctionKeyOf(MainAction action);
+// "F4" for the action of F4; empty for an action without a key.
+std::u16string FunctionKeyName(MainAction action);
 
 class MainModel : private WordBookHost {
 public:

@@ -99,6 +99,23 @@ TEST(FormKeyDown, WhatEachKeyDoes) {
     }
 }
 
+TEST(FunctionKeyName, NamesTheKeyThatRunsEachAction) {
+    const std::pair<MainAction, std::u16string> cases[] = {
+        {MainAction::Close, u""},        {MainAction::AreaClear, u"F2"},
+        {MainAction::RegWord, u"F4"},    {MainAction::ModWord, u"F5"},
+        {MainAction::SearchWord, u"F6"}, {MainAction::PadMode, u"F7"},
+        {MainAction::Option, u"F8"},     {MainAction::TransferTxt1, u"F9"},
+    };
+    for (const auto& [action, name] : cases) {
+        SCOPED_TRACE(static_cast<int>(action));
+        EXPECT_EQ(FunctionKeyName(action), name);
+        // The name is the key the handler runs the action for.
+        if (!name.empty()) {
+            EXPECT_EQ(FunctionKeyOf(action), F(name[1] - u'0'));
+        }
+    }
+}
+
 TEST(FormKeyDown, ADisabledActionsKeyDoesNothing) {
     const std::pair<std::uint16_t, MainAction> keys[] = {
         {F(2), MainAction::AreaClear}, {F(4), MainAction::RegWord},

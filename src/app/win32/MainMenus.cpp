@@ -1,10 +1,20 @@
 #include "app/win32/MainMenus.h"
 
+#include <string>
+
+#include "app/MainModel.h"
+
 namespace tess {
 
 namespace {
 
 void Item(HMENU menu, UINT id, const wchar_t* caption) { AppendMenuW(menu, MF_STRING, id, caption); }
+// An item that runs what a function key runs names the key, as Windows
+// menus do ("単語登録\tF4").
+void KeyItem(HMENU menu, UINT id, std::u16string caption, MainAction action) {
+    caption += u"\t" + FunctionKeyName(action);
+    AppendMenuW(menu, MF_STRING, id, reinterpret_cast<const wchar_t*>(caption.c_str()));
+}
 void Separator(HMENU menu) { AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); }
 
 HMENU Popup(HMENU bar, const wchar_t* caption) {
@@ -53,10 +63,10 @@ MainMenus CreateMainMenus() {
     Separator(m.wordBook);
     Item(m.wordBook, kMenuWbMediaPlayer, L"音声ファイルをWMPで再生する");
     Separator(m.wordBook);
-    Item(m.wordBook, kMenuWbSearch, L"単語帳検索");
+    KeyItem(m.wordBook, kMenuWbSearch, u"単語帳検索", MainAction::SearchWord);
     Separator(m.wordBook);
-    Item(m.wordBook, kMenuWbRegWord, L"単語登録");
-    Item(m.wordBook, kMenuWbModWord, L"単語編集");
+    KeyItem(m.wordBook, kMenuWbRegWord, u"単語登録", MainAction::RegWord);
+    KeyItem(m.wordBook, kMenuWbModWord, u"単語編集", MainAction::ModWord);
     Item(m.wordBook, kMenuWbMoveWord, L"単語移動");
     Item(m.wordBook, kMenuWbJump, L"ジャンプ (&J)");
     Item(m.wordBook, kMenuWbDeleteWord, L"単語削除");
@@ -69,7 +79,7 @@ MainMenus CreateMainMenus() {
     m.transfer = Popup(m.bar, L"転送モード(&M)");
 
     m.option = Popup(m.bar, L"オプション(&O)");
-    Item(m.option, kMenuOptionSettings, L"設定(&S)");
+    KeyItem(m.option, kMenuOptionSettings, u"設定(&S)", MainAction::Option);
 
     m.tool = Popup(m.bar, L"ツール (&T)");
     Item(m.tool, kMenuToolSymbolDb, L"記号データベース");

@@ -205,10 +205,13 @@ void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
 void MainWindow::AddButtonHints() {
     HWND tips = CreateToolTips(hwnd_);
     auto buttons = FunctionButtons();
+    auto addHint = [&](HWND button, MainAction action) {
+        const std::u16string key = FunctionKeyName(action);
+        if (!key.empty()) AddToolTip(tips, button, key + u"キー");
+    };
     for (std::size_t i = 0; i < buttons.size() && i < 7; ++i)
-        if (!buttons[i].hint.empty())
-            AddToolTip(tips, controls_.functionButtons[i], std::u16string(buttons[i].hint));
-    AddToolTip(tips, controls_.transferButton, std::u16string(kTransferButton.hint));
+        addHint(controls_.functionButtons[i], buttons[i].action);
+    addHint(controls_.transferButton, kTransferButton.action);
 }
 
 MainWindow::Splitter MainWindow::SplitterAt(int x, int y) const {
