@@ -53,6 +53,13 @@ MainLayout LayOutMainWindow(int clientWidth, int clientHeight, int statusBarHeig
     return m;
 }
 
+ClientSize MinimumClientSize(const PaneSizes& sizes, int statusBarHeight) {
+    const int fontWidth = std::max(sizes.fontPanelWidth, kMinFontPanelWidth);
+    return {kTopLeftPanelWidth + kSplitterSize + fontWidth + kStretchPanelWidth,
+            kTopBarHeight + kMinInputHeight + kSplitterSize + kMinShownLowerHeight +
+                statusBarHeight};
+}
+
 PaneSizes WithLowerHeight(PaneSizes sizes, int clientHeight, int statusBarHeight, int underHeight) {
     const int middle = std::max(0, clientHeight - kTopBarHeight - statusBarHeight - kSplitterSize);
     const int most = std::max(0, middle - kMinInputHeight);

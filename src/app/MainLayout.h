@@ -66,6 +66,20 @@ MainLayout LayOutMainWindow(int clientWidth, int clientHeight, int statusBarHeig
 // keyboards' minimum.
 inline constexpr int kMinInputHeight = kMinKeyboardHeight;
 
+// The lower pane at the window's smallest: its tabs, the word-book panel's
+// two rows of controls, the lists' headers and three rows under them.
+inline constexpr int kMinShownLowerHeight = 190;
+
+// The smallest client area that shows every control whole: the top bar's
+// panels side by side (the font panel as wide as the user made it, so the
+// font box, the language chooser and 下伸び stay reachable), and the input
+// pane at its minimum over a lower pane that still shows rows.
+struct ClientSize {
+    int width = 0, height = 0;
+    bool operator==(const ClientSize&) const = default;
+};
+ClientSize MinimumClientSize(const PaneSizes& sizes, int statusBarHeight);
+
 // The pane sizes for the saved lower-pane height (UnderHeight) in a client
 // area of this height: the lower pane takes it, within what leaves both
 // panes their minimum, and the input pane the rest. Whatever was saved, a

@@ -80,6 +80,30 @@ SavedPanes RunOnce(const SavedPanes& saved, bool underStretch, int width, int st
     return PanesToSave(sizes, width, end, kStatus);
 }
 
+TEST(MainLayout, TheSmallestWindowShowsEveryPanelWholeAndRowsBelow) {
+    constexpr int kStatus = 22;
+    for (int fontWidth : {kMinFontPanelWidth, 320}) {
+        for (bool stretch : {true, false}) {
+            SCOPED_TRACE(fontWidth);
+            PaneSizes sizes;
+            sizes.fontPanelWidth = fontWidth;
+            sizes.underStretch = stretch;
+            const ClientSize least = MinimumClientSize(sizes, kStatus);
+            // The default lower height or a larger one saved (a lower pane the
+            // user dragged smaller stays as small as they made it).
+            for (int saved : {296, 2000}) {
+                const PaneSizes started = WithLowerHeight(sizes, least.height, kStatus, saved);
+                const MainLayout m = LayOutMainWindow(least.width, least.height, kStatus, started);
+                EXPECT_EQ(m.stretchPanel.right, least.width);  // 下伸び's panel ends at the edge
+                EXPECT_EQ(m.fontPanel.Width(), fontWidth);
+                EXPECT_GE(m.inputPane.Height(), kMinInputHeight);
+                EXPECT_GE(m.lowerPane.Height(), kMinShownLowerHeight) << saved;
+                EXPECT_EQ(m.statusBar.bottom, least.height);
+            }
+        }
+    }
+}
+
 TEST(PaneSizes, RestartsAfterAnyResizeGiveTheSameLayout) {
     struct Case {
         const char* name;

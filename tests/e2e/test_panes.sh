@@ -4,7 +4,7 @@
 # area.
 source "$(dirname "$0")/lib.sh"
 
-MEMO=131 FONT_BOX=120 KEYBOARDS=140 LOWER=141
+MEMO=131 FONT_BOX=120 KEYBOARDS=140 LOWER=141 MODE_BOX=122 STRETCH_CHECK=123 BOOK_LIST=11
 
 install_image
 reset_user_data
@@ -37,7 +37,7 @@ screenshot panes_after_restarts
 read -r fl _ fr _ < <(drv childrect TMainFrm $FONT_BOX)
 drv dragin TMainFrm 562 30 -40 0
 read -r nl _ nr _ < <(drv childrect TMainFrm $FONT_BOX)
-((nr - nl >= fr - fl + 30)) || fail "dragging the top splitter left the font box $((nr - nl)) wide (was $((fr - fl)))"
+((nr - nl >= fr - fl + 30 && nr - nl <= fr - fl + 50)) || fail "dragging the top splitter 40 pixels left the font box $((nr - nl)) wide (was $((fr - fl)))"
 restart
 read -r rl _ rr _ < <(drv childrect TMainFrm $FONT_BOX)
 [[ "$rl $rr" == "$nl $nr" ]] || fail "after a restart the font box is at $rl-$rr, was $nl-$nr"
@@ -50,6 +50,20 @@ restart
 drv sys TMainFrm minimize
 restart
 [[ $(layout) == "$after_drag" ]] || fail "after a minimised close: $(layout), expected $after_drag"
+
+# Dragged by its corner as small as it goes, the window still shows every
+# control of the top bar whole (the language chooser, the font box, 下伸び)
+# and rows of the book list.
+drv dragborder TMainFrm -500 -700
+read -r width height < <(drv client TMainFrm)
+for id in $FONT_BOX $MODE_BOX $STRETCH_CHECK; do
+    read -r _ _ right _ < <(drv childrect TMainFrm $id)
+    ((right <= width)) || fail "control $id ends at $right, past the ${width}-pixel client area"
+done
+read -r _ bt _ bb < <(drv childrect TMainFrm $BOOK_LIST)
+((bb - bt >= 80)) || fail "the book list is only $((bb - bt)) pixels high at the smallest window"
+[[ $(drv listitems TMainFrm $BOOK_LIST | wc -l) -ge 3 ]] || fail "the book list lost its rows"
+screenshot panes_smallest
 
 close_and_wait
 echo "panes: ok"

@@ -226,10 +226,12 @@ MainWindow::Splitter MainWindow::SplitterAt(int x, int y) const {
 void MainWindow::DragSplitter(int x, int y) {
     MainLayout m = CurrentLayout();
     if (dragging_ == Splitter::Top) {
-        // The font panel follows the splitter; it never gets narrower than
-        // its minimum.
+        // The font panel grows by what the splitter moved left since the
+        // press (its right edge moves as it grows, so it cannot be the
+        // measure); it never gets narrower than its minimum. The window's
+        // least width grows with it.
         paneSizes_.fontPanelWidth =
-            std::max(kMinFontPanelWidth, m.fontPanel.right - x - kSplitterSize / 2);
+            std::max(kMinFontPanelWidth, dragStartFontWidth_ + dragStartX_ - x);
     } else if (dragging_ == Splitter::Keyboard) {
         paneSizes_.keyboardWidth = std::clamp(m.keyboardPages.right - x - kSplitterSize / 2,
                                               kMinKeyboardWidth, kMaxKeyboardWidth);
@@ -505,9 +507,22 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         case WM_GETMINMAXINFO: {
+            // No smaller than the controls need, nor than the settings' least;
+            // never more than the screen holds (a font panel widened a lot).
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-            info->ptMinTrackSize.x = kMainMinWidth;
-            info->ptMinTrackSize.y = kMainMinHeight;
+            const ClientSize least = MinimumClientSize(paneSizes_, StatusBarHeight(controls_));
+            RECT frame{0, 0, least.width, least.height};
+            AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
+                               GetMenu(hwnd_) != nullptr,
+                               static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+            MONITORINFO monitor{};
+            monitor.cbSize = sizeof monitor;
+            GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
+            const RECT& work = monitor.rcWork;
+            info->ptMinTrackSize.x = std::max<LONG>(
+                kMainMinWidth, std::min(frame.right - frame.left, work.right - work.left));
+            info->ptMinTrackSize.y = std::max<LONG>(
+                kMainMinHeight, std::min(frame.bottom - frame.top, work.bottom - work.top));
             return 0;
         }
         case WM_CTLCOLOREDIT:
@@ -555,6 +570,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
             dragging_ = SplitterAt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
             if (dragging_ != Splitter::None) SetCapture(hwnd_);
+            dragStartX_ = static_cast<short>(LOWORD(lParam));
+            dragStartFontWidth_ = std::max(paneSizes_.fontPanelWidth, kMinFontPanelWidth);
             return 0;
         case WM_MOUSEMOVE:
             if (dragging_ != Splitter::None)

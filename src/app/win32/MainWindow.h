@@ -153,6 +153,7 @@ private:
     PaneSizes paneSizes_;
     bool targetHeld_ = false;
     Splitter dragging_ = Splitter::None;
+    int dragStartX_ = 0, dragStartFontWidth_ = 0;  // where the top splitter's drag began
 
     bool imePageVisible_ = true;
     std::u16string imePageCaption_ = u"MS IME (Kedmanee)";

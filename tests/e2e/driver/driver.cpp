@@ -513,13 +513,15 @@ int wmain(int argc, wchar_t** argv) {
     }
     if ((command == L"dragborder" && argc > 3) || (command == L"dragin" && argc > 6)) {
         // A mouse drag, as a user resizes a window by its bottom frame
-        // ("dragborder CLASS DY") or drags a splitter ("dragin CLASS X Y DX
-        // DY", X and Y in the window's client area).
+        // ("dragborder CLASS DY") or its bottom-right corner ("dragborder
+        // CLASS DY DX"), or drags a splitter ("dragin CLASS X Y DX DY", X and
+        // Y in the window's client area).
         int x = 0, y = 0, dx = 0, dy = 0;
         if (command == L"dragborder") {
             RECT r{};
             GetWindowRect(hwnd, &r);
             x = (r.left + r.right) / 2, y = r.bottom - 2, dy = _wtoi(argv[3]);
+            if (argc > 4) x = r.right - 2, dx = _wtoi(argv[4]);
         } else {
             POINT p{_wtoi(argv[3]), _wtoi(argv[4])};
             ClientToScreen(hwnd, &p);
