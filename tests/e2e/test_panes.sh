@@ -4,7 +4,7 @@
 # area.
 source "$(dirname "$0")/lib.sh"
 
-MEMO=131 FONT_BOX=120 KEYBOARDS=140 LOWER=141 MODE_BOX=122 STRETCH_CHECK=123 BOOK_LIST=11
+MEMO=131 FONT_BOX=120 KEYBOARDS=140 LOWER=141 MODE_BOX=122 STRETCH_CHECK=123 BOOK_LIST=11 STATUS=150
 
 install_image
 reset_user_data
@@ -63,6 +63,10 @@ done
 read -r _ bt _ bb < <(drv childrect TMainFrm $BOOK_LIST)
 ((bb - bt >= 80)) || fail "the book list is only $((bb - bt)) pixels high at the smallest window"
 [[ $(drv listitems TMainFrm $BOOK_LIST | wc -l) -ge 3 ]] || fail "the book list lost its rows"
+# The folder panel of the status bar takes the room there is, to the edge
+# (less the size grip).
+read -r _ _ panel_right _ < <(drv statusrect TMainFrm $STATUS 1)
+((panel_right >= width - 24)) || fail "the folder panel ends at $panel_right of $width"
 screenshot panes_smallest
 
 close_and_wait

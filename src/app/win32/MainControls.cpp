@@ -107,8 +107,10 @@ void CreateMainControls(HWND parent, HINSTANCE instance, MainControls& c) {
     AddTab(c.lowerPages, 0, L"単語リスト");
     AddTab(c.lowerPages, 1, L"記号奥の手");
 
-    c.statusBar = Child(parent, instance, STATUSCLASSNAMEW, L"", 0, kIdStatusBar);
-    int parts[2] = {250, 250 + 480};
+    // The folder panel takes the rest of the bar, to the window's edge; a
+    // text longer than that shows whole in the panel's hint.
+    c.statusBar = Child(parent, instance, STATUSCLASSNAMEW, L"", SBT_TOOLTIPS, kIdStatusBar);
+    int parts[2] = {250, -1};
     SendMessageW(c.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 
     // Every control speaks the form font unless it has its own.

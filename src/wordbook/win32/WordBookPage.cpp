@@ -577,6 +577,9 @@ void WordBookPage::SetPanelSliding(bool sliding) {
 void WordBookPage::SetStatusText(int panel, const std::u16string& text) {
     SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(panel),
                  reinterpret_cast<LPARAM>(W(text)));
+    // The bar shows the hint when the panel cuts the text.
+    SendMessageW(statusBar_, SB_SETTIPTEXTW, static_cast<WPARAM>(panel),
+                 reinterpret_cast<LPARAM>(W(text)));
 }
 
 void WordBookPage::SetWordBookActionEnabled(WordBookAction, bool) {

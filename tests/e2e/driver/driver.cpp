@@ -25,6 +25,7 @@
 //   driver clickin CLASS ID X Y         click at (X, Y) inside the descendant control ID
 //   driver dblclickin CLASS ID X Y      double-click at (X, Y) inside the descendant control ID
 //   driver statustext CLASS ID PART     print the text of part PART of the status bar ID
+//   driver statusrect CLASS ID PART     print "left top right bottom" of that part
 //   driver timeopen CLASS ID X Y BAR PART  click at (X, Y) inside control ID, print the
 //                                       milliseconds until part PART of the status bar BAR
 //                                       shows a text and the window has drawn (the benchmark
@@ -427,6 +428,23 @@ int wmain(int argc, wchar_t** argv) {
         CloseHandle(process);
         text.resize(static_cast<size_t>(length));
         Print(text);
+        return 0;
+    }
+    if (command == L"statusrect" && argc > 4) {
+        HWND bar = ChildById(hwnd, _wtoi(argv[3]));
+        if (!bar) return 1;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(bar, &pid);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process) return 1;
+        void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+        RECT r{};
+        SendMessageW(bar, SB_GETRECT, static_cast<WPARAM>(_wtoi(argv[4])), reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+        Print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right) +
+              L" " + std::to_wstring(r.bottom));
         return 0;
     }
     if (command == L"command" && argc > 3) {
