@@ -12,6 +12,23 @@ constexpr std::size_t kHeaderLines = 3;
 
 }  // namespace
 
+std::array<int, kBookColumnCount> BookColumnWidthsFor(std::array<int, kBookColumnCount> needs,
+                                                      int visibleWidth) {
+    std::array<int, kBookColumnCount> widths = needs;
+    int over = -visibleWidth;
+    for (int w : widths) over += w;
+    // Which column gives way, in order, and how far.
+    const std::pair<int, int> yielding[] = {
+        {1, kBookFileColumnLeast}, {2, kBookColumnWidths[2]}, {0, kBookColumnWidths[0]}};
+    for (auto [column, least] : yielding) {
+        if (over <= 0) break;
+        const int cut = std::clamp(widths[column] - least, 0, over);
+        widths[column] -= cut;
+        over -= cut;
+    }
+    return widths;
+}
+
 std::u16string_view BookColumnCaption(int column) {
     static constexpr std::u16string_view kCaptions[kBookColumnCount] = {u"タイトル", u"ファイル名",
                                                                         u"グループ", u"個数"};

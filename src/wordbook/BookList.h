@@ -29,6 +29,16 @@ inline constexpr int kBookColumnCount = 4;
 std::u16string_view BookColumnCaption(int column);  // "タイトル", "ファイル名", "グループ", "個数"
 inline constexpr int kBookColumnWidths[kBookColumnCount] = {100, 100, 90, 55};
 
+// The columns' widths in a list `visibleWidth` pixels wide, for columns that
+// need `needs` pixels to show their widest text whole (caption and cells,
+// margins included): each gets what it needs; when they do not all fit, the
+// file name column gives way first, down to kBookFileColumnLeast, then the
+// group and the title down to their designed widths (the list scrolls for
+// the rest).
+inline constexpr int kBookFileColumnLeast = 24;
+std::array<int, kBookColumnCount> BookColumnWidthsFor(std::array<int, kBookColumnCount> needs,
+                                                      int visibleWidth);
+
 class BookListModel {
 public:
     // ListWordBooks' listing: every "*.utx" of the folder with at least three

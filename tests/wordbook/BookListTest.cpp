@@ -110,3 +110,31 @@ TEST(GroupNames, DefaultsWhenMissingAndAnEmptyGroupSelectsNothing) {
 
 }  // namespace
 }  // namespace tess
+
+namespace tess {
+namespace {
+
+TEST(BookColumnWidthsFor, EachColumnFitsItsTextsAndTheFileNameGivesWayFirst) {
+    struct Case {
+        const char* what;
+        std::array<int, kBookColumnCount> needs;
+        int visible;
+        std::array<int, kBookColumnCount> widths;
+    };
+    const Case cases[] = {
+        {"room for all", {150, 100, 90, 40}, 400, {150, 100, 90, 40}},
+        {"the file name gives way", {200, 150, 100, 40}, 400, {200, 60, 100, 40}},
+        {"then the group, to its designed width", {230, 150, 110, 40}, 360, {206, 24, 90, 40}},
+        {"then the title; the list scrolls for the rest", {300, 150, 200, 40}, 200,
+         {100, 24, 90, 40}},
+        {"a column that needs less than its designed width gets less", {60, 60, 60, 30}, 360,
+         {60, 60, 60, 30}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(BookColumnWidthsFor(c.needs, c.visible), c.widths);
+    }
+}
+
+}  // namespace
+}  // namespace tess

@@ -63,6 +63,11 @@ void Move(HWND hwnd, int x, int y, int w, int h) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A list view draws a cell's text this far inside its column (the first
+// column a little further) and a caption a little further still.
+constexpr int kBookTitleMargins = 18;
+constexpr int kBookCellMargins = 16;
+
 void AddColumn(HWND list, int index, const wchar_t* caption, int width, int format) {
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
@@ -524,6 +529,25 @@ void WordBookPage::ShowBookRows(const std::vector<BookRow>& rows) {
                          reinterpret_cast<LPARAM>(&sub));
         }
     }
+    // The columns fit their texts within the open panel ("ミャンマー語
+    // あいさつ" and its kin differ only at their ends), the file name giving
+    // way first.
+    std::array<int, kBookColumnCount> needs{};
+    auto need = [&](int column, const std::u16string& text) {
+        const int margins = column == 0 ? kBookTitleMargins : kBookCellMargins;
+        needs[column] =
+            std::max(needs[column], ListView_GetStringWidth(bookList_, W(text)) + margins);
+    };
+    for (int c = 0; c < kBookColumnCount; ++c) need(c, std::u16string(BookColumnCaption(c)));
+    for (const BookRow& row : rows) {
+        need(0, row.title);
+        need(1, row.fileName);
+        need(2, row.group);
+        need(3, Utf8ToUtf16(std::to_string(row.count)));
+    }
+    const int visible = kPanelOpenWidth - GetSystemMetrics(SM_CXVSCROLL) - 4;
+    const auto widths = BookColumnWidthsFor(needs, visible);
+    for (int c = 0; c < kBookColumnCount; ++c) ListView_SetColumnWidth(bookList_, c, widths[c]);
     SendMessageW(bookList_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(bookList_, nullptr, TRUE);
 }
