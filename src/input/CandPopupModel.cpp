@@ -131,7 +131,20 @@ std::vector<PopupLabel> CandPopupModel::Labels(TextMeasurer& measurer) const {
     labels.push_back(
         measured(JapaneseNameLabel(), kJapaneseNameFont, kJapaneseNameLeft, kJapaneseNameTop));
     const int englishLeft = labels.back().rect.Right() + kEnglishNameGap;
-    labels.push_back(measured(EnglishNameLabel(), kEnglishNameFont, englishLeft, kEnglishNameTop));
+    const int room = kNameLabelsRight - englishLeft;
+    PopupFont font = kEnglishNameFont;
+    std::u16string text = EnglishNameLabel();
+    PopupLabel english = measured(text, font, englishLeft, kEnglishNameTop);
+    while (english.rect.width > room && font.sizePt > kEnglishNameLeastSize) {
+        --font.sizePt;
+        english = measured(text, font, englishLeft, kEnglishNameTop);
+    }
+    while (english.rect.width > room && !text.empty()) {
+        text.pop_back();
+        if (!text.empty() && text.back() >= 0xD800 && text.back() <= 0xDBFF) text.pop_back();
+        english = measured(text + u"…", font, englishLeft, kEnglishNameTop);
+    }
+    labels.push_back(std::move(english));
     return labels;
 }
 

@@ -56,6 +56,10 @@ inline constexpr int kJapaneseNameLeft = 4;
 inline constexpr int kJapaneseNameTop = 70;
 inline constexpr int kEnglishNameTop = 68;
 inline constexpr int kEnglishNameGap = 12;
+// A long English name steps down to this size to fit before the form's
+// outline; one still too long ends in "…" there.
+inline constexpr int kEnglishNameLeastSize = 8;
+inline constexpr int kNameLabelsRight = kPopupWidth - kOutlineWidth - 2;
 // Panel1, the close button ("×") and the band popup's size correction.
 inline constexpr int kPanelLeft = 398;
 inline constexpr int kPanelWidth = 22;
@@ -218,7 +222,8 @@ public:
     std::u16string EnglishNameLabel() const;
     // Every label the form draws: the ten digit labels, then the Japanese
     // and the English name label. Each is measured in its font; the English
-    // one follows the Japanese one's measured right edge.
+    // one follows the Japanese one's measured right edge and ends before the
+    // outline, in a smaller font or cut with "…" when it is long.
     std::vector<PopupLabel> Labels(TextMeasurer& measurer) const;
 
     // The band popup's correction: BandDev within UpDown1's range, which is

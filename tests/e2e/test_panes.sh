@@ -67,6 +67,10 @@ read -r _ bt _ bb < <(drv childrect TMainFrm $BOOK_LIST)
 # (less the size grip).
 read -r _ _ panel_right _ < <(drv statusrect TMainFrm $STATUS 1)
 ((panel_right >= width - 24)) || fail "the folder panel ends at $panel_right of $width"
+# A path longer than the panel leaves out its middle: the word count at its
+# end still shows.
+folder_text=$(drv statustext TMainFrm $STATUS 1)
+[[ $folder_text == "●単語帳フォルダ"*"]" ]] || fail "the folder panel shows '$folder_text'"
 screenshot panes_smallest
 
 close_and_wait

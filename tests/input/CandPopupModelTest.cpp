@@ -349,6 +349,44 @@ TEST(CandPopupLayout, EnglishNameFollowsTheMeasuredJapaneseName) {
     }
 }
 
+TEST(CandPopupLayout, ALongEnglishNameEndsBeforeTheOutline) {
+    // Text as wide as half its point size per character.
+    struct ScalingMeasurer : TextMeasurer {
+        TextExtent Measure(int, const std::u16string&, int sizePt, const std::u16string& text) override {
+            return {static_cast<int>(text.size()) * sizePt / 2, sizePt + 2};
+        }
+    } measurer;
+    struct Case {
+        const char* what;
+        std::u16string english;
+        int sizePt;
+        bool cut;
+    };
+    const Case cases[] = {
+        {"short: as designed", u"KO KAI", 11, false},
+        {"longer: a smaller size fits it", std::u16string(70, u'a'), 9, false},
+        {"longest: cut at the least size", u"slashed o\\close-mid front rounded vowel" + std::u16string(80, u'x'), 8, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CandBuf buffer{};
+        buffer[0] = kKoKai;
+        const NameTable names = {TUDB{kKoKai, u"コー・カイ", c.english, 0, u""}, TUDB{}, TUDB{}};
+        CandPopupModel popup(InputSide::Phonetic, buffer, names);
+        const std::vector<PopupLabel> labels = popup.Labels(measurer);
+        const PopupLabel& english = labels.back();
+        EXPECT_LE(english.rect.Right(), kNameLabelsRight);
+        EXPECT_EQ(english.font.sizePt, c.sizePt);
+        EXPECT_EQ(english.font.face, u"Tahoma");
+        if (c.cut) {
+            EXPECT_EQ(english.text.back(), u'…');
+            EXPECT_EQ(english.text.substr(0, 15), u"Note: slashed o");
+        } else {
+            EXPECT_EQ(english.text, u"Note: " + c.english);
+        }
+    }
+}
+
 TEST(CandPopupLayout, PanelControlsAreWholeInsideThePanelAndTheForm) {
     struct Case {
         InputSide side;

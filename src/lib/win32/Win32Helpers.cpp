@@ -60,6 +60,37 @@ std::u16string SelectedComboText(HWND combo) {
     return ComboItem(combo, static_cast<int>(index));
 }
 
+namespace {
+
+int TextWidth(HDC dc, const std::u16string& text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, W(text), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+}  // namespace
+
+std::u16string FitInMiddle(HDC dc, const std::u16string& text, int width) {
+    if (TextWidth(dc, text) <= width) return text;
+    // The most characters kept, half from each end, that fit with the "…".
+    auto shortened = [&](std::size_t kept) {
+        std::size_t head = (kept + 1) / 2, tail = kept / 2;
+        if (head < text.size() && IsLowSurrogate(text[head])) --head;
+        std::size_t tailStart = text.size() - tail;
+        if (tailStart < text.size() && IsLowSurrogate(text[tailStart])) ++tailStart;
+        return text.substr(0, head) + u"…" + text.substr(tailStart);
+    };
+    std::size_t low = 0, high = text.size() - 1;  // shortened(low) is the fallback
+    while (low < high) {
+        const std::size_t mid = (low + high + 1) / 2;
+        if (TextWidth(dc, shortened(mid)) <= width) low = mid;
+        else high = mid - 1;
+    }
+    return shortened(low);
+}
+
 HWND CreateToolTips(HWND owner) {
     return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,

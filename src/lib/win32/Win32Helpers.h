@@ -39,6 +39,12 @@ void RemeasureListRows(HWND list);
 // A tooltip window for the children of `owner`; AddToolTip gives `control`
 // the hint `text`.
 HWND CreateToolTips(HWND owner);
+
+// `text` as it fits in `width` pixels in the font selected into `dc`: whole
+// when it fits, else with its middle left out for "…", so that both ends (a
+// path's drive and its last folder, a count at the end) still show. A
+// surrogate pair is never split.
+std::u16string FitInMiddle(HDC dc, const std::u16string& text, int width);
 void AddToolTip(HWND tooltips, HWND control, const std::u16string& text);
 
 // --- Input method ---------------------------------------------------------------------

@@ -67,6 +67,8 @@ void Move(HWND hwnd, int x, int y, int w, int h) {
 // column a little further) and a caption a little further still.
 constexpr int kBookTitleMargins = 18;
 constexpr int kBookCellMargins = 16;
+// A status bar panel draws its text this far inside its borders.
+constexpr int kStatusTextMargins = 10;
 
 void AddColumn(HWND list, int index, const wchar_t* caption, int width, int format) {
     LVCOLUMNW column{};
@@ -209,6 +211,9 @@ void WordBookPage::LayOut() {
     Move(doorButton_, w - 29, 2, 26, 24);
     Move(autoDoorCheck_, w - 23, 30, 16, 18);
     Move(bookList_, x0, kHeaderHeight, panelWidth_, h - kHeaderHeight);
+    // The status bar has its new width by now: the texts fit it again.
+    if (statusBar_)
+        for (int panel = 0; panel < static_cast<int>(statusTexts_.size()); ++panel) FitStatusText(panel);
 }
 
 LRESULT CALLBACK WordBookPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -599,11 +604,29 @@ void WordBookPage::SetPanelSliding(bool sliding) {
 }
 
 void WordBookPage::SetStatusText(int panel, const std::u16string& text) {
-    SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(panel),
-                 reinterpret_cast<LPARAM>(W(text)));
-    // The bar shows the hint when the panel cuts the text.
+    if (panel < 0 || panel >= static_cast<int>(statusTexts_.size())) return;
+    statusTexts_[static_cast<std::size_t>(panel)] = text;
+    FitStatusText(panel);
+    // The whole text in the panel's hint.
     SendMessageW(statusBar_, SB_SETTIPTEXTW, static_cast<WPARAM>(panel),
                  reinterpret_cast<LPARAM>(W(text)));
+}
+
+void WordBookPage::FitStatusText(int panel) {
+    // A panel too narrow for its text leaves out the middle (of the folder's
+    // path), so the folder's end and the word count still show.
+    RECT part{};
+    SendMessageW(statusBar_, SB_GETRECT, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(&part));
+    const std::u16string& text = statusTexts_[static_cast<std::size_t>(panel)];
+    std::u16string shown = text;
+    if (part.right > part.left) {
+        HDC dc = GetDC(statusBar_);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(statusBar_, WM_GETFONT, 0, 0)));
+        shown = FitInMiddle(dc, text, part.right - part.left - kStatusTextMargins);
+        SelectObject(dc, old);
+        ReleaseDC(statusBar_, dc);
+    }
+    SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(W(shown)));
 }
 
 void WordBookPage::SetWordBookActionEnabled(WordBookAction, bool) {

@@ -7,6 +7,8 @@
 #pragma once
 
 #include <windows.h>
+
+#include <array>
 #include <commctrl.h>
 
 #include <functional>
@@ -87,6 +89,9 @@ private:
 
     WordBooks* model_ = nullptr;
     HWND page_ = nullptr, statusBar_ = nullptr;
+    // The status panels' whole texts; each shows as much as its panel holds.
+    std::array<std::u16string, 2> statusTexts_;
+    void FitStatusText(int panel);
     HWND wordList_ = nullptr, bookList_ = nullptr;
     HWND labelBook_ = nullptr, labelMenu_ = nullptr;
     HWND newButton_ = nullptr, dicButton_ = nullptr, folderButton_ = nullptr;
