@@ -20,7 +20,7 @@ static_assert(static_cast<int>(KeyboardPage::Romaji) == KeyboardSet::kRomaji &&
 
 namespace {
 
-constexpr std::array<FunctionButton, 7> kFunctionButtons = {{
+constexpr std::array<FunctionButton, kFunctionButtonCount> kFunctionButtons = {{
     {u"閉る", MainAction::Close},
     {u"ｸﾘｱ", MainAction::AreaClear},
     {u"登録", MainAction::RegWord},
@@ -295,9 +295,8 @@ void MainModel::SetUpMainWindow() {
     port_->SetPhoneticBackground(settings_.CandBg);
     port_->SetForeignWordWrap(settings_.WordWrapFlg);
     port_->SetForeignScrollBars(settings_.ScroBarsFlg);
-    // RichBufferB (UsrSubFont, charset 0, UsrSubFontSize) and RichBufferA
-    // (UsrMainFont, LangCharset, UsrMainFontSize) are emptied and set here
-    // once the rich-text transfers exist.
+    // The hidden rich buffers take their font, charset and size with each
+    // transfer (RichCopy), so none is set here.
 
     port_->SetLowerPaneHeight(settings_.UnderHeight);
     port_->SetFontPanelWidth(settings_.FontPanelWidth);
@@ -345,8 +344,8 @@ void MainModel::ApplyLanguage(const LanguageRow& row) {
     port_->SetRomajiPageCaption(language_.LanguageName + u"ローマ字");
     port_->SetImePageVisible(row.msImePage);
     port_->SetDirectionCaptions(language_.LangToJpCaption, language_.JpToLangCaption);
-    // The TRMode01-05 captions follow LanguageName here once the transfer
-    // modes exist.
+    // The transfer modes' items, made each time their menu opens, read
+    // LanguageName then.
 
     // The "辞書" toggle shows released and the language's folder is listed.
     folders_.CurBookFolder = folders_.*row.bookFolder;
@@ -450,7 +449,6 @@ void MainModel::ApplyMainFont(const std::u16string& text) {
     port_->SetForeignFont(foreignFont_);
     wordBooks_->FontsChanged();
     port_->RefreshSymbolTab(false);
-    // RichBufferA is emptied and takes the font here once it exists.
 }
 
 // --- The word books' host ---------------------------------------------------------------
@@ -480,9 +478,9 @@ void MainModel::CopyWordIntoAreas(const WordCopy& copy) {
 
 void MainModel::FocusForeignArea() { port_->Focus(InputArea::Foreign, false); }
 
-void MainModel::DialogShown() { layouts_.DialogShown(settings_.InputMode); }
+void MainModel::DialogShown() { layouts_.DialogShown(); }
 
-void MainModel::DialogClosed() { layouts_.DialogClosed(settings_.InputMode); }
+void MainModel::DialogClosed() { layouts_.DialogClosed(); }
 
 void MainModel::WordActionsChanged() {
     SetActionEnabled(MainAction::RegWord, wordBooks_->ActionEnabled(WordBookAction::RegWord));
@@ -500,7 +498,6 @@ void MainModel::ComboBox2Change(const std::u16string& text) {
         foreignFont_.size = size;
         port_->SetForeignFont(foreignFont_);
     }
-    // RichBufferA is emptied and takes the size here once it exists.
 }
 
 void MainModel::CheckBox1Click(bool checked) {
@@ -710,9 +707,8 @@ void MainModel::OpenHelp() {
 
 void MainModel::MakeDictionaryBooks() {
     if (!wordBooks_->DictionaryGenerationEnabled()) return;
-    DialogShown();
+    const DialogLayoutScope layout(layouts_);
     RunDictionaryGeneration(platform_, folders_, *wordBooks_);
-    DialogClosed();
 }
 
 void MainModel::OpenLink(const std::u16string& url) {
@@ -727,7 +723,6 @@ void MainModel::SetPhoneticFont(const std::u16string& face, int size) {
     // While the display sizes are locked Edit1 keeps DispSubFSize; the new
     // size shows once the lock is released.
     port_->SetPhoneticAreaFont(FontSpec{face, 0, PhoneticDisplaySize()});
-    // RichBufferB is emptied and takes the font here once it exists.
 }
 
 void MainModel::ChangePhoneticFont(const std::u16string& face, int size) {

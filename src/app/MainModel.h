@@ -46,6 +46,7 @@ struct FunctionButton {
     std::u16string_view caption;
     MainAction action;
 };
+inline constexpr int kFunctionButtonCount = 7;
 std::span<const FunctionButton> FunctionButtons();
 inline constexpr FunctionButton kTransferButton{u"転送", MainAction::TransferTxt1};
 

@@ -136,7 +136,6 @@ public:
 
     // --- Pages --------------------------------------------------------------------------
     PadPage Page() const { return page_; }
-    bool ImePageVisible() const { return imePageVisible_; }
     // The tab control lists the MS IME page only when it is shown: the
     // phonetic page moves up one place while it is hidden.
     int TabIndexOf(PadPage page) const;

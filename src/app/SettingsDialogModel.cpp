@@ -5,6 +5,7 @@
 
 #include "app/MainModel.h"
 #include "app/VersionUp.h"
+#include "lib/PathParts.h"
 #include "lib/TextFile.h"
 #include "lib/WholeNumber.h"
 
@@ -100,12 +101,6 @@ constexpr std::array<ColorRow, kColorRowCount> kColorRows = {{
 constexpr std::array<std::u16string_view, 3> kSystemFiles = {u"FolList.txt", u"GroupName.txt",
                                                              u"Work.rtf"};
 
-// The name after the last "\" or "/".
-std::u16string LeafName(const std::u16string& path) {
-    const std::size_t slash = path.find_last_of(u"\\/");
-    return slash == std::u16string::npos ? path : path.substr(slash + 1);
-}
-
 // What a font box shows for a setting: the setting when listed, else the
 // box's fallback.
 std::u16string ShownFont(const ItemList& items, const std::u16string& setting,
@@ -196,7 +191,7 @@ std::vector<std::u16string> DeleteFiles(Platform& platform, std::span<const std:
 
 SettingsDialogModel::SettingsDialogModel(MainModel& main)
     : main_(main),
-      platform_(main.wordBooks().platform()),
+      platform_(main.platform()),
       fontItems_(FillFontBox(platform_, 0, 0)),
       sizeItems_(FillNumberItems(9, 60)) {
     const Settings& s = main_.settings();
@@ -219,9 +214,9 @@ SettingsDialogModel::SettingsDialogModel(MainModel& main)
     }
 }
 
-void SettingsDialogModel::FormShow() { main_.layouts().DialogShown(main_.settings().InputMode); }
+void SettingsDialogModel::FormShow() { main_.layouts().DialogShown(); }
 
-void SettingsDialogModel::FormClose() { main_.layouts().DialogClosed(main_.settings().InputMode); }
+void SettingsDialogModel::FormClose() { main_.layouts().DialogClosed(); }
 
 void SettingsDialogModel::SetChecked(SettingsCheck check, bool checked) {
     checks_[static_cast<int>(check)] = checked;

@@ -1,5 +1,6 @@
 #include "app/TextFileCommands.h"
 
+#include "lib/PathParts.h"
 #include "lib/TextFile.h"
 
 namespace tess {
@@ -32,15 +33,10 @@ bool WriteUtf16TextFile(Platform& platform, const std::u16string& path,
     return WriteUtf16Lines(platform, path, SplitLines(areaText));
 }
 
-std::u16string FileNameOf(const std::u16string& path) {
-    const std::size_t slash = path.find_last_of(u"\\/");
-    return slash == std::u16string::npos ? path : path.substr(slash + 1);
-}
+std::u16string FileNameOf(const std::u16string& path) { return LeafName(path); }
 
 std::u16string FolderOf(const std::u16string& path) {
-    const std::size_t slash = path.find_last_of(u"\\/");
-    if (slash == std::u16string::npos) return {};
-    std::u16string folder = path.substr(0, slash);
+    std::u16string folder = FolderPart(path);
     if (!folder.empty() && folder.back() == u':') folder += u'\\';
     return folder;
 }

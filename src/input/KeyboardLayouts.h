@@ -10,6 +10,8 @@
 // active one as it is, without a message.
 #pragma once
 
+#include "lib/DialogScope.h"
+
 #include <string>
 
 #include "settings/Settings.h"
@@ -60,11 +62,17 @@ public:
     // layout, and the Thai one returns when it closes.
     void DialogShown(int inputMode);
     void DialogClosed(int inputMode);
+    // The same, in the input mode the settings have at that moment.
+    void DialogShown() { DialogShown(settings_.InputMode); }
+    void DialogClosed() { DialogClosed(settings_.InputMode); }
 
 private:
     Platform& platform_;
     const Settings& settings_;
     std::u16string startupLayout_;
 };
+
+// A dialog's time under the dialog rule (see lib/DialogScope).
+using DialogLayoutScope = DialogScope<KeyboardLayouts>;
 
 }  // namespace tess

@@ -3,17 +3,13 @@
 #include <algorithm>
 #include <string>
 
+#include "lib/WholeNumber.h"
+
 namespace tess {
 
 namespace {
 
 bool StartsWith(const std::u16string& text, char16_t c) { return !text.empty() && text[0] == c; }
-
-std::u16string Decimal(int value) {
-    std::u16string text;
-    for (char c : std::to_string(value)) text.push_back(static_cast<char16_t>(c));
-    return text;
-}
 
 }  // namespace
 
@@ -61,7 +57,7 @@ std::optional<std::u16string> FontForScript(Platform& platform, std::u16string_v
 
 ItemList FillNumberItems(int from, int to) {
     ItemList items;
-    for (int n = from; n <= to; ++n) items.push_back(Decimal(n));
+    for (int n = from; n <= to; ++n) items.push_back(WholeNumberText(n));
     return items;
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "lib/Blanks.h"
+#include "lib/PathParts.h"
 #include "lib/TextConv.h"
 
 namespace tess {
@@ -18,11 +19,6 @@ constexpr char16_t kUnsavedNote[] = u"\r\n\r\n　保存する場合は「いい�
 // The keyboard's rows: shifted positions first, then unshifted ones.
 constexpr int kShiftedRows[4] = {13, 12, 12, 11};
 constexpr int kUnshiftedRows[4] = {13, 12, 12, 10};
-
-std::u16string BareName(const std::u16string& path) {
-    const auto slash = path.find_last_of(u"\\/");
-    return slash == std::u16string::npos ? path : path.substr(slash + 1);
-}
 
 bool IsDigitKey(char16_t key) { return key >= u'0' && key <= u'9'; }
 bool IsUpperLetter(char16_t key) { return key >= u'A' && key <= u'Z'; }
@@ -121,7 +117,7 @@ void CandEditor::OpenDb(const std::u16string& chosenPath) {
     status_ = {};
     if (chosenPath.empty()) return;
     dbPath_ = chosenPath;
-    const std::u16string name = BareName(chosenPath);
+    const std::u16string name = LeafName(chosenPath);
     if (platform_.FileExists(tblFolder_ + u"\\" + name)) ReadDb(name);
 }
 
@@ -170,7 +166,7 @@ void CandEditor::EmptyBoxes() { boxes_ = {}; }
 void CandEditor::Open(const std::u16string& chosenPath) {
     if (chosenPath.empty()) return;
     Discard();
-    Load(BareName(chosenPath));
+    Load(LeafName(chosenPath));
     SetEnabled(CandAction::Jump, true);
 }
 
@@ -181,8 +177,8 @@ void CandEditor::Load(const std::u16string& candName) {
         pairedDb_ = read->pairedDb;
         mode_ = read->mode;
         bool readDb = dbPath_.empty();
-        if (!readDb && BareName(dbPath_) != pairedDb_) {
-            readDb = Ask(platform_, u"すでに\"" + BareName(dbPath_) +
+        if (!readDb && LeafName(dbPath_) != pairedDb_) {
+            readDb = Ask(platform_, u"すでに\"" + LeafName(dbPath_) +
                                         u"\"が記号DBにロードされていますが、この候補ファイルに設定"
                                         u"されれている記号DBファイルは\"" +
                                         pairedDb_ + u"\"です。ロードしますか？");
@@ -335,7 +331,7 @@ bool CandEditor::SaveAs(const std::u16string& chosenPath) {
     const bool bare = chosenPath.find_first_of(u"\\/") == std::u16string::npos;
     const std::u16string path = bare ? tblFolder_ + u"\\" + chosenPath : chosenPath;
     if (!Write(path)) return false;
-    candName_ = BareName(chosenPath);
+    candName_ = LeafName(chosenPath);
     status_[1] = u"候補File：\"" + candName_ + u"\"";
     modified_ = false;
     return RestartPrompt();
@@ -343,7 +339,7 @@ bool CandEditor::SaveAs(const std::u16string& chosenPath) {
 
 void CandEditor::PairedDbChosen(const std::u16string& chosenPath) {
     if (chosenPath.empty()) return;
-    pairedDb_ = BareName(chosenPath);
+    pairedDb_ = LeafName(chosenPath);
     pairedBox_ = pairedDb_;
 }
 

@@ -135,7 +135,6 @@ public:
     std::uint32_t DbRevision() const { return dbRevision_; }
 
     const std::u16string& CandName() const { return candName_; }
-    const std::u16string& PairedDb() const { return pairedDb_; }
     const std::u16string& Mode() const { return mode_; }
     bool HasTable() const { return table_.has_value(); }
     const std::optional<CandEditTable>& Table() const { return table_; }
@@ -144,7 +143,6 @@ public:
     const std::array<TriggerButton, kKeyLayoutSize>& Buttons() const { return buttons_; }
     // The mode the keyboard is laid out for; empty for the plain layout.
     const std::u16string& LayoutMode() const { return layoutMode_; }
-    int SelectedKey() const { return selectedKey_; }  // position, or -1
 
     const std::array<std::u16string, kCandBoxCount>& Boxes() const { return boxes_; }
     // The glyph a box's preview shows; empty paints it grey.

@@ -5,8 +5,10 @@
 #include <utility>
 
 #include "lib/Blanks.h"
+#include "lib/PathParts.h"
 #include "lib/TextConv.h"
 #include "lib/TextFile.h"
+#include "lib/WholeNumber.h"
 #include "tables/TableFields.h"
 
 namespace tess {
@@ -37,19 +39,6 @@ constexpr std::array<NewDbScript, 11> kNewDbScripts = {{
 constexpr char16_t kRestartPrompt[] =
     u"記号DBファイルを保存しました。結果を本体に反映させるには再起動する必要があります。\r\n"
     u"今、一旦終了しますか？";
-
-std::u16string Decimal(long long value) { return Utf8ToUtf16(std::to_string(value)); }
-
-// The part of a path after its last separator.
-std::u16string BareName(const std::u16string& path) {
-    const auto slash = path.find_last_of(u"\\/");
-    return slash == std::u16string::npos ? path : path.substr(slash + 1);
-}
-
-std::u16string FolderOf(const std::u16string& path) {
-    const auto slash = path.find_last_of(u"\\/");
-    return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
-}
 
 std::u16string Quoted(const std::u16string& text) { return u"\"" + text + u"\""; }
 
@@ -120,7 +109,7 @@ void SymbolDbEditor::Open(const std::u16string& chosenPath) {
 void SymbolDbEditor::Load(const std::u16string& path) {
     Reset();
     path_ = path;
-    const std::u16string name = BareName(path);
+    const std::u16string name = LeafName(path);
     if (!platform_.FileExists(InTableFolder(name))) return;
     SymbolDb db = ReadSymbolDb(platform_, tblFolder_, name);
     rows_ = std::move(db.rows);
@@ -152,7 +141,7 @@ void SymbolDbEditor::ShowRow(int index) {
     panel_.codeEnabled = true;
     panel_.groupEnabled = true;
     panel_.auxEnabled = true;
-    panel_.rowNumber = Decimal(row.rowNumber);
+    panel_.rowNumber = WholeNumberText(row.rowNumber);
     panel_.code = row.code;
     panel_.englishName = row.englishName;
     panel_.japaneseName = row.japaneseName;
@@ -203,7 +192,7 @@ void SymbolDbEditor::CodeChanged(const std::u16string& text) {
 }
 
 std::u16string SymbolDbEditor::DuplicateCodeMessage(std::u16string_view code, int rowNumber) {
-    return u"すでに\" " + std::u16string(code) + u" \"は、No:" + Decimal(rowNumber) +
+    return u"すでに\" " + std::u16string(code) + u" \"は、No:" + WholeNumberText(rowNumber) +
            u"に登録されています。";
 }
 
@@ -232,7 +221,7 @@ void SymbolDbEditor::AuxPicked(int position) {
     if (position < 0 || position >= static_cast<int>(kAuxCaptions.size())) return;
     panel_.auxChoice = position;
     if (selected_ < 0) return;
-    rows_[static_cast<std::size_t>(selected_)].auxClass = Decimal(position);
+    rows_[static_cast<std::size_t>(selected_)].auxClass = WholeNumberText(position);
     ++cellsRevision_;
 }
 
@@ -333,7 +322,7 @@ void SymbolDbEditor::Insert() {
 bool SymbolDbEditor::Delete() {
     if (!Enabled(SymbolDbAction::Delete) || selected_ < 0) return false;
     const SymbolDbRow& row = rows_[static_cast<std::size_t>(selected_)];
-    const std::u16string question = u"■番　号：　" + Decimal(row.rowNumber) + u"\r\n" +
+    const std::u16string question = u"■番　号：　" + WholeNumberText(row.rowNumber) + u"\r\n" +
                                     u"■日本語名：　「" + row.japaneseName + u"」　　\r\n" +
                                     u"■英語名：　\"" + row.englishName + u"\" \r\n" +
                                     u"を削除しますがよろしいですか？";
@@ -386,7 +375,7 @@ bool SymbolDbEditor::OverWrite() {
     if (!Enabled(SymbolDbAction::OverWrite) || path_.empty()) return false;
     // The file the list was read from: a path the open dialog found outside
     // the table folder named a file that was never shown, and is not replaced.
-    const std::u16string target = tblFolder_ + u"\\" + BareName(path_);
+    const std::u16string target = tblFolder_ + u"\\" + LeafName(path_);
     if (!platform_.FileExists(target)) return false;
     if (!Write(target)) return false;
     return platform_.ShowMessage(kRestartPrompt, MessageKind::Question, MessageButtons::YesNo) ==
@@ -398,8 +387,8 @@ bool SymbolDbEditor::SaveAs(const std::u16string& chosenPath) {
     const std::u16string target = InTableFolder(chosenPath);
     if (!Write(target)) return false;
     path_ = chosenPath;
-    statusFile_ = Quoted(BareName(target));
-    statusFolder_ = FolderOf(target);
+    statusFile_ = Quoted(LeafName(target));
+    statusFolder_ = FolderPart(target);
     return platform_.ShowMessage(kRestartPrompt, MessageKind::Question, MessageButtons::YesNo) ==
            MessageAnswer::Yes;
 }

@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "lib/PathParts.h"
 #include "lib/TextFile.h"
 #include "wordbook/WordListModel.h"
 
@@ -42,11 +43,6 @@ std::u16string Quoted(std::u16string_view text) {
     }
     out += u'"';
     return out;
-}
-
-std::u16string FolderOfPath(const std::u16string& path) {
-    const std::size_t slash = path.rfind(u'\\');
-    return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
 }
 
 }  // namespace
@@ -98,7 +94,7 @@ bool ExportWordBookToAnki(Platform& platform, const WordBook& book,
         return false;
     }
 
-    const std::u16string folder = FolderOfPath(target);
+    const std::u16string folder = FolderPart(target);
     std::vector<std::u16string> pending;
     for (const std::u16string& name : AnkiAudioFiles(platform, audioFolder, book)) {
         if (!platform.FileExists(folder + u"\\" + name)) pending.push_back(name);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "lib/PathParts.h"
 #include "lib/TextConv.h"
 
 namespace tess {
@@ -53,17 +54,12 @@ std::u16string LineOr(const Lines& lines, std::size_t i) {
     return line;
 }
 
-std::u16string FileNameOf(const std::u16string& path) {
-    const std::size_t slash = path.rfind(u'\\');
-    return slash == std::u16string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 std::span<const ConversionMode> ConversionModes() { return kModes; }
 
 std::optional<LegacyBook> ReadLegacyBook(Platform& platform, const std::u16string& path) {
-    const std::u16string extension = LowerExtension(FileNameOf(path));
+    const std::u16string extension = LowerExtension(LeafName(path));
     const unsigned foreignPage = ForeignCodePage(extension);
     if (foreignPage == 0 && extension != u".tud") return std::nullopt;
     const std::optional<Bytes> bytes = platform.ReadWholeFile(path);

@@ -2,9 +2,19 @@
 
 #include <utility>
 
+#include "lib/DialogScope.h"
+#include "lib/PathParts.h"
+
 namespace tess {
 
 namespace {
+
+// What `show` returns, shown under the dialog rule.
+template <typename Show>
+auto AsDialog(WordBookHost& host, Show show) {
+    const DialogScope<WordBookHost> dialog(host);
+    return show();
+}
 
 // The settings keys of the widths of columns 0 to 6 (column 7 stays 0).
 constexpr std::int32_t Settings::*kColumnWidthKeys[7] = {
@@ -211,10 +221,10 @@ Lines WordBooks::FolderMenuPaths() {
 void WordBooks::FolderChosen(const std::u16string& path) { SwitchFolder(path); }
 
 void WordBooks::BrowseForFolder() {
-    host_->DialogShown();
     const std::optional<std::u16string> chosen =
-        port_->BrowseForFolder(kBrowseFolderPrompt, curBookFolder_);
-    host_->DialogClosed();
+        AsDialog(*host_, [&] {
+            return port_->BrowseForFolder(kBrowseFolderPrompt, curBookFolder_);
+        });
     if (!chosen) return;
     const std::u16string path = folders_.sysFolder + u"\\" + kFolderListFile;
     const Lines lines = ReadFolderList(platform_, folders_.sysFolder, folders_.thaiBookFolder,
@@ -270,10 +280,10 @@ void WordBooks::WordColumnClicked(int column) {
     if (column == kNoColumn || column < 0 || column >= kWordColumnCount) return;
     if (!list_.Store().IsOpen()) return;
     const std::u16string question = SortQuestion(list_.ColumnCaption(column, languageName_));
-    host_->DialogShown();
     const MessageAnswer answer =
-        platform_.ShowMessage(question, MessageKind::Question, MessageButtons::YesNo);
-    host_->DialogClosed();
+        AsDialog(*host_, [&] {
+            return platform_.ShowMessage(question, MessageKind::Question, MessageButtons::YesNo);
+        });
     if (answer != MessageAnswer::Yes) return;
     list_.SortByColumn(column, platform_);
     port_->SetWordRowCount(list_.RowCount());
@@ -315,9 +325,8 @@ void WordBooks::ColumnResized(int column, int width) {
 
 void WordBooks::JumpWord() {
     if (!ActionEnabled(WordBookAction::JumpWord)) return;
-    host_->DialogShown();
-    const std::optional<std::size_t> row = port_->RunJumpDialog(list_.RowCount());
-    host_->DialogClosed();
+    const std::optional<std::size_t> row =
+        AsDialog(*host_, [&] { return port_->RunJumpDialog(list_.RowCount()); });
     if (!row || *row >= list_.RowCount()) return;
     port_->SelectWordRow(*row);
     WordClicked();
@@ -327,9 +336,8 @@ void WordBooks::ChangeColor() {
     if (!ActionEnabled(WordBookAction::ChColor)) return;
     const std::optional<std::size_t> row = port_->SelectedWordRow();
     if (!row || *row >= list_.RowCount()) return;
-    host_->DialogShown();
-    const std::optional<std::u16string> code = port_->RunColorDialog(list_.Row(*row).textColor);
-    host_->DialogClosed();
+    const std::optional<std::u16string> code =
+        AsDialog(*host_, [&] { return port_->RunColorDialog(list_.Row(*row).textColor); });
     if (!code) return;
     std::u16string& stored = list_.Store().Book().entries[*row].textColor;
     const std::u16string before = stored;
@@ -474,10 +482,7 @@ bool WordBooks::CreateBook(const std::u16string& path, const std::u16string& tit
         return false;
     }
     ListWordBooks();
-    const std::size_t slash = path.rfind(u'\\');
-    const std::u16string folder = slash == std::u16string::npos ? u"" : path.substr(0, slash);
-    if (folder == curBookFolder_)
-        SelectBookByFileName(slash == std::u16string::npos ? path : path.substr(slash + 1));
+    if (FolderPart(path) == curBookFolder_) SelectBookByFileName(LeafName(path));
     return true;
 }
 

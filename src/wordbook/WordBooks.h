@@ -75,8 +75,6 @@ public:
     void DoorTick();                                   // DoorTimerTimer
     void AutoDoorClicked(bool checked);                // CheckBox2Click
     bool PanelOpen() const { return doorOpen_; }
-    bool PanelSliding() const { return sliding_; }
-    int PanelWidth() const { return panelWidth_; }
 
     // The folder menu ("変更"): its paths, made afresh each time it opens
     // (the file is created when missing); then the three fixed items.

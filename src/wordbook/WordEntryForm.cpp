@@ -1,6 +1,7 @@
 #include "wordbook/WordEntryForm.h"
 
 #include "lib/Blanks.h"
+#include "lib/PathParts.h"
 #include "lib/TextConv.h"
 #include "lib/TextFile.h"
 #include "wordbook/JumpDialogModel.h"
@@ -45,10 +46,7 @@ std::u16string ForeignWordLabel(std::u16string_view languageName) {
     return u"■" + std::u16string(languageName) + u"：";
 }
 
-std::u16string AudioFileNameOf(std::u16string_view path) {
-    const std::size_t slash = path.find_last_of(u"\\/");
-    return std::u16string(slash == std::u16string_view::npos ? path : path.substr(slash + 1));
-}
+std::u16string AudioFileNameOf(std::u16string_view path) { return LeafName(path); }
 
 std::optional<std::u16string> AudioToPlay(std::u16string_view field) {
     const std::u16string_view name = TrimBlanks(field);

@@ -94,7 +94,6 @@ public:
     // descending. Negates the column's sign and sorts the book's entries by
     // it; false (and nothing changes) for the number column.
     bool SortByColumn(int column, Platform& platform);
-    int SortSign(int column) const { return signs_[static_cast<std::size_t>(column)]; }
 
     // --- Double-click and audio ------------------------------------------------------
     WordCopy CopyOf(std::size_t row) const;

@@ -140,3 +140,35 @@ TEST(LayoutFocusMoments, TheDialogsForeignWordFieldTakesThaiOnlyInMode2) {
 
 }  // namespace
 }  // namespace tess
+
+namespace tess {
+namespace {
+
+TEST(DialogLayoutScope, HoldsTheDialogRuleForItsLifeInTheModeOfEachMoment) {
+    struct Case {
+        int modeAtOpen, modeAtClose;
+        Names during, after;  // layouts activated while the scope lives, and at its end
+    };
+    const Case cases[] = {
+        {2, 2, {u"00000411"}, {u"00000411", u"0000041E"}},
+        {1, 1, {}, {}},
+        // A dialog that changed the mode (the settings dialog): the mode at
+        // its close decides.
+        {2, 1, {u"00000411"}, {u"00000411"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.modeAtOpen << " to " << c.modeAtClose);
+        Fixture f;
+        f.fake.activeLayout = u"0000041E";
+        f.settings.InputMode = c.modeAtOpen;
+        {
+            const DialogLayoutScope layout(f.layouts);
+            EXPECT_EQ(f.fake.activatedLayouts, c.during);
+            f.settings.InputMode = c.modeAtClose;
+        }
+        EXPECT_EQ(f.fake.activatedLayouts, c.after);
+    }
+}
+
+}  // namespace
+}  // namespace tess

@@ -13,6 +13,7 @@
 
 #include "DialogScript.h"
 #include "TempFolder.h"
+#include "lib/win32/Win32Helpers.h"
 #include "lib/TextFile.h"
 #include "platform/win32/Win32Platform.h"
 #include "settings/Settings.h"
@@ -28,6 +29,7 @@ namespace {
 using testing::DialogScript;
 using testing::PostKey;
 using testing::PostTyped;
+using testing::OuterSize;
 using testing::ThreadDialog;
 using testing::Utf8;
 
@@ -67,18 +69,6 @@ public:
     WordBooks books;
 };
 
-std::u16string TextOf(HWND hwnd) {
-    wchar_t text[512] = {};
-    GetWindowTextW(hwnd, text, 512);
-    return std::u16string(reinterpret_cast<const char16_t*>(text));
-}
-
-SIZE OuterSize(HWND hwnd) {
-    RECT rect;
-    GetWindowRect(hwnd, &rect);
-    return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
 HWND GroupEditor() { return ThreadDialog(kGroupNamesCaption); }
 HWND GroupItem(int id) { return GetDlgItem(GroupEditor(), id); }
 HWND NewBook() { return ThreadDialog(kNewBookCaption); }
@@ -86,7 +76,7 @@ HWND NewBookItem(int id) { return GetDlgItem(NewBook(), id); }
 // The program's message boxes have the caption "Tessaline".
 HWND MessageBoxWindow() { return ThreadDialog(u"Tessaline"); }
 // The text of a message box (its static control 0xFFFF).
-std::u16string MessageText() { return TextOf(GetDlgItem(MessageBoxWindow(), 0xFFFF)); }
+std::u16string MessageText() { return WindowText(GetDlgItem(MessageBoxWindow(), 0xFFFF)); }
 
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
@@ -140,7 +130,7 @@ TEST(GroupNamesDialog, ButtonsFollowTheNameAndTheSelectionAndUpdateWritesTheFile
             EXPECT_EQ(OuterSize(GroupEditor()).cx, kGroupNamesDialogWidth);
             EXPECT_EQ(OuterSize(GroupEditor()).cy, kGroupNamesDialogHeight);
             EXPECT_EQ(SendMessageW(GroupItem(kGroupListId), LB_GETCOUNT, 0, 0), 3);
-            EXPECT_EQ(TextOf(GroupItem(kGroupCountId)), u"個数： 3個");
+            EXPECT_EQ(WindowText(GroupItem(kGroupCountId)), u"個数： 3個");
             EXPECT_EQ(GroupButtons(), "00000");
             EXPECT_EQ(GetFocus(), GroupItem(kGroupNameId));
             PostTyped(GroupItem(kGroupNameId), u" 買い物 ");
@@ -151,7 +141,7 @@ TEST(GroupNamesDialog, ButtonsFollowTheNameAndTheSelectionAndUpdateWritesTheFile
         },
         [&] {
             EXPECT_EQ(ListText(GroupItem(kGroupListId), 3), u"買い物");
-            EXPECT_EQ(TextOf(GroupItem(kGroupCountId)), u"個数： 4個");
+            EXPECT_EQ(WindowText(GroupItem(kGroupCountId)), u"個数： 4個");
             ClickListItem(GroupItem(kGroupListId), 0);
         },
         [&] {
@@ -224,7 +214,7 @@ HWND SaveDialog() {
 // The file name the save dialog offers (its focused box).
 std::u16string OfferedName() {
     HWND focus = GetFocus();
-    return focus && GetAncestor(focus, GA_ROOT) == SaveDialog() ? TextOf(focus) : u"(no focus)";
+    return focus && GetAncestor(focus, GA_ROOT) == SaveDialog() ? WindowText(focus) : u"(no focus)";
 }
 
 TEST(NewBookDialog, TheGroupEditorRefillsTheListAndEnterSavesTheBookUnderItsTitle) {

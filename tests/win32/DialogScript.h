@@ -118,6 +118,13 @@ inline void PostKey(HWND control, UINT virtualKey) {
     PostMessageW(control, WM_KEYUP, virtualKey, 0xC0000001);
 }
 // A mouse click at a point of the control's client area.
+// A dialog's outer size, frame and caption included.
+inline SIZE OuterSize(HWND hwnd) {
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
 inline void PostClick(HWND control, int x, int y) {
     PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));

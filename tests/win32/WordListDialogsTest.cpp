@@ -12,6 +12,7 @@
 
 #include "DialogScript.h"
 #include "TempFolder.h"
+#include "lib/win32/Win32Helpers.h"
 #include "lib/ColorText.h"
 #include "wordbook/ColorDialogModel.h"
 #include "wordbook/JumpDialogModel.h"
@@ -25,23 +26,12 @@ using testing::DialogScript;
 using testing::PostClick;
 using testing::PostKey;
 using testing::PostTyped;
+using testing::OuterSize;
 using testing::ThreadDialog;
 using testing::ThreadDialogs;
 using testing::Utf8;
 
 using Owner = testing::DialogOwner;
-
-std::u16string TextOf(HWND hwnd) {
-    wchar_t text[256] = {};
-    GetWindowTextW(hwnd, text, 256);
-    return std::u16string(reinterpret_cast<const char16_t*>(text));
-}
-
-SIZE OuterSize(HWND hwnd) {
-    RECT rect;
-    GetWindowRect(hwnd, &rect);
-    return {rect.right - rect.left, rect.bottom - rect.top};
-}
 
 // --- Jump ---------------------------------------------------------------------------
 
@@ -74,7 +64,7 @@ TEST(JumpDialog, OpensEmptyWithTheNumbersOverADisabledOwner) {
         EXPECT_EQ(OuterSize(dialog).cy, kJumpDialogHeight);
         EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
         EXPECT_EQ(SendMessageW(JumpCombo(), CB_GETCOUNT, 0, 0), 7);
-        EXPECT_EQ(TextOf(JumpCombo()), u"");
+        EXPECT_EQ(WindowText(JumpCombo()), u"");
         EXPECT_FALSE(IsWindowEnabled(JumpOk()));
         EXPECT_EQ(GetFocus(), JumpEdit());
         EXPECT_FALSE(ImeOpen(JumpEdit()));
@@ -96,7 +86,7 @@ TEST(JumpDialog, EnterOnATypedNumberJumpsThoughOkIsDisabled) {
         Owner owner;
         DialogScript script({[&] { PostTyped(JumpEdit(), c.typed); },
                              [&] {
-                                 EXPECT_EQ(TextOf(JumpCombo()), c.typed);
+                                 EXPECT_EQ(WindowText(JumpCombo()), c.typed);
                                  EXPECT_FALSE(IsWindowEnabled(JumpOk()));
                                  PostKey(JumpEdit(), VK_RETURN);
                              }});
@@ -114,7 +104,7 @@ TEST(JumpDialog, EnterOnAnythingButANumberOfTheListKeepsItOpen) {
                              [&] { PostKey(JumpEdit(), VK_RETURN); },
                              [&] {
                                  EXPECT_TRUE(IsWindowVisible(JumpDialogWindow()));
-                                 EXPECT_EQ(TextOf(JumpCombo()), typed);
+                                 EXPECT_EQ(WindowText(JumpCombo()), typed);
                                  PostKey(JumpEdit(), VK_ESCAPE);
                              }});
         EXPECT_EQ(RunJumpDialog(owner.Handle(), 5), std::nullopt);
@@ -130,7 +120,7 @@ TEST(JumpDialog, APickedItemEnablesOkWhichJumpsToIt) {
                              for (int i = 0; i < 3; ++i) PostKey(JumpEdit(), VK_DOWN);
                          },
                          [&] {
-                             EXPECT_EQ(TextOf(JumpCombo()), u"3");
+                             EXPECT_EQ(WindowText(JumpCombo()), u"3");
                              EXPECT_TRUE(IsWindowEnabled(JumpOk()));
                              PostMessageW(JumpOk(), BM_CLICK, 0, 0);
                          }});
@@ -148,7 +138,7 @@ TEST(JumpDialog, TypingAfterAPickDisablesOkAgain) {
                              PostTyped(JumpEdit(), u"7");
                          },
                          [&] {
-                             EXPECT_EQ(TextOf(JumpCombo()), u"7");
+                             EXPECT_EQ(WindowText(JumpCombo()), u"7");
                              EXPECT_FALSE(IsWindowEnabled(JumpOk()));
                              PostKey(JumpEdit(), VK_RETURN);
                          }});
@@ -218,8 +208,8 @@ TEST(ColorDialog, ShowsTheWordsColourAboveWhenItIsValid) {
             EXPECT_EQ(OuterSize(ColorDialogWindow()).cx, kColorDialogWidth);
             EXPECT_EQ(OuterSize(ColorDialogWindow()).cy, kColorDialogHeight);
             EXPECT_FALSE(IsWindowEnabled(owner.Handle()));
-            EXPECT_EQ(TextOf(ColorItem(kColorCurrentBoxId)), c.upperText);
-            EXPECT_EQ(TextOf(ColorItem(kColorNewBoxId)), u"");
+            EXPECT_EQ(WindowText(ColorItem(kColorCurrentBoxId)), c.upperText);
+            EXPECT_EQ(WindowText(ColorItem(kColorNewBoxId)), u"");
             EXPECT_EQ(Utf8(SelectedListName()), Utf8(c.selected));
             EXPECT_EQ(LabelColor(kColorCurrentLabelId), c.label);
             EXPECT_EQ(LabelColor(kColorNewLabelId), windowText);
@@ -250,7 +240,7 @@ TEST(ColorDialog, AListClickAndOkStoreThatColourAndBlackAsEmpty) {
         DialogScript script({[&] { ClickListItem(c.name); },
                              [&] {
                                  EXPECT_EQ(Utf8(SelectedListName()), Utf8(c.name));
-                                 EXPECT_EQ(TextOf(ColorItem(kColorNewBoxId)), ColorToHexText(c.color));
+                                 EXPECT_EQ(WindowText(ColorItem(kColorNewBoxId)), ColorToHexText(c.color));
                                  EXPECT_EQ(LabelColor(kColorNewLabelId), c.color);
                                  PostMessageW(ColorItem(IDOK), BM_CLICK, 0, 0);
                              }});
@@ -280,7 +270,7 @@ TEST(ColorDialog, OkTakesTheLowerBoxAsTypedAndIgnoresAnInvalidCode) {
                                  PostTyped(ColorItem(kColorNewBoxId), c.typed);
                              },
                              [&] {
-                                 EXPECT_EQ(TextOf(ColorItem(kColorNewBoxId)), c.typed);
+                                 EXPECT_EQ(WindowText(ColorItem(kColorNewBoxId)), c.typed);
                                  PostKey(ColorItem(kColorNewBoxId), VK_RETURN);
                              }});
         EXPECT_EQ(RunColorDialog(owner.Handle(), u"#FF0000"), c.stored);
@@ -323,7 +313,7 @@ TEST(ColorDialog, TheCustomDialogStartsAtTheWordsColour) {
                                                 }),
                              DialogScript::When([] { return ThreadDialogs().size() == 1; },
                                                 [&] {
-                                                    EXPECT_EQ(TextOf(ColorItem(kColorNewBoxId)),
+                                                    EXPECT_EQ(WindowText(ColorItem(kColorNewBoxId)),
                                                               c.lowerText);
                                                     PostMessageW(ColorItem(IDOK), BM_CLICK, 0, 0);
                                                 })});

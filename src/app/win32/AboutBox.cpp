@@ -5,7 +5,7 @@
 
 #include "app/AppIdentity.h"
 #include "lib/win32/Win32Helpers.h"
-#include "wordbook/win32/ModalDialog.h"
+#include "lib/win32/ModalDialog.h"
 
 namespace tess {
 

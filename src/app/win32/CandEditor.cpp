@@ -12,7 +12,7 @@
 #include "app/win32/SymbolDbList.h"
 #include "app/win32/TableFileDialog.h"
 #include "lib/win32/Win32Helpers.h"
-#include "wordbook/win32/ModalDialog.h"
+#include "lib/win32/ModalDialog.h"
 
 namespace tess {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "lib/win32/Win32Helpers.h"
-#include "wordbook/win32/ModalDialog.h"
+#include "lib/win32/ModalDialog.h"
 
 namespace tess {
 

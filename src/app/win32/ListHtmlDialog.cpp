@@ -4,7 +4,7 @@
 #include <commdlg.h>
 
 #include "lib/win32/Win32Helpers.h"
-#include "wordbook/win32/ModalDialog.h"
+#include "lib/win32/ModalDialog.h"
 
 namespace tess {
 

@@ -47,9 +47,6 @@ BOOL CALLBACK SetFormFont(HWND child, LPARAM font) {
     return TRUE;
 }
 
-constexpr const wchar_t* kFunctionCaptions[7] = {L"閉る", L"ｸﾘｱ", L"登録", L"編集",
-                                                 L"検索", L"PAD", L"設定"};
-
 }  // namespace
 
 void CreateMainControls(HWND parent, HINSTANCE instance, MainControls& c) {
@@ -61,11 +58,11 @@ void CreateMainControls(HWND parent, HINSTANCE instance, MainControls& c) {
     c.formFont = MakeFont(L"ＭＳ Ｐゴシック", -16);
     c.smallFont = MakeFont(L"ＭＳ Ｐゴシック", -PointsToPixels(11));
 
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < kFunctionButtonCount; ++i) {
         // Owner-drawn: glyph above caption, flat.
-        c.functionButtons[i] =
-            Child(parent, instance, L"BUTTON", kFunctionCaptions[i], BS_OWNERDRAW | WS_TABSTOP,
-                  kIdFunctionButton0 + i);
+        const std::u16string caption(FunctionButtons()[static_cast<std::size_t>(i)].caption);
+        c.functionButtons[i] = Child(parent, instance, L"BUTTON", W(caption),
+                                     BS_OWNERDRAW | WS_TABSTOP, kIdFunctionButton0 + i);
     }
     c.transferButton = Child(parent, instance, L"BUTTON", L"転送", BS_OWNERDRAW | WS_TABSTOP,
                              kIdTransferButton);
@@ -128,7 +125,7 @@ int StatusBarHeight(const MainControls& c) {
 void PlaceMainControls(const MainControls& c, const MainLayout& m) {
     // Top bar, left panel: the function keys, "転送", the target indicator
     // with the automatic-paste check box under it, and the transfer mode.
-    for (int i = 0; i < 7; ++i) Move(c.functionButtons[i], 6 + 48 * i, 1, 47, 62);
+    for (int i = 0; i < kFunctionButtonCount; ++i) Move(c.functionButtons[i], 6 + 48 * i, 1, 47, 62);
     Move(c.transferButton, 386, 1, 47, 62);
     Move(c.targetShape, 440, 6, 26, 26);
     Move(c.autoPasteCheck, 445, 40, 16, 16);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/MainLayout.h"
+#include "app/MainModel.h"
 
 namespace tess {
 
@@ -28,7 +29,7 @@ enum MainId : int {
 };
 
 struct MainControls {
-    HWND functionButtons[7] = {};
+    HWND functionButtons[kFunctionButtonCount] = {};
     HWND transferButton = nullptr;
     HWND targetShape = nullptr;    // Shape1: a circle, red while a target is held
     HWND autoPasteCheck = nullptr; // CheckBox3

@@ -199,7 +199,8 @@ void MainWindow::DrawItem(const DRAWITEMSTRUCT& item) {
     }
     // The function-key buttons: flat, glyph on top, caption under it.
     const int index = static_cast<int>(item.CtlID) - kIdFunctionButton0;
-    DrawPictureButton(item, controls_.glyphs, index >= 0 && index < 7 ? index : -1);
+    DrawPictureButton(item, controls_.glyphs,
+                      index >= 0 && index < kFunctionButtonCount ? index : -1);
 }
 
 void MainWindow::AddButtonHints() {
@@ -209,7 +210,7 @@ void MainWindow::AddButtonHints() {
         const std::u16string key = FunctionKeyName(action);
         if (!key.empty()) AddToolTip(tips, button, key + u"キー");
     };
-    for (std::size_t i = 0; i < buttons.size() && i < 7; ++i)
+    for (std::size_t i = 0; i < buttons.size(); ++i)
         addHint(controls_.functionButtons[i], buttons[i].action);
     addHint(controls_.transferButton, kTransferButton.action);
 }
@@ -274,13 +275,17 @@ void MainWindow::OpenTextFileDialog(bool save) {
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrInitialDir = W(model_.folders().TextFolder);
     dialog.lpstrDefExt = L"txt";
-    if (save) {
-        dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
-        if (GetSaveFileNameW(&dialog)) model_.SaveTextFileAs(reinterpret_cast<char16_t*>(path));
-    } else {
-        dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-        if (GetOpenFileNameW(&dialog)) model_.OpenTextFile(reinterpret_cast<char16_t*>(path));
+    dialog.Flags = save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST
+                        : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    bool chosen = false;
+    {
+        // A file name is typed in the start-up layout, not in Thai.
+        const DialogLayoutScope layout(model_.layouts());
+        chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     }
+    if (!chosen) return;
+    if (save) model_.SaveTextFileAs(reinterpret_cast<char16_t*>(path));
+    else model_.OpenTextFile(reinterpret_cast<char16_t*>(path));
 }
 
 void MainWindow::ShowEditContextMenu(int x, int y) {
@@ -326,7 +331,7 @@ void MainWindow::OnInitMenu(HMENU menu) {
 }
 
 void MainWindow::OnCommand(int id, int code) {
-    if (id >= kIdFunctionButton0 && id < kIdFunctionButton0 + 7) {
+    if (id >= kIdFunctionButton0 && id < kIdFunctionButton0 + kFunctionButtonCount) {
         model_.RunAction(FunctionButtons()[static_cast<size_t>(id - kIdFunctionButton0)].action);
         return;
     }
@@ -391,52 +396,51 @@ void MainWindow::OnCommand(int id, int code) {
         case kMenuOptionSettings: model_.RunAction(MainAction::Option); break;
         case kMenuHelp: model_.OpenHelp(); break;
         case kMenuToolHtml: {
-            const int mode = model_.settings().InputMode;
-            model_.layouts().DialogShown(mode);
+            const DialogLayoutScope layout(model_.layouts());
             ListHtmlModel tool = model_.MakeListHtmlModel();
             RunListHtmlDialog(hwnd_, tool);
-            model_.layouts().DialogClosed(mode);
             break;
         }
         case kMenuToolConvert: {
-            const int mode = model_.settings().InputMode;
-            model_.layouts().DialogShown(mode);
+            const DialogLayoutScope layout(model_.layouts());
             LegacyConverter converter = model_.MakeLegacyConverter();
             RunConvertDialog(hwnd_, converter, [this] { model_.wordBooks().ListWordBooks(); });
-            model_.layouts().DialogClosed(mode);
             break;
         }
         case kMenuAbout: {
-            // In the Thai keyboard mode the box gets the start-up layout.
-            const int mode = model_.settings().InputMode;
-            model_.layouts().DialogShown(mode);
+            const DialogLayoutScope layout(model_.layouts());
             RunAboutBox(hwnd_, [this](const std::u16string& url) { model_.OpenLink(url); });
-            model_.layouts().DialogClosed(mode);
             break;
         }
         case kEditMenuResetFont: model_.ResetPhoneticFont(); break;
-        case kEditMenuChangeFont: {
-            const Settings& s = model_.settings();
-            LOGFONTW font{};
-            HDC dc = GetDC(hwnd_);
-            font.lfHeight = -MulDiv(s.UsrSubFontSize, GetDeviceCaps(dc, LOGPIXELSY), 72);
-            ReleaseDC(hwnd_, dc);
-            font.lfCharSet = ANSI_CHARSET;
-            lstrcpynW(font.lfFaceName, W(s.UsrSubFont), LF_FACESIZE);
-            CHOOSEFONTW choose{};
-            choose.lStructSize = sizeof choose;
-            choose.hwndOwner = hwnd_;
-            choose.lpLogFont = &font;
-            choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_LIMITSIZE;
-            choose.nSizeMin = 8;
-            choose.nSizeMax = 50;
-            if (ChooseFontW(&choose))
-                model_.ChangePhoneticFont(reinterpret_cast<char16_t*>(font.lfFaceName),
-                                          choose.iPointSize / 10);
-            break;
-        }
+        case kEditMenuChangeFont: ChoosePhoneticFont(); break;
         default: break;
     }
+}
+
+void MainWindow::ChoosePhoneticFont() {
+    const Settings& s = model_.settings();
+    LOGFONTW font{};
+    HDC dc = GetDC(hwnd_);
+    font.lfHeight = -MulDiv(s.UsrSubFontSize, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    ReleaseDC(hwnd_, dc);
+    font.lfCharSet = ANSI_CHARSET;
+    lstrcpynW(font.lfFaceName, W(s.UsrSubFont), LF_FACESIZE);
+    CHOOSEFONTW choose{};
+    choose.lStructSize = sizeof choose;
+    choose.hwndOwner = hwnd_;
+    choose.lpLogFont = &font;
+    choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_LIMITSIZE;
+    choose.nSizeMin = 8;
+    choose.nSizeMax = 50;
+    bool chosen = false;
+    {
+        const DialogLayoutScope layout(model_.layouts());
+        chosen = ChooseFontW(&choose);
+    }
+    if (chosen)
+        model_.ChangePhoneticFont(reinterpret_cast<char16_t*>(font.lfFaceName),
+                                  choose.iPointSize / 10);
 }
 
 void MainWindow::PlaceOnFirstShow() {
@@ -478,17 +482,7 @@ void MainWindow::OnClose() {
 }
 
 void MainWindow::OnActivate(bool active) {
-    if (!active) {
-        // Remember where the user was typing, as Windows programs do.
-        HWND focus = GetFocus();
-        if (focus && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
-        return;
-    }
-    HWND target = focusBeforeDeactivation_ && IsWindow(focusBeforeDeactivation_) &&
-                          IsChild(hwnd_, focusBeforeDeactivation_)
-                      ? focusBeforeDeactivation_
-                      : controls_.foreignArea;
-    SetFocus(target);
+    focusKeeper_.Activated(hwnd_, active, controls_.foreignArea);
 }
 
 void MainWindow::GiveFocusBack() {

@@ -15,6 +15,7 @@
 #include "app/MainWindowPort.h"
 #include "input/win32/EditField.h"
 #include "input/win32/KeyboardView.h"
+#include "lib/win32/FocusKeeper.h"
 #include "transfer/TransferPort.h"
 #include "wordbook/win32/WordBookPage.h"
 #include "platform/platform.h"
@@ -99,6 +100,8 @@ private:
     void RecreateForeignArea();
     void ShowEditContextMenu(int x, int y);
     void OpenTextFileDialog(bool save);
+    // "フォントの変更" of the phonetic area's menu: the font dialog.
+    void ChoosePhoneticFont();
     HFONT MakeAreaFont(const FontSpec& font);
     bool OnAreaChar(InputArea area, char16_t key);
     void HookInputAreas();
@@ -182,7 +185,7 @@ private:
     std::function<void(unsigned, bool)> foreignKeys_;
     // The control that had the focus when the window was last deactivated;
     // it gets the focus back when the window is active again.
-    HWND focusBeforeDeactivation_ = nullptr;
+    FocusKeeper focusKeeper_;
     // The input area the user typed in last: the font and size boxes give it
     // the focus back after a pick.
     InputArea lastArea_ = InputArea::Foreign;

@@ -41,13 +41,12 @@ void MainWindow::ExportBookToAnki() {
     WordListModel& list = model_.wordBooks().List();
     if (!list.Store().IsOpen()) return;
     const WordBook& book = list.Store().Book();
-    // In the Thai keyboard mode the user's own layout serves the dialogs.
-    model_.layouts().DialogShown(model_.settings().InputMode);
+    // The file dialog and any message of the export.
+    const DialogLayoutScope layout(model_.layouts());
     if (const std::optional<std::u16string> path =
             AskAnkiExportPath(hwnd_, model_.folders().TextFolder, AnkiExportFileName(book.fileName))) {
         ExportWordBookToAnki(model_.platform(), book, list.AudioFolder(), *path);
     }
-    model_.layouts().DialogClosed(model_.settings().InputMode);
 }
 
 }  // namespace tess

@@ -11,12 +11,13 @@ namespace tess {
 void MainWindow::OpenSymbolDbEditor() {
     const Settings& settings = model_.settings();
     ShowSystemTableNotice(model_.platform(), settings.SysTblFlg);
-    const int mode = settings.InputMode;
-    model_.layouts().DialogShown(mode);
-    SymbolDbEditor editor(model_.platform(), model_.folders().TblFolder, settings.SysTblFlg,
-                          model_.language().LangCharset, settings.UsrMainFont);
-    const bool endProgram = RunSymbolDbEditor(hwnd_, editor);
-    model_.layouts().DialogClosed(mode);
+    bool endProgram = false;
+    {
+        const DialogLayoutScope layout(model_.layouts());
+        SymbolDbEditor editor(model_.platform(), model_.folders().TblFolder, settings.SysTblFlg,
+                              model_.language().LangCharset, settings.UsrMainFont);
+        endProgram = RunSymbolDbEditor(hwnd_, editor);
+    }
     // The restart prompt's Yes: the program ends as any exit does.
     if (endProgram) PostMessageW(hwnd_, WM_CLOSE, 0, 0);
 }
@@ -24,12 +25,13 @@ void MainWindow::OpenSymbolDbEditor() {
 void MainWindow::OpenCandEditor() {
     const Settings& settings = model_.settings();
     ShowCandSystemTableNotice(model_.platform(), settings.SysTblFlg);
-    const int mode = settings.InputMode;
-    model_.layouts().DialogShown(mode);
-    CandEditor editor(model_.platform(), model_.folders().TblFolder, settings.SysTblFlg,
-                      model_.language().LangCharset, settings.UsrMainFont);
-    const bool endProgram = RunCandEditor(hwnd_, editor);
-    model_.layouts().DialogClosed(mode);
+    bool endProgram = false;
+    {
+        const DialogLayoutScope layout(model_.layouts());
+        CandEditor editor(model_.platform(), model_.folders().TblFolder, settings.SysTblFlg,
+                          model_.language().LangCharset, settings.UsrMainFont);
+        endProgram = RunCandEditor(hwnd_, editor);
+    }
     if (endProgram) PostMessageW(hwnd_, WM_CLOSE, 0, 0);
 }
 

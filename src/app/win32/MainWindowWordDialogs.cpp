@@ -46,34 +46,37 @@ WordEntryDialogContext EntryContext(MainModel& model, EditFieldDirectory& fields
 void MainWindow::OpenRegisterWordDialog() {
     if (!model_.wordBooks().ActionEnabled(WordBookAction::RegWord)) return;
     MainWindowAreas areas(*this);
-    model_.layouts().DialogShown(model_.settings().InputMode);
-    RunRegisterWordDialog(hwnd_, EntryContext(model_, fields_), areas);
-    model_.layouts().DialogClosed(model_.settings().InputMode);
+    {
+        const DialogLayoutScope layout(model_.layouts());
+        RunRegisterWordDialog(hwnd_, EntryContext(model_, fields_), areas);
+    }
     Focus(InputArea::Foreign, false);
 }
 
 void MainWindow::OpenEditWordDialog() {
     if (!model_.wordBooks().ActionEnabled(WordBookAction::ModWord)) return;
-    model_.layouts().DialogShown(model_.settings().InputMode);
-    RunEditWordDialog(hwnd_, EntryContext(model_, fields_));
-    model_.layouts().DialogClosed(model_.settings().InputMode);
+    {
+        const DialogLayoutScope layout(model_.layouts());
+        RunEditWordDialog(hwnd_, EntryContext(model_, fields_));
+    }
     Focus(InputArea::Foreign, false);
 }
 
 void MainWindow::OpenDeleteWordDialog() {
     WordBooks& books = model_.wordBooks();
     if (!books.ActionEnabled(WordBookAction::DeleteWord)) return;
-    model_.layouts().DialogShown(model_.settings().InputMode);
+    const DialogLayoutScope layout(model_.layouts());
     RunDeleteWordDialog(hwnd_, books, model_.language().LanguageName);
-    model_.layouts().DialogClosed(model_.settings().InputMode);
 }
 
 void MainWindow::OpenMoveWordDialog() {
     WordBooks& books = model_.wordBooks();
     if (!books.ActionEnabled(WordBookAction::MoveWord)) return;
-    model_.layouts().DialogShown(model_.settings().InputMode);
-    const bool moved = RunMoveWordDialog(hwnd_, books);
-    model_.layouts().DialogClosed(model_.settings().InputMode);
+    bool moved = false;
+    {
+        const DialogLayoutScope layout(model_.layouts());
+        moved = RunMoveWordDialog(hwnd_, books);
+    }
     // The moved word, selected, in the focused list (the list could not take
     // the focus while the dialog was in front).
     if (moved) {

@@ -249,17 +249,8 @@ void PadWindow::OnClose() {
 }
 
 void PadWindow::OnActivate(bool active) {
-    if (!active) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
-        return;
-    }
     // Back from another window or a popup: typing goes on where it was.
-    HWND target = focusBeforeDeactivation_ && IsWindow(focusBeforeDeactivation_) &&
-                          IsChild(hwnd_, focusBeforeDeactivation_)
-                      ? focusBeforeDeactivation_
-                      : line_;
-    SetFocus(target);
+    focusKeeper_.Activated(hwnd_, active, line_);
 }
 
 void PadWindow::OnCommand(int id, int code) {
@@ -422,7 +413,7 @@ void PadWindow::FocusLine() {
     // active again: focusing it now would make the PAD the active window
     // behind the target's back, and coming back to it would not raise it.
     if (GetForegroundWindow() != hwnd_) {
-        focusBeforeDeactivation_ = line_;
+        focusKeeper_.Remember(line_);
         return;
     }
     // The edit control reports EN_SETFOCUS before SetFocus returns.

@@ -16,6 +16,7 @@
 
 #include "app/PadModel.h"
 #include "input/win32/KeyboardView.h"
+#include "lib/win32/FocusKeeper.h"
 
 namespace tess {
 
@@ -118,7 +119,7 @@ private:
     bool targetHeld_ = false;
     int quietCombo_ = 0;  // set while the model fills the size box
     // The control that had the focus when the window was last deactivated.
-    HWND focusBeforeDeactivation_ = nullptr;
+    FocusKeeper focusKeeper_;
 
     std::function<bool(char16_t)> lineChars_;
     std::function<void(unsigned, bool)> lineKeys_;

@@ -13,6 +13,7 @@
 #include "input/TriggerStep.h"
 #include "lib/Charsets.h"
 #include "lib/win32/CellDraw.h"
+#include "lib/win32/FocusKeeper.h"
 #include "lib/win32/Win32Helpers.h"
 #include "wordbook/win32/CellFontCache.h"
 #include "wordbook/SearchWindowModel.h"
@@ -164,7 +165,7 @@ private:
     std::array<HWND, 5> detailBoxes_{};   // foreign, phonetic, kana, Japanese, note
     std::array<HWND, 5> detailLabels_{};
     HWND inputButton_ = nullptr, editButton_ = nullptr, closeButton_ = nullptr;
-    HWND focusBeforeDeactivation_ = nullptr;
+    FocusKeeper focusKeeper_;
 
     HFONT windowFont_ = nullptr, boxFont_ = nullptr;
     HFONT detailForeignFont_ = nullptr, detailPhoneticFont_ = nullptr;
@@ -206,7 +207,7 @@ void SearchWindow::Open(HINSTANCE instance, HWND owner, const SearchWindowContex
     self.CreateControls();
     self.PlaceFirst();
     // In the Thai keyboard mode the window gets the start-up layout.
-    self.context_.model.layouts().DialogShown(self.context_.model.settings().InputMode);
+    self.context_.model.layouts().DialogShown();
     ShowWindow(hwnd, SW_SHOW);
     SetFocus(self.searchBox_);
 }
@@ -453,15 +454,7 @@ LRESULT SearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         }
         case WM_ACTIVATE:
             // Coming back gives the focus to the control that had it.
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                if (focus && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
-            } else {
-                HWND target = focusBeforeDeactivation_ && IsWindow(focusBeforeDeactivation_)
-                                  ? focusBeforeDeactivation_
-                                  : searchBox_;
-                SetFocus(target);
-            }
+            focusKeeper_.Activated(hwnd_, LOWORD(wParam) != WA_INACTIVE, searchBox_);
             return 0;
         case WM_CLOSE:
             Close();
@@ -472,7 +465,7 @@ LRESULT SearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             // Closed by the user: in the Thai keyboard mode the Thai layout
             // comes back. Closed with the main window: its exit has already
             // given back the start-up layout.
-            if (closing_) context_.model.layouts().DialogClosed(context_.model.settings().InputMode);
+            if (closing_) context_.model.layouts().DialogClosed();
             for (HGDIOBJ object : {static_cast<HGDIOBJ>(windowFont_), static_cast<HGDIOBJ>(boxFont_),
                                    static_cast<HGDIOBJ>(detailForeignFont_),
                                    static_cast<HGDIOBJ>(detailPhoneticFont_),

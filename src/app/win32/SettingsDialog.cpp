@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "app/SettingsDialogModel.h"
+#include "lib/WholeNumber.h"
 #include "lib/win32/Win32Helpers.h"
-#include "wordbook/win32/ModalDialog.h"
+#include "lib/win32/ModalDialog.h"
 
 namespace tess {
 
@@ -34,11 +35,6 @@ struct SettingsDialog {
     HFONT boldFont = nullptr;
     std::array<COLORREF, 16> customColors{};  // the colour dialog's own row, for this showing
 };
-
-std::u16string Decimal(int value) {
-    const std::wstring text = std::to_wstring(value);
-    return std::u16string(text.begin(), text.end());
-}
 
 HWND Item(const SettingsDialog& state, int id) {
     for (HWND page : state.pages)
@@ -122,7 +118,7 @@ void BuildWordBookPage(SettingsDialog& state) {
     Label(page, u"[行間高さ]", 24, 188, 90);
     TrackBar(page, kSettingsLookBarId0, LookBarRow(LookBar::LineHeight),
              m.LookPosition(LookBar::LineHeight), true, 40, 208, 36, 180);
-    Label(page, Decimal(m.LookPosition(LookBar::LineHeight)), 82, 290, 40, kSettingsLookValueId0);
+    Label(page, WholeNumberText(m.LookPosition(LookBar::LineHeight)), 82, 290, 40, kSettingsLookValueId0);
 
     Label(page, u"[文字の大きさ]", 150, 188, 140);
     const std::u16string_view names[] = {u"外国語", u"発音記号", u"日本語"};
@@ -132,7 +128,7 @@ void BuildWordBookPage(SettingsDialog& state) {
         Label(page, names[i], 160, y + 10, 70);
         TrackBar(page, kSettingsLookBarId0 + i + 1, LookBarRow(bar), m.LookPosition(bar), false,
                  232, y, 240, 36);
-        Label(page, Decimal(m.LookPosition(bar)), 480, y + 10, 40, kSettingsLookValueId0 + i + 1);
+        Label(page, WholeNumberText(m.LookPosition(bar)), 480, y + 10, 40, kSettingsLookValueId0 + i + 1);
     }
 }
 
@@ -257,7 +253,7 @@ void BuildTimerPage(SettingsDialog& state) {
         Label(page, row.note, 32, row.y + 24, 500);
         TrackBar(page, kSettingsTimerBarId0 + i, TimerBarRow(row.bar),
                  state.model.TimerPosition(row.bar), false, 32, row.y + 48, 360, 36);
-        Label(page, Decimal(state.model.TimerPosition(row.bar)), 400, row.y + 58, 50,
+        Label(page, WholeNumberText(state.model.TimerPosition(row.bar)), 400, row.y + 58, 50,
               kSettingsTimerValueId0 + i);
         Button(page, u"初期値", kSettingsTimerResetId0 + i, 460, row.y + 53, 60, kButtonHeight);
     }
@@ -281,7 +277,7 @@ void ShowLook(const SettingsDialog& state) {
     for (int i = 0; i < kLookBarCount; ++i) {
         const int position = state.model.LookPosition(static_cast<LookBar>(i));
         SendMessageW(Item(state, kSettingsLookBarId0 + i), TBM_SETPOS, TRUE, position);
-        SetWindowTextW(Item(state, kSettingsLookValueId0 + i), W(Decimal(position)));
+        SetWindowTextW(Item(state, kSettingsLookValueId0 + i), W(WholeNumberText(position)));
     }
 }
 
@@ -289,7 +285,7 @@ void ShowTimer(const SettingsDialog& state, TimerBar bar) {
     const int i = static_cast<int>(bar);
     const int position = state.model.TimerPosition(bar);
     SendMessageW(Item(state, kSettingsTimerBarId0 + i), TBM_SETPOS, TRUE, position);
-    SetWindowTextW(Item(state, kSettingsTimerValueId0 + i), W(Decimal(position)));
+    SetWindowTextW(Item(state, kSettingsTimerValueId0 + i), W(WholeNumberText(position)));
 }
 
 // A language's "使用中" line: the font its text is drawn in when the chosen
@@ -532,12 +528,12 @@ void OnScroll(SettingsDialog& state, HWND bar) {
         const auto look = static_cast<LookBar>(id - kSettingsLookBarId0);
         if (state.model.MoveLookBar(look, position))
             SetWindowTextW(Item(state, kSettingsLookValueId0 + static_cast<int>(look)),
-                           W(Decimal(state.model.LookPosition(look))));
+                           W(WholeNumberText(state.model.LookPosition(look))));
     } else if (id >= kSettingsTimerBarId0 && id < kSettingsTimerBarId0 + kTimerBarCount) {
         const auto timer = static_cast<TimerBar>(id - kSettingsTimerBarId0);
         state.model.SetTimerPosition(timer, position);
         SetWindowTextW(Item(state, kSettingsTimerValueId0 + static_cast<int>(timer)),
-                       W(Decimal(state.model.TimerPosition(timer))));
+                       W(WholeNumberText(state.model.TimerPosition(timer))));
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include "lib/win32/Win32Helpers.h"
 #include "wordbook/JumpDialogModel.h"
-#include "wordbook/win32/ModalDialog.h"
+#include "lib/win32/ModalDialog.h"
 
 namespace tess {
 

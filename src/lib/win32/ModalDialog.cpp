@@ -1,4 +1,4 @@
-#include "wordbook/win32/ModalDialog.h"
+#include "lib/win32/ModalDialog.h"
 
 #include <commctrl.h>
 
