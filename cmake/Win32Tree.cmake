@@ -90,11 +90,16 @@ else()
   message(WARNING "makensis not found (Debian package nsis): setup.exe is not built")
 endif()
 
-# GoogleTest from Debian's sources, cross-built.
+# GoogleTest from its sources (Debian's package googletest puts them in
+# /usr/src/googletest), cross-built; -DGTEST_SOURCE_DIR=... names others.
+set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest's sources, cross-built for the Windows tests")
+if(NOT EXISTS ${GTEST_SOURCE_DIR}/CMakeLists.txt)
+  message(FATAL_ERROR "No GoogleTest sources in ${GTEST_SOURCE_DIR} (Debian package googletest)")
+endif()
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 set(WINE_SESSION ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh)
 set(WINE_STATE ${CMAKE_BINARY_DIR}/wine-session)

@@ -158,29 +158,46 @@ bool MainModel::RunShutdownSequence() {
 // --- The settings dialog's OK ---------------------------------------------------------
 
 bool MainModel::ApplySettingsDialog(const Settings& chosen) {
-    Settings& s = settings_;
-    bool restartNeeded = false;
+    bool restartNeeded = ApplyChosenFlags(chosen);
+    // The font box's list; the areas keep their font.
+    if (chosen.FontMode != settings_.FontMode) {
+        settings_.FontMode = chosen.FontMode;
+        FillMainFontBox();
+    }
+    ApplyChosenPhoneticFont(chosen);
+    ApplyChosenDisplaySizes(chosen);
+    ApplyChosenLanguageFonts(chosen);
+    restartNeeded = ApplyChosenTables(chosen) || restartNeeded;
+    ApplyChosenColours(chosen);
+    // The timers: the search timer runs only while another application is
+    // active and the paste timer is one-shot; both take their interval from
+    // here when they start next.
+    settings_.TrTimer = chosen.TrTimer;
+    settings_.PaTimer = chosen.PaTimer;
 
-    // 1. to 3. The flags; the table folder follows SysTblFlg only at the next start.
+    if (!restartNeeded) return false;
+    platform_.ShowMessage(kRestartNotice, MessageKind::Information, MessageButtons::Yes);
+    port_->CloseWindow();
+    return true;
+}
+
+bool MainModel::ApplyChosenFlags(const Settings& chosen) {
+    Settings& s = settings_;
     for (bool Settings::*flag : {&Settings::ResetInputFlg, &Settings::LastVisibleFlg,
                                  &Settings::RegCopyFlg, &Settings::RegClearFlg,
                                  &Settings::NoSampleFlg, &Settings::TransClearFlg,
                                  &Settings::AutoTransFlg, &Settings::MediaPlayerFlg,
                                  &Settings::TblOWFlg})
         s.*flag = chosen.*flag;
-    if (chosen.SysTblFlg != s.SysTblFlg) {
-        s.SysTblFlg = chosen.SysTblFlg;
-        restartNeeded = true;
-    }
+    // The table folder follows SysTblFlg only at the next start.
+    if (chosen.SysTblFlg == s.SysTblFlg) return false;
+    s.SysTblFlg = chosen.SysTblFlg;
+    return true;
+}
 
-    // 4. The font box's list; the areas keep their font.
-    if (chosen.FontMode != s.FontMode) {
-        s.FontMode = chosen.FontMode;
-        FillMainFontBox();
-    }
-
-    // 5. and 6. The phonetic font and size (RichBufferB takes them at its
-    //    next copy); a locked display size stays until step 7.
+void MainModel::ApplyChosenPhoneticFont(const Settings& chosen) {
+    // RichBufferB takes them at its next copy; a locked display size stays.
+    Settings& s = settings_;
     if (chosen.UsrSubFont != s.UsrSubFont) {
         s.UsrSubFont = chosen.UsrSubFont;
         port_->SetPhoneticAreaFont(FontSpec{s.UsrSubFont, 0, PhoneticDisplaySize()});
@@ -190,8 +207,10 @@ bool MainModel::ApplySettingsDialog(const Settings& chosen) {
         if (!s.DispFSizeLockFlg)
             port_->SetPhoneticAreaFont(FontSpec{s.UsrSubFont, 0, s.UsrSubFontSize});
     }
+}
 
-    // 7. The fixed display sizes.
+void MainModel::ApplyChosenDisplaySizes(const Settings& chosen) {
+    Settings& s = settings_;
     if (chosen.DispFSizeLockFlg) {
         s.DispFSizeLockFlg = true;
     } else if (s.DispFSizeLockFlg) {
@@ -200,66 +219,60 @@ bool MainModel::ApplySettingsDialog(const Settings& chosen) {
         port_->SetForeignFont(foreignFont_);
         port_->SetPhoneticAreaFont(FontSpec{s.UsrSubFont, 0, s.UsrSubFontSize});
     }
-    if (s.DispFSizeLockFlg) {
-        s.DispMainFSize = chosen.DispMainFSize;
-        s.DispSubFSize = chosen.DispSubFSize;
-        if (foreignFont_.size != s.DispMainFSize) {
-            foreignFont_.size = s.DispMainFSize;
-            port_->SetForeignFont(foreignFont_);
-        }
-        port_->SetPhoneticAreaFont(FontSpec{s.UsrSubFont, 0, s.DispSubFSize});
+    if (!s.DispFSizeLockFlg) return;
+    s.DispMainFSize = chosen.DispMainFSize;
+    s.DispSubFSize = chosen.DispSubFSize;
+    if (foreignFont_.size != s.DispMainFSize) {
+        foreignFont_.size = s.DispMainFSize;
+        port_->SetForeignFont(foreignFont_);
     }
+    port_->SetPhoneticAreaFont(FontSpec{s.UsrSubFont, 0, s.DispSubFSize});
+}
 
-    // 8. The language fonts; the current language's goes into the font box
-    //    and Memo1 when the box lists it, changed or not.
-    const LanguageRow* current = LanguageOfMode(s.InputMode);
+void MainModel::ApplyChosenLanguageFonts(const Settings& chosen) {
+    // The current language's goes into the font box and Memo1 when the box
+    // lists it, changed or not.
+    const LanguageRow* current = LanguageOfMode(settings_.InputMode);
     for (const LanguageRow& row : LanguageRows()) {
-        std::u16string& font = s.*row.fontSetting;
+        std::u16string& font = settings_.*row.fontSetting;
         font = chosen.*row.fontSetting;
         if (&row != current || SelectItemByText(fontBoxItems_, font) < 0) continue;
         const std::u16string shown = font;
         port_->SetFontBoxText(shown);
         ComboBox1Change(shown);
     }
+}
 
-    // 9. The table files: loaded only at the next start.
+bool MainModel::ApplyChosenTables(const Settings& chosen) {
+    // Loaded only at the next start.
+    bool changed = false;
     for (std::u16string Settings::*file :
          {&Settings::PhUDBFile, &Settings::PhCandFile, &Settings::ThaiUDBFile,
           &Settings::ThaiCandFile, &Settings::MyanmarUDBFile, &Settings::MyanmarCandFile,
           &Settings::LaosUDBFile, &Settings::LaosCandFile, &Settings::KhmerUDBFile,
           &Settings::KhmerCandFile}) {
-        if (chosen.*file == s.*file) continue;
-        s.*file = chosen.*file;
-        restartNeeded = true;
+        if (chosen.*file == settings_.*file) continue;
+        settings_.*file = chosen.*file;
+        changed = true;
     }
+    return changed;
+}
 
-    // 10. The colours, each where it shows; the candidate band reads
-    //     BandBg when it opens.
+void MainModel::ApplyChosenColours(const Settings& chosen) {
+    // Each where it shows; the candidate band reads BandBg when it opens.
     auto colour = [&](Color Settings::*setting) {
-        if (chosen.*setting == s.*setting) return false;
-        s.*setting = chosen.*setting;
+        if (chosen.*setting == settings_.*setting) return false;
+        settings_.*setting = chosen.*setting;
         return true;
     };
     if (colour(&Settings::RomanBg)) port_->RepaintKeyboard(KeyboardPage::Romaji);
     if (colour(&Settings::MsImeBg)) port_->RepaintKeyboard(KeyboardPage::MsIme);
     if (colour(&Settings::IpaBg)) port_->RepaintKeyboard(KeyboardPage::Phonetic);
     if (colour(&Settings::CandBg)) {
-        port_->SetPhoneticBackground(s.CandBg);
+        port_->SetPhoneticBackground(settings_.CandBg);
         wordBooks_->FontsChanged();
     }
     colour(&Settings::BandBg);
-
-    // 11. The timers: the search timer runs only while another application
-    //     is active and the paste timer is one-shot; both take their
-    //     interval from here when they start next.
-    s.TrTimer = chosen.TrTimer;
-    s.PaTimer = chosen.PaTimer;
-
-    // 12. A restart.
-    if (!restartNeeded) return false;
-    platform_.ShowMessage(kRestartNotice, MessageKind::Information, MessageButtons::Yes);
-    port_->CloseWindow();
-    return true;
 }
 
 // --- Set-up ------------------------------------------------------------------------

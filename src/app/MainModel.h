@@ -242,6 +242,14 @@ private:
     void WordActionsChanged() override;
 
     void ApplyLanguage(const LanguageRow& row);
+    // The settings dialog's OK, step by step; the two that return say a
+    // restart is needed.
+    bool ApplyChosenFlags(const Settings& chosen);
+    void ApplyChosenPhoneticFont(const Settings& chosen);
+    void ApplyChosenDisplaySizes(const Settings& chosen);
+    void ApplyChosenLanguageFonts(const Settings& chosen);
+    bool ApplyChosenTables(const Settings& chosen);
+    void ApplyChosenColours(const Settings& chosen);
     // The font box's text as UsrMainFont and Memo1's font.
     void ApplyMainFont(const std::u16string& text);
     void SetPhoneticFont(const std::u16string& face, int size);
