@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "lib/FontLook.h"
 #include "lib/TextFile.h"
 #include "platform/platform.h"
 #include "settings/Settings.h"
@@ -102,12 +103,7 @@ public:
     // The font a column's cells are drawn in: the foreign font (UsrMainFont,
     // LangCharset, TnMainFontSize), the phonetic font (UsrSubFont, ANSI,
     // TnSubFontSize) or "ＭＳ Ｐゴシック" (Shift-JIS, TnJpFontSize).
-    struct CellFont {
-        std::u16string face;
-        int charset = 0;
-        int sizePt = 0;
-        bool operator==(const CellFont&) const = default;
-    };
+    using CellFont = FontLook;
     CellFont CellFontOf(CellFontKind kind) const;
     // The phonetic column's background (CandBg, as Edit1's).
     Color PhoneticBackground() const { return settings_.CandBg; }

@@ -15,7 +15,7 @@
 #include "lib/win32/CellDraw.h"
 #include "lib/win32/FocusKeeper.h"
 #include "lib/win32/Win32Helpers.h"
-#include "wordbook/win32/CellFontCache.h"
+#include "lib/win32/FontCache.h"
 #include "wordbook/SearchWindowModel.h"
 
 namespace tess {
@@ -169,7 +169,7 @@ private:
 
     HFONT windowFont_ = nullptr, boxFont_ = nullptr;
     HFONT detailForeignFont_ = nullptr, detailPhoneticFont_ = nullptr;
-    CellFontCache cellFonts_;
+    FontCache<CellFontKind> cellFonts_;
     HBRUSH phoneticBrush_ = nullptr;
     Color phoneticBrushColor_ = 0;
     bool searching_ = false;

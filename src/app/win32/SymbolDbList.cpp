@@ -37,11 +37,11 @@ constexpr COLORREF kGroupNameColour = RGB(0, 51, 153);
 
 // The cache's three kinds stand for the list's three looks: the glyphs,
 // the Latin cells (number, code, English name, class) and the Japanese ones.
-constexpr CellFontKind kGlyphLook = CellFontKind::Foreign;
-constexpr CellFontKind kLatinLook = CellFontKind::Phonetic;
-constexpr CellFontKind kJapaneseLook = CellFontKind::Japanese;
+constexpr int kGlyphLook = 0;
+constexpr int kLatinLook = 1;
+constexpr int kJapaneseLook = 2;
 
-CellFontKind LookOf(int column) {
+int LookOf(int column) {
     if (column == kGlyphColumn) return kGlyphLook;
     if (column == 4 || column == 6) return kJapaneseLook;
     return kLatinLook;
@@ -275,8 +275,8 @@ void SymbolDbList::DrawLine(const DRAWITEMSTRUCT& item) {
     const Line& line = lines_[static_cast<std::size_t>(l)];
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     HGDIOBJ oldFont = nullptr;
-    auto useFont = [&](CellFontKind look) {
-        WordBooks::CellFont wanted;
+    auto useFont = [&](int look) {
+        FontLook wanted;
         if (look == kGlyphLook) {
             wanted = {glyphFont_, charset_, kGlyphPoints};
         } else if (look == kJapaneseLook) {

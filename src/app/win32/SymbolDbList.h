@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "tables/SymbolDbFile.h"
-#include "wordbook/win32/CellFontCache.h"
+#include "lib/win32/FontCache.h"
 
 namespace tess {
 
@@ -72,7 +72,8 @@ private:
     int lastLine_ = -1;  // the line selected last, to step over group lines
     bool moving_ = false;
     std::u16string scratch_;  // the text handed out for LVN_GETDISPINFO
-    CellFontCache fonts_;
+    // One font per look of a column: the glyph, Latin text, Japanese text.
+    FontCache<int> fonts_;
 };
 
 }  // namespace tess

@@ -19,7 +19,7 @@
 
 #include "wordbook/WordBookPort.h"
 #include "wordbook/WordBooks.h"
-#include "wordbook/win32/CellFontCache.h"
+#include "lib/win32/FontCache.h"
 
 namespace tess {
 
@@ -103,7 +103,7 @@ private:
     int quiet_ = 0;  // set while the model sets a control: its events are not the user's
 
     // The cell fonts, made again when their face, character set or size change.
-    CellFontCache fonts_;
+    FontCache<CellFontKind> fonts_;
 };
 
 }  // namespace tess

@@ -1,0 +1,47 @@
+// Fonts made once per use: `Key` names a use (a column's look, a kind of
+// cell), and a font is made again only when the look asked for that use has
+// changed. The cache deletes what it made.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+
+#include "lib/FontLook.h"
+#include "lib/win32/Win32Helpers.h"
+
+namespace tess {
+
+template <typename Key>
+class FontCache {
+public:
+    FontCache() = default;
+    ~FontCache() { Clear(); }
+    FontCache(const FontCache&) = delete;
+    FontCache& operator=(const FontCache&) = delete;
+
+    HFONT FontFor(Key key, const FontLook& wanted) {
+        Made& made = fonts_[key];
+        if (!made.font || !(made.look == wanted)) {
+            if (made.font) DeleteObject(made.font);
+            made.font = CreatePointFont(wanted.face, wanted.charset, wanted.sizePt);
+            made.look = wanted;
+        }
+        return made.font;
+    }
+
+    void Clear() {
+        for (auto& [key, made] : fonts_)
+            if (made.font) DeleteObject(made.font);
+        fonts_.clear();
+    }
+
+private:
+    struct Made {
+        FontLook look;
+        HFONT font = nullptr;
+    };
+    std::map<Key, Made> fonts_;
+};
+
+}  // namespace tess
