@@ -127,6 +127,41 @@ free_display() {
     return 1
 }
 
+# Wine's desktop shows as one X window of class explorer.exe (its title,
+# "Default - Wine desktop", is translated in some locales).
+desktop_shown() {
+    xdotool search --class 'explorer.exe' >/dev/null 2>&1
+}
+
+start_desktop() {
+    wineserver -p >/dev/null 2>&1 || true
+    grep -q '^wineserver ' "$state/pids" || echo "wineserver 0" >>"$state/pids"
+    wine explorer /desktop=Default,1280x900 >"$state/explorer.log" 2>&1 &
+    echo "explorer $!" >>"$state/pids"
+    wait_for 90 desktop_shown
+}
+
+# What was running when the desktop did not come: for the CI log.
+desktop_diagnosis() {
+    echo "-- explorer's output:"; tail -n 20 "$state/explorer.log" 2>/dev/null || true
+    echo "-- X windows:"
+    xdotool search --name '' getwindowname %@ 2>/dev/null | sort -u | head -n 20 || true
+    echo "-- Wine processes:"
+    ps -eo pid,etimes,stat,pcpu,args | grep -Ei 'wine|\.exe|Xvfb' | grep -v grep | head -n 20 || true
+    echo "-- load: $(cat /proc/loadavg 2>/dev/null)"
+}
+
+# Ends the Wine side of a session (its desktop and its server), not X.
+end_wine() {
+    local kind pid
+    while read -r kind pid; do
+        [[ $kind == explorer ]] && kill "$pid" 2>/dev/null || true
+    done <"$state/pids"
+    wineserver -k 2>/dev/null || true
+    timeout 30 wineserver -w 2>/dev/null || true
+    sed -i '/^explorer /d' "$state/pids"
+}
+
 start() {
     local display="" prefix="$state/prefix" arch=""
     while (($#)); do
@@ -150,21 +185,13 @@ start() {
     export WINEPREFIX="$prefix"
     : >"$state/pids"
     if [[ -z "$display" ]]; then
-        display=$(free_display)
+        display=$(free_display) || { echo "wine-session: no free display" >&2; exit 1; }
         Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
         echo "xvfb $!" >>"$state/pids"
-        DISPLAY="$display" wait_for 20 xdotool getdisplaygeometry ||
-            { echo "wine-session: Xvfb $display did not start" >&2; exit 1; }
     fi
     export DISPLAY="$display"
-    wineserver -p >/dev/null 2>&1
-    echo "wineserver 0" >>"$state/pids"
-    wine explorer /desktop=Default,1280x900 >/dev/null 2>&1 &
-    echo "explorer $!" >>"$state/pids"
-    if ! wait_for 60 xdotool search --name 'Wine desktop'; then
-        echo "wine-session: the virtual desktop did not appear" >&2
-        exit 1
-    fi
+    # The env file comes first, so that stop ends a session that failed half
+    # way (a retried start found the last one's server and X still running).
     cat >"$state/env" <<EOF
 export DISPLAY='$DISPLAY' WINEPREFIX='$WINEPREFIX' WINEARCH=$arch WINEDEBUG=-all
 export WINEDLLOVERRIDES='$WINEDLLOVERRIDES'
@@ -172,6 +199,24 @@ export WINE_SESSION_STATE='$state'
 EOF
     [[ $arch == win32 ]] ||
         echo "export PATH='$state/bin':\"\$PATH\" WINELOADER=/usr/lib/wine/wine64" >>"$state/env"
+    if ! wait_for 20 xdotool getdisplaygeometry; then
+        echo "wine-session: the X server $display did not start" >&2
+        stop_session; exit 1
+    fi
+    # A desktop that does not come up on a busy machine gets a second try
+    # with a fresh server before the session is given up.
+    local try
+    for try in 1 2; do
+        start_desktop && break
+        if ((try == 2)); then
+            echo "wine-session: the virtual desktop did not appear" >&2
+            desktop_diagnosis >&2
+            stop_session; exit 1
+        fi
+        echo "wine-session: no virtual desktop after 90 s; starting Wine again" >&2
+        desktop_diagnosis >&2
+        end_wine
+    done
     echo "wine session up ($arch): DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
 }
 
@@ -179,12 +224,9 @@ stop_session() {
     [[ -f "$state/env" ]] || return 0
     # shellcheck disable=SC1091
     source "$state/env"
-    local kind pid
     # Explorer first (it owns the desktop), then the prefix's server, then X.
-    while read -r kind pid; do
-        [[ $kind == explorer ]] && kill "$pid" 2>/dev/null || true
-    done <"$state/pids"
-    wineserver -k 2>/dev/null || true
+    end_wine
+    local kind pid
     while read -r kind pid; do
         [[ $kind == xvfb ]] && kill "$pid" 2>/dev/null || true
     done <"$state/pids"
