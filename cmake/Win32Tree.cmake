@@ -17,7 +17,7 @@ tess_area_libraries(SUFFIX "" PLATFORM_SOURCES ${WIN32_PLATFORM_SOURCES}
 # The views: src/<area>/win32, one library per area that has them, each
 # seeing its own area, the areas below and the views below (lib's views are
 # the shared Win32 helpers). WinMain and the resources make the program.
-set(TESS_VIEW_AREAS lib wordbook input app)
+set(TESS_VIEW_AREAS lib tables wordbook input app)
 set(below_views)
 foreach(area ${TESS_VIEW_AREAS})
   file(GLOB views CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${area}/win32/*.cpp)
@@ -39,7 +39,7 @@ enable_language(RC)
 # windres writes no dependency file: rebuild the resources when what they pull in changes.
 file(GLOB APP_RES_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/app/win32/res/*)
 set_source_files_properties(${RC_SOURCES} PROPERTIES
-  OBJECT_DEPENDS "${APP_RES_FILES};${CMAKE_SOURCE_DIR}/src/app/win32/ResourceIds.h")
+  OBJECT_DEPENDS "${APP_RES_FILES};${CMAKE_SOURCE_DIR}/src/lib/win32/ResourceIds.h")
 add_executable(tessaline WIN32 ${CMAKE_SOURCE_DIR}/src/app/win32/WinMain.cpp ${RC_SOURCES})
 target_compile_options(tessaline PRIVATE ${WARNINGS} ${WIN_FLAGS})
 target_link_options(tessaline PRIVATE ${WIN_LINK} -mwindows)

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "input/FitFontSize.h"
+#include "lib/FitFontSize.h"
 
 namespace tess {
 

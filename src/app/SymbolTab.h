@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "input/FitFontSize.h"
+#include "lib/FitFontSize.h"
 #include "input/InputSession.h"
 #include "input/KeyboardLayouts.h"
 #include "input/SymbolGrid.h"

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "lib/Charsets.h"
-#include "input/FitFontSize.h"
+#include "lib/FitFontSize.h"
 #include "input/InputTables.h"
 #include "input/TriggerStep.h"
 

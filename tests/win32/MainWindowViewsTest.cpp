@@ -9,7 +9,7 @@
 #include "app/Languages.h"
 #include "app/MainLayout.h"
 #include "app/win32/MainControls.h"
-#include "input/win32/GdiTextMeasurer.h"
+#include "lib/win32/GdiTextMeasurer.h"
 #include "lib/win32/Win32Helpers.h"
 #include "transfer/TransferModes.h"
 #include "HostWindow.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/SymbolDbList.h"
+#include "tables/win32/SymbolDbList.h"
 
 namespace tess {
 namespace {

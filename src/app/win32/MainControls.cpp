@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-#include "app/win32/ResourceIds.h"
+#include "lib/win32/ResourceIds.h"
 #include "lib/win32/Win32Helpers.h"
 
 namespace tess {

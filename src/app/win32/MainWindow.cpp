@@ -1,8 +1,8 @@
 #include "app/win32/MainWindow.h"
 
 #include "app/win32/AboutBox.h"
-#include "app/win32/ListHtmlDialog.h"
-#include "app/win32/PictureButton.h"
+#include "tables/win32/ListHtmlDialog.h"
+#include "lib/win32/PictureButton.h"
 #include "wordbook/win32/ConvertDialog.h"
 
 #include <commctrl.h>

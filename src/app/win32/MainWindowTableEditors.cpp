@@ -1,8 +1,8 @@
 // The table editors, from the menu ツール: modal over the main window.
 #include "app/win32/MainWindow.h"
 
-#include "app/win32/CandEditor.h"
-#include "app/win32/SymbolDbEditor.h"
+#include "tables/win32/CandEditor.h"
+#include "tables/win32/SymbolDbEditor.h"
 #include "tables/CandEditor.h"
 #include "tables/SymbolDbEditor.h"
 

@@ -9,7 +9,7 @@
 #include "app/win32/PadWindow.h"
 #include "app/win32/RichBuffer.h"
 #include "app/win32/SearchWindow.h"
-#include "input/win32/GdiTextMeasurer.h"
+#include "lib/win32/GdiTextMeasurer.h"
 #include "lib/win32/Win32Helpers.h"
 #include "wordbook/SearchWindowModel.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/SymbolTab.h"
-#include "input/win32/GdiTextMeasurer.h"
+#include "lib/win32/GdiTextMeasurer.h"
 
 namespace tess {
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "input/FitFontSize.h"
-#include "input/win32/GdiTextMeasurer.h"
+#include "lib/FitFontSize.h"
+#include "lib/win32/GdiTextMeasurer.h"
 #include "lib/CombiningMarks.h"
 #include "lib/win32/ShapedText.h"
 #include "lib/win32/Win32Helpers.h"

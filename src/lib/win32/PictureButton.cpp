@@ -1,4 +1,4 @@
-#include "app/win32/PictureButton.h"
+#include "lib/win32/PictureButton.h"
 
 namespace tess {
 

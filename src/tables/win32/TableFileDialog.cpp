@@ -1,4 +1,4 @@
-#include "app/win32/TableFileDialog.h"
+#include "tables/win32/TableFileDialog.h"
 
 #include <commdlg.h>
 

@@ -1,6 +1,6 @@
 // The new candidate file dialog (TNewCeFrm): the mode, the paired DB and
 // the name, in three numbered steps; "作　る" (also Enter) writes the file.
-#include "app/win32/CandEditor.h"
+#include "tables/win32/CandEditor.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "app/win32/SymbolDbList.h"
+#include "tables/win32/SymbolDbList.h"
 
 #include <commctrl.h>
 

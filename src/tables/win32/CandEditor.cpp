@@ -1,4 +1,4 @@
-#include "app/win32/CandEditor.h"
+#include "tables/win32/CandEditor.h"
 
 #include <commctrl.h>
 
@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/GlyphPreview.h"
-#include "app/win32/PictureButton.h"
-#include "app/win32/ResourceIds.h"
-#include "app/win32/SymbolDbList.h"
-#include "app/win32/TableFileDialog.h"
+#include "tables/win32/GlyphPreview.h"
+#include "lib/win32/PictureButton.h"
+#include "lib/win32/ResourceIds.h"
+#include "tables/win32/SymbolDbList.h"
+#include "tables/win32/TableFileDialog.h"
 #include "lib/win32/Win32Helpers.h"
 #include "lib/win32/ModalDialog.h"
 

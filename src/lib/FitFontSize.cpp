@@ -1,4 +1,4 @@
-#include "input/FitFontSize.h"
+#include "lib/FitFontSize.h"
 
 namespace tess {
 

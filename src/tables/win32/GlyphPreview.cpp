@@ -1,7 +1,7 @@
-#include "app/win32/GlyphPreview.h"
+#include "tables/win32/GlyphPreview.h"
 
-#include "input/FitFontSize.h"
-#include "input/win32/GdiTextMeasurer.h"
+#include "lib/FitFontSize.h"
+#include "lib/win32/GdiTextMeasurer.h"
 #include "lib/CombiningMarks.h"
 #include "lib/win32/Win32Helpers.h"
 

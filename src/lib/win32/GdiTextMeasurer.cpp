@@ -1,4 +1,4 @@
-#include "input/win32/GdiTextMeasurer.h"
+#include "lib/win32/GdiTextMeasurer.h"
 
 #include <windows.h>
 

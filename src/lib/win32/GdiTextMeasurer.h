@@ -2,7 +2,7 @@
 // box (the popups' cells, the transfer mode display).
 #pragma once
 
-#include "input/FitFontSize.h"
+#include "lib/FitFontSize.h"
 
 namespace tess {
 

@@ -1,4 +1,4 @@
-#include "app/win32/SymbolDbEditor.h"
+#include "tables/win32/SymbolDbEditor.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/GlyphPreview.h"
-#include "app/win32/PictureButton.h"
-#include "app/win32/ResourceIds.h"
-#include "app/win32/SymbolDbList.h"
-#include "app/win32/SymbolDbNewDialog.h"
-#include "app/win32/TableFileDialog.h"
+#include "tables/win32/GlyphPreview.h"
+#include "lib/win32/PictureButton.h"
+#include "lib/win32/ResourceIds.h"
+#include "tables/win32/SymbolDbList.h"
+#include "tables/win32/SymbolDbNewDialog.h"
+#include "tables/win32/TableFileDialog.h"
 #include "lib/win32/Win32Helpers.h"
 #include "lib/win32/ModalDialog.h"
 

@@ -1,4 +1,4 @@
-#include "app/win32/ListHtmlDialog.h"
+#include "tables/win32/ListHtmlDialog.h"
 
 #include <commctrl.h>
 #include <commdlg.h>

@@ -1,4 +1,4 @@
-#include "app/win32/SymbolDbNewDialog.h"
+#include "tables/win32/SymbolDbNewDialog.h"
 
 #include <commctrl.h>
 
