@@ -1,6 +1,7 @@
 #include "app/DictionaryGeneration.h"
 
 #include "lib/TextFile.h"
+#include "lib/FileFailure.h"
 #include "wordbook/WordBookFile.h"
 
 namespace tess {
@@ -46,8 +47,7 @@ bool RunDictionaryGeneration(Platform& platform, const DataFolders& folders, Wor
         const std::u16string path = folder + u"\\" + nameFor(k);
         const std::u16string group = k == 0 ? u"辞書" : u"辞書" + Number(k);
         if (!WriteNewWordBook(platform, path, title, group, u"")) {
-            platform.ShowMessage(u"辞書ファイル「" + path + u"」を作成できませんでした。",
-                                 MessageKind::Warning, MessageButtons::Yes);
+            ReportFileFailure(platform, FileAction::Create, u"辞書ファイル", path);
             return false;
         }
     }

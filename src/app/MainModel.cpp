@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/DictionaryGeneration.h"
+#include "lib/FileFailure.h"
 #include "app/SettingsDialogModel.h"
 #include "app/TextFileCommands.h"
 #include "app/VersionUp.h"
@@ -149,9 +150,8 @@ bool MainModel::RunShutdownSequence() {
     layouts_.RestoreLayoutAtExit();
     if (!saveSettingsAtExit_) return true;
     if (SaveSettings(settings_, platform_, folders_.SysFolder)) return true;
-    platform_.ShowMessage(u"設定ファイル「" + folders_.SysFolder + u"\\" + kSettingsFileName +
-                              u"」を保存できませんでした。",
-                          MessageKind::Warning, MessageButtons::Yes);
+    ReportFileFailure(platform_, FileAction::Save, u"設定ファイル",
+                      folders_.SysFolder + u"\\" + kSettingsFileName);
     return false;
 }
 
@@ -646,8 +646,7 @@ void MainModel::AreaClearExecute() {
 // --- File menu -------------------------------------------------------------------------
 
 void MainModel::ReportUnwritable(const std::u16string& path) {
-    platform_.ShowMessage(u"ファイル「" + path + u"」を保存できませんでした。",
-                          MessageKind::Warning, MessageButtons::Ok);
+    ReportFileFailure(platform_, FileAction::Save, u"ファイル", path);
 }
 
 void MainModel::OpenTextFile(const std::u16string& path) {

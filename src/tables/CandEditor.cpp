@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "lib/Blanks.h"
+#include "lib/FileFailure.h"
 #include "lib/PathParts.h"
 #include "lib/TextConv.h"
 
@@ -312,7 +313,7 @@ CandEditTable CandEditor::TableToWrite() const {
 
 bool CandEditor::Write(const std::u16string& path) {
     if (WriteCandFile(platform_, path, TableToWrite())) return true;
-    Warn(platform_, u"候補ファイル「" + path + u"」を保存できませんでした。ファイルは元のままです。");
+    ReportFileFailure(platform_, FileAction::Save, u"候補ファイル", path);
     return false;
 }
 
@@ -394,7 +395,7 @@ NewCandDialog::MakeResult NewCandDialog::Make(const std::u16string& name,
     }
     if (!CreateCandFile(platform_, path, std::u16string(TrimBlanks(pairedDb)),
                         upper ? kModeUpper : kModeLower)) {
-        Warn(platform_, u"候補ファイル「" + path + u"」を作成できませんでした。");
+        ReportFileFailure(platform_, FileAction::Create, u"候補ファイル", path);
         return {};
     }
     MakeResult result;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "lib/Blanks.h"
+#include "lib/FileFailure.h"
 #include "settings/FontLists.h"
 #include "tables/CandFile.h"
 
@@ -309,8 +310,7 @@ void ListHtmlModel::Save() {
     }
     const std::u16string path = tblFolder_ + u"\\" + name;
     if (!WriteAnsiLines(platform_, path, AnsiSafeHtmlLines(platform_, htmlLines_))) {
-        platform_.ShowMessage(u"ファイル「" + path + u"」を保存できませんでした。",
-                              MessageKind::Error, MessageButtons::Yes);
+        ReportFileFailure(platform_, FileAction::Save, u"ファイル", path);
         return;
     }
     platform_.ShowMessage(u"ファイル \"" + name + u"\" を保存しました。", MessageKind::Information,

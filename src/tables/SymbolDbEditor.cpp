@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "lib/Blanks.h"
+#include "lib/FileFailure.h"
 #include "lib/PathParts.h"
 #include "lib/TextConv.h"
 #include "lib/TextFile.h"
@@ -363,9 +364,7 @@ bool SymbolDbEditor::FontInstalled(const std::u16string& face) {
 
 bool SymbolDbEditor::Write(const std::u16string& path) {
     if (!WriteSymbolDb(platform_, path, header_, groups_, rows_)) {
-        platform_.ShowMessage(u"記号DBファイル「" + path +
-                                  u"」を保存できませんでした。ファイルは元のままです。",
-                              MessageKind::Warning, MessageButtons::Yes);
+        ReportFileFailure(platform_, FileAction::Save, u"記号DBファイル", path);
         return false;
     }
     return true;
@@ -474,8 +473,7 @@ NewSymbolDbDialog::MakeResult NewSymbolDbDialog::Make(const std::u16string& name
     const SymbolDbHeader header{std::u16string(kNewDbScripts[static_cast<std::size_t>(script_)].name),
                                 fileFont_};
     if (!CreateSymbolDb(platform_, path, header, added) || !platform_.FileExists(path)) {
-        platform_.ShowMessage(u"記号DBファイル「" + path + u"」を作成できませんでした。",
-                              MessageKind::Warning, MessageButtons::Yes);
+        ReportFileFailure(platform_, FileAction::Create, u"記号DBファイル", path);
         return MakeResult{};
     }
     MakeResult result;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "lib/TextConv.h"
+#include "lib/FileFailure.h"
 #include "lib/TextFile.h"
 
 namespace tess {
@@ -46,11 +47,11 @@ void TransferModel::TRModeClick(int mode) {
 void TransferModel::TransferTxt1Execute() {
     ShowTransferMode();
 
-    const InputArea area = SourceAreaOfMode(EffectiveTransferMode(settings_.TransMode));
+    const InputArea area = SourceAreaOfMode(static_cast<int>(EffectiveTransferMode(settings_.TransMode)));
     port_.FocusArea(area);
     // Entering the area may have changed the mode (AutoTransFlg); the
     // transfer is made in the mode as it is now.
-    const int mode = EffectiveTransferMode(settings_.TransMode);
+    const TransferMode mode = EffectiveTransferMode(settings_.TransMode);
 
     const std::u16string whole = port_.AreaText(area);
     const TextSelection selection = port_.AreaSelection(area);
@@ -76,23 +77,21 @@ void TransferModel::TransferTxt1Execute() {
     }
 }
 
-bool TransferModel::FillClipboard(int mode, const std::u16string& text) {
+bool TransferModel::FillClipboard(TransferMode mode, const std::u16string& text) {
     switch (mode) {
-        case 1:
+        case TransferMode::ForeignRich:
             port_.CopyRichText(RichCopy{RichBuffer::A, text, {}, settings_.UsrMainFont,
                                         port_.LangCharset(), settings_.UsrMainFontSize,
                                         RichEditLength(text)});
             return true;
-        case 2:
-        case 11: {
-            const bool foreign = mode == 2;
+        case TransferMode::ForeignRtf:
+        case TransferMode::PhoneticRtf: {
+            const bool foreign = mode == TransferMode::ForeignRtf;
             const int charset = foreign ? port_.LangCharset() : 0;
             const int size = foreign ? settings_.UsrMainFontSize : settings_.UsrSubFontSize;
             const std::u16string& font = foreign ? settings_.UsrMainFont : settings_.UsrSubFont;
             if (!WriteWorkRtf(platform_, sysFolder_, charset, size, font, text)) {
-                platform_.ShowMessage(
-                    u"ファイル「" + sysFolder_ + u"\\Work.rtf」を保存できませんでした。",
-                    MessageKind::Warning, MessageButtons::Yes);
+                ReportFileFailure(platform_, FileAction::Save, u"ファイル", sysFolder_ + u"\\Work.rtf");
                 return false;
             }
             // The buffer loads the document just written to Work.rtf.
@@ -102,23 +101,26 @@ bool TransferModel::FillClipboard(int mode, const std::u16string& text) {
                 charset, size, RichEditLength(text)});
             return true;
         }
-        case 3:
-        case 12:
+        case TransferMode::ForeignHexNcr:
+        case TransferMode::PhoneticHexNcr:
             platform_.SetClipboardText(ToHexNcr(text));
             return true;
-        case 4:
-        case 13:
+        case TransferMode::ForeignDecNcr:
+        case TransferMode::PhoneticDecNcr:
             platform_.SetClipboardText(ToDecNcr(text));
             return true;
-        default:  // 5 and 14
-            platform_.SetClipboardText(text);
-            return true;
+        case TransferMode::ForeignText:
+        case TransferMode::PhoneticText:
+            break;
     }
+    platform_.SetClipboardText(text);
+    return true;
 }
 
 void TransferModel::OnAreaEntered(InputArea area) {
     if (!settings_.AutoTransFlg) return;
-    settings_.TransMode = area == InputArea::Foreign ? 1 : 11;
+    settings_.TransMode = static_cast<int>(area == InputArea::Foreign ? TransferMode::ForeignRich
+                                                                      : TransferMode::PhoneticRtf);
     ShowTransferMode();
 }
 

@@ -83,7 +83,7 @@ public:
 private:
     // Puts `text` on the clipboard in `mode`; false when Work.rtf could not
     // be written (the user has been told).
-    bool FillClipboard(int mode, const std::u16string& text);
+    bool FillClipboard(TransferMode mode, const std::u16string& text);
     void ShowTargetState();
 
     Platform& platform_;

@@ -49,7 +49,9 @@ bool IsTransferMode(int mode) {
     return std::find(kTransferModes.begin(), kTransferModes.end(), mode) != kTransferModes.end();
 }
 
-int EffectiveTransferMode(int mode) { return IsTransferMode(mode) ? mode : 1; }
+TransferMode EffectiveTransferMode(int mode) {
+    return IsTransferMode(mode) ? static_cast<TransferMode>(mode) : TransferMode::ForeignRich;
+}
 
 InputArea SourceAreaOfMode(int mode) {
     return mode / 10 == 1 ? InputArea::Phonetic : InputArea::Foreign;

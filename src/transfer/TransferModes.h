@@ -17,16 +17,29 @@
 
 namespace tess {
 
+// The nine modes by what they put on the clipboard; the values are the
+// numbers the settings file (TransMode) and the menu keep.
+enum class TransferMode : int {
+    ForeignRich = 1,     // rich text through a hidden rich edit (ﾘｯﾁ1)
+    ForeignRtf = 2,      // RTF written to Work.rtf, then loaded (ﾘｯﾁ2)
+    ForeignHexNcr = 3,   // "&#xE01;"
+    ForeignDecNcr = 4,   // "&#3585;"
+    ForeignText = 5,     // plain UTF-16 text
+    PhoneticRtf = 11,
+    PhoneticHexNcr = 12,
+    PhoneticDecNcr = 13,
+    PhoneticText = 14,
+};
 
 inline constexpr std::array<int, 9> kTransferModes = {1, 2, 3, 4, 5, 11, 12, 13, 14};
 
 bool IsTransferMode(int mode);
 
-// The mode a transfer works in: the mode itself, or 1 for a value outside the
-// nine (only a hand-edited settings file holds one). Taking mode 1 rather
-// than putting nothing on the clipboard keeps a paste from inserting whatever
-// the clipboard held before.
-int EffectiveTransferMode(int mode);
+// The mode a transfer works in: the mode itself, or ForeignRich for a value
+// outside the nine (only a hand-edited settings file holds one). Taking it
+// rather than putting nothing on the clipboard keeps a paste from inserting
+// whatever the clipboard held before.
+TransferMode EffectiveTransferMode(int mode);
 
 // Edit1 when the tens digit is 1 (11 to 14), else Memo1.
 InputArea SourceAreaOfMode(int mode);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "lib/DialogScope.h"
+#include "lib/FileFailure.h"
 #include "lib/PathParts.h"
 
 namespace tess {
@@ -232,8 +233,7 @@ void WordBooks::BrowseForFolder() {
                             .value_or(Lines{});
     if (std::optional<Lines> updated = FolderListWith(lines, *chosen)) {
         if (!WriteAnsiLines(platform_, path, *updated)) {
-            platform_.ShowMessage(u"「" + path + u"」を保存できませんでした。", MessageKind::Warning,
-                                  MessageButtons::Yes);
+            ReportFileFailure(platform_, FileAction::Save, u"", path);
         }
     }
     SwitchFolder(*chosen);
@@ -382,10 +382,8 @@ void WordBooks::ToggleMediaPlayer() { settings_.MediaPlayerFlg = !settings_.Medi
 
 bool WordBooks::SaveWordBook() {
     if (list_.Store().Save(platform_)) return true;
-    platform_.ShowMessage(u"単語帳「" + list_.Store().Folder() + u"\\" +
-                              list_.Store().Book().fileName +
-                              u"」を保存できませんでした。ファイルは元のままです。",
-                          MessageKind::Warning, MessageButtons::Yes);
+    ReportFileFailure(platform_, FileAction::Save, u"単語帳",
+                      list_.Store().Folder() + u"\\" + list_.Store().Book().fileName);
     return false;
 }
 
@@ -477,8 +475,7 @@ bool WordBooks::MoveSelectedWord(std::size_t number) {
 bool WordBooks::CreateBook(const std::u16string& path, const std::u16string& title,
                            const std::u16string& group, const std::u16string& audioFolder) {
     if (!WriteNewWordBook(platform_, path, title, group, audioFolder)) {
-        platform_.ShowMessage(u"単語帳「" + path + u"」を作成できませんでした。",
-                              MessageKind::Warning, MessageButtons::Yes);
+        ReportFileFailure(platform_, FileAction::Create, u"単語帳", path);
         return false;
     }
     ListWordBooks();
@@ -491,8 +488,7 @@ bool WordBooks::DeleteOpenBook() {
     const std::u16string path = curBookFolder_ + u"\\" + list_.Store().Book().fileName;
     if (!platform_.FileExists(path)) return false;
     if (!platform_.RecycleFile(path)) {
-        platform_.ShowMessage(u"単語帳「" + path + u"」を削除できませんでした。",
-                              MessageKind::Warning, MessageButtons::Yes);
+        ReportFileFailure(platform_, FileAction::Delete, u"単語帳", path);
         return false;
     }
     ListWordBooks();
@@ -534,8 +530,7 @@ std::optional<Lines> WordBooks::StoredGroupNames() const {
 bool WordBooks::SaveGroupNames(const Lines& names) {
     const std::u16string path = folders_.sysFolder + u"\\" + kGroupNameFile;
     if (WriteAnsiLines(platform_, path, names)) return true;
-    platform_.ShowMessage(u"「" + path + u"」を保存できませんでした。ファイルは元のままです。",
-                          MessageKind::Warning, MessageButtons::Yes);
+    ReportFileFailure(platform_, FileAction::Save, u"", path);
     return false;
 }
 

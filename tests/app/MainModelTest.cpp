@@ -84,7 +84,7 @@ TEST_F(MainModelTest, AFailedSettingsWriteIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(*fake.ReadWholeFile(SettingsPath(f)), "MainLeft,5\r\n");
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].text,
-              u"設定ファイル「" + f.SysFolder + u"\\Morvane_A.rng」を保存できませんでした。");
+              u"設定ファイル「" + f.SysFolder + u"\\Morvane_A.rng」を保存できませんでした。ファイルは元のままです。");
 }
 
 TEST_F(MainModelTest, ShutdownStopsTheTimersAndGivesBackTheStartupLayoutBeforeSaving) {

@@ -511,7 +511,7 @@ TEST(SettingsDialogOk, AFailedWriteAtTheRestartLeavesTheOldFileWholeAndSaysSo) {
     EXPECT_EQ(*w.fake.ReadWholeFile(w.SettingsPath()), before);
     ASSERT_EQ(w.fake.messages.size(), 2u);
     EXPECT_EQ(w.fake.messages[1].text,
-              u"設定ファイル「" + w.SettingsPath() + u"」を保存できませんでした。");
+              u"設定ファイル「" + w.SettingsPath() + u"」を保存できませんでした。ファイルは元のままです。");
 }
 
 TEST(SettingsDialogOk, EachFlagBoxSetsItsFlag) {

@@ -208,7 +208,7 @@ TEST(TransferTxt1Execute, AWorkFileThatCannotBeWrittenEndsTheCommand) {
     w.model.TransferTxt1Execute();
     EXPECT_EQ(w.fake.clipboardWrites, 0);
     ASSERT_EQ(w.fake.messages.size(), 1u);
-    EXPECT_EQ(w.fake.messages[0].text, u"ファイル「" + kSys + u"\\Work.rtf」を保存できませんでした。");
+    EXPECT_EQ(w.fake.messages[0].text, u"ファイル「" + kSys + u"\\Work.rtf」を保存できませんでした。ファイルは元のままです。");
     EXPECT_TRUE(w.fake.broughtToFront.empty());
     EXPECT_EQ(w.port.text[InputArea::Foreign], u"กข");
 }

@@ -66,8 +66,9 @@ TEST(TransferModes, TheTensDigitChoosesTheSourceAndStrayModesWorkAsModeOne) {
     EXPECT_EQ(SourceAreaOfMode(5), InputArea::Foreign);
     EXPECT_EQ(SourceAreaOfMode(11), InputArea::Phonetic);
     EXPECT_EQ(SourceAreaOfMode(14), InputArea::Phonetic);
-    for (int mode : {0, 6, 10, 15, -1}) EXPECT_EQ(EffectiveTransferMode(mode), 1) << mode;
-    for (int mode : kTransferModes) EXPECT_EQ(EffectiveTransferMode(mode), mode);
+    for (int mode : {0, 6, 10, 15, -1})
+        EXPECT_EQ(EffectiveTransferMode(mode), TransferMode::ForeignRich) << mode;
+    for (int mode : kTransferModes) EXPECT_EQ(static_cast<int>(EffectiveTransferMode(mode)), mode);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/AppIdentity.h"
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/Win32Helpers.h"
 #include "lib/win32/ModalDialog.h"
 
@@ -19,8 +20,8 @@ constexpr int kIdMail = 1202;
 
 struct AboutBox {
     const std::function<void(const std::u16string&)>* openLink = nullptr;
-    HBRUSH sky = nullptr;
-    HFONT bold = nullptr, mail = nullptr;
+    GdiHandle<HBRUSH> sky;
+    GdiHandle<HFONT> bold, mail;
     HICON icon = nullptr;
 };
 
@@ -48,9 +49,9 @@ void CreateControls(HWND dialog, AboutBox& box) {
     AddDialogControl(dialog, L"STATIC", u"バージョン：", SS_LEFT, -1, 90, 84, 90, 20);
     HWND version =
         AddDialogControl(dialog, L"STATIC", kProgramVersion, SS_LEFT, -1, 190, 80, w - 220, 24);
-    box.bold = CreatePointFont(u"ＭＳ Ｐゴシック", 128, 14, true);
+    box.bold.Reset(CreatePointFont(u"ＭＳ Ｐゴシック", 128, 14, true));
     for (HWND value : {name, version})
-        SendMessageW(value, WM_SETFONT, reinterpret_cast<WPARAM>(box.bold), FALSE);
+        SendMessageW(value, WM_SETFONT, reinterpret_cast<WPARAM>(box.bold.get()), FALSE);
 
     AddDialogControl(dialog, L"BUTTON", u"開発者情報", BS_GROUPBOX, -1, 12, 140, w - 24, 140);
     AddDialogControl(dialog, L"STATIC", u"名　前：", SS_LEFT, -1, 28, 166, 120, 20);
@@ -58,8 +59,8 @@ void CreateControls(HWND dialog, AboutBox& box) {
     AddDialogControl(dialog, L"STATIC", u"Eメール：", SS_LEFT, -1, 28, 200, 120, 20);
     HWND mail = AddDialogControl(dialog, L"EDIT", kDeveloperMail, ES_READONLY | ES_AUTOHSCROLL,
                                  kIdMail, 150, 196, w - 180, 24);
-    box.mail = CreatePointFont(u"Tahoma", 0, 11);
-    SendMessageW(mail, WM_SETFONT, reinterpret_cast<WPARAM>(box.mail), FALSE);
+    box.mail.Reset(CreatePointFont(u"Tahoma", 0, 11));
+    SendMessageW(mail, WM_SETFONT, reinterpret_cast<WPARAM>(box.mail.get()), FALSE);
     SetImeMode(mail, ImeMode::Disabled);
     AddDialogControl(dialog, L"STATIC", u"サポートサイト：", SS_LEFT, -1, 28, 236, 120, 20);
     const std::u16string link =
@@ -72,12 +73,10 @@ void CreateControls(HWND dialog, AboutBox& box) {
 }
 
 INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* box = reinterpret_cast<AboutBox*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* box = DialogState<AboutBox>(dialog, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            box = reinterpret_cast<AboutBox*>(lParam);
-            box->sky = CreateSolidBrush(kSkyBlue);
+            box->sky.Reset(CreateSolidBrush(kSkyBlue));
             PlaceDialog(dialog, kWidth, kHeight);
             CreateControls(dialog, *box);
             return FALSE;  // the focus is set
@@ -99,7 +98,7 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
             if (GetDlgCtrlID(control) == kIdMail) break;  // the read-only box keeps its colours
             HDC dc = reinterpret_cast<HDC>(wParam);
             SetBkColor(dc, kSkyBlue);
-            return reinterpret_cast<INT_PTR>(box->sky);
+            return reinterpret_cast<INT_PTR>(box->sky.get());
         }
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -114,9 +113,6 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
             return TRUE;
         case WM_DESTROY:
             if (box) {
-                DeleteObject(box->sky);
-                DeleteObject(box->bold);
-                DeleteObject(box->mail);
                 if (box->icon) DestroyIcon(box->icon);
             }
             return FALSE;

@@ -16,19 +16,6 @@ HWND Child(HWND parent, HINSTANCE instance, const wchar_t* cls, const wchar_t* t
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
-HFONT MakeFont(const wchar_t* face, int height) {
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, face);
-}
-
-int PointsToPixels(int points) {
-    HDC dc = GetDC(nullptr);
-    int pixels = MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, dc);
-    return pixels;
-}
-
 void Move(HWND hwnd, int x, int y, int w, int h) {
     if (hwnd) MoveWindow(hwnd, x, y, w, h, TRUE);
 }
@@ -55,8 +42,8 @@ void CreateMainControls(HWND parent, HINSTANCE instance, MainControls& c) {
 
     c.glyphs = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_FUNCTION_GLYPHS));
     c.languagePictures = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_LANGUAGE_PICTURES));
-    c.formFont = MakeFont(L"ＭＳ Ｐゴシック", -16);
-    c.smallFont = MakeFont(L"ＭＳ Ｐゴシック", -PointsToPixels(11));
+    c.formFont = CreatePixelFont(u"ＭＳ Ｐゴシック", DEFAULT_CHARSET, 16);
+    c.smallFont = CreatePointFont(u"ＭＳ Ｐゴシック", DEFAULT_CHARSET, 11);
 
     for (int i = 0; i < kFunctionButtonCount; ++i) {
         // Owner-drawn: glyph above caption, flat.

@@ -48,11 +48,7 @@ LRESULT CALLBACK PhoneticAreaProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-MainWindow::~MainWindow() {
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(foreignFont_), static_cast<HGDIOBJ>(phoneticFont_),
-                           static_cast<HGDIOBJ>(phoneticBrush_), static_cast<HGDIOBJ>(transferModeFont_)})
-        if (object) DeleteObject(object);
-}
+MainWindow::~MainWindow() = default;
 
 bool MainWindow::RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXW wc{};
@@ -170,7 +166,7 @@ void MainWindow::RecreateForeignArea() {
                                             bounds.bottom - bounds.top, hwnd_,
                                             reinterpret_cast<HMENU>(kIdForeignArea), instance_, nullptr);
     SendMessageW(controls_.foreignArea, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(foreignFont_ ? foreignFont_ : controls_.formFont), FALSE);
+                 reinterpret_cast<WPARAM>(foreignFont_ ? foreignFont_.get() : controls_.formFont), FALSE);
     SendMessageW(controls_.foreignArea, EM_LIMITTEXT, 0, 0);
     SetWindowTextW(controls_.foreignArea, W(text));
     SetImeMode(controls_.foreignArea, ImeMode::Disabled);
@@ -335,13 +331,16 @@ void MainWindow::OnCommand(int id, int code) {
         model_.RunAction(FunctionButtons()[static_cast<size_t>(id - kIdFunctionButton0)].action);
         return;
     }
-    // The edit commands act on whichever text control has the focus.
-    HWND focus = GetFocus();
     if (OnWordBookCommand(id)) return;
     if (id > kMenuTransferMode0 && id <= kMenuTransferMode0 + 14) {
         model_.transfer().TRModeClick(id - kMenuTransferMode0);
         return;
     }
+    if (!OnControlCommand(id, code)) OnMenuCommand(id);
+}
+
+// The notices of the main window's own controls; false for any other id.
+bool MainWindow::OnControlCommand(int id, int code) {
     switch (id) {
         case kIdTransferButton: model_.RunAction(MainAction::TransferTxt1); break;
         case kIdForeignArea:
@@ -376,6 +375,15 @@ void MainWindow::OnCommand(int id, int code) {
             if (code == BN_CLICKED)
                 model_.CheckBox1Click(SendMessageW(controls_.stretchCheck, BM_GETCHECK, 0, 0) == BST_CHECKED);
             break;
+        default: return false;
+    }
+    return true;
+}
+
+void MainWindow::OnMenuCommand(int id) {
+    // The edit commands act on whichever text control has the focus.
+    HWND focus = GetFocus();
+    switch (id) {
         case kMenuFileOpen: OpenTextFileDialog(false); break;
         case kMenuFileSave: model_.OverwriteTextFile(); break;
         case kMenuFileSaveAs: OpenTextFileDialog(true); break;
@@ -489,6 +497,65 @@ void MainWindow::GiveFocusBack() {
     Focus(lastArea_ == InputArea::Phonetic ? InputArea::Phonetic : InputArea::Foreign, false);
 }
 
+void MainWindow::SetLeastTrackSize(MINMAXINFO& info) {
+    // No smaller than the controls need, nor than the settings' least;
+    // never more than the screen holds (a font panel widened a lot).
+    const ClientSize least = MinimumClientSize(paneSizes_, StatusBarHeight(controls_));
+    RECT frame{0, 0, least.width, least.height};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
+                       GetMenu(hwnd_) != nullptr,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    info.ptMinTrackSize.x =
+        std::max<LONG>(kMainMinWidth, std::min(frame.right - frame.left, work.right - work.left));
+    info.ptMinTrackSize.y =
+        std::max<LONG>(kMainMinHeight, std::min(frame.bottom - frame.top, work.bottom - work.top));
+}
+
+void MainWindow::OnNotify(const NMHDR& header) {
+    if (header.idFrom == kIdKeyboardPages && header.code == TCN_SELCHANGE) {
+        const int tab = static_cast<int>(SendMessageW(controls_.keyboardPages, TCM_GETCURSEL, 0, 0));
+        ShowSelectedKeyboard();
+        model_.PageControl2Change(tab);
+    }
+    if (header.idFrom == kIdLowerPages && header.code == TCN_SELCHANGE) ShowSelectedLowerPage();
+}
+
+bool MainWindow::ShowSplitterCursor() {
+    POINT p{};
+    GetCursorPos(&p);
+    ScreenToClient(hwnd_, &p);
+    const Splitter at = dragging_ != Splitter::None ? dragging_ : SplitterAt(p.x, p.y);
+    if (at == Splitter::None) return false;
+    SetCursor(LoadCursorW(nullptr, at == Splitter::Panes ? IDC_SIZENS : IDC_SIZEWE));
+    return true;
+}
+
+// A splitter is dragged from a press on it until the button comes up or the
+// capture goes elsewhere.
+void MainWindow::OnSplitterMouse(UINT message, LPARAM lParam) {
+    const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            dragging_ = SplitterAt(x, y);
+            if (dragging_ != Splitter::None) SetCapture(hwnd_);
+            dragStartX_ = x;
+            dragStartFontWidth_ = std::max(paneSizes_.fontPanelWidth, kMinFontPanelWidth);
+            break;
+        case WM_MOUSEMOVE:
+            if (dragging_ != Splitter::None) DragSplitter(x, y);
+            break;
+        default:  // WM_LBUTTONUP, WM_CAPTURECHANGED
+            if (dragging_ == Splitter::None) break;
+            dragging_ = Splitter::None;
+            if (message == WM_LBUTTONUP) ReleaseCapture();
+            break;
+    }
+}
+
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
@@ -500,29 +567,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
-        case WM_GETMINMAXINFO: {
-            // No smaller than the controls need, nor than the settings' least;
-            // never more than the screen holds (a font panel widened a lot).
-            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-            const ClientSize least = MinimumClientSize(paneSizes_, StatusBarHeight(controls_));
-            RECT frame{0, 0, least.width, least.height};
-            AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
-                               GetMenu(hwnd_) != nullptr,
-                               static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
-            MONITORINFO monitor{};
-            monitor.cbSize = sizeof monitor;
-            GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor);
-            const RECT& work = monitor.rcWork;
-            info->ptMinTrackSize.x = std::max<LONG>(
-                kMainMinWidth, std::min(frame.right - frame.left, work.right - work.left));
-            info->ptMinTrackSize.y = std::max<LONG>(
-                kMainMinHeight, std::min(frame.bottom - frame.top, work.bottom - work.top));
+        case WM_GETMINMAXINFO:
+            SetLeastTrackSize(*reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
-        }
         case WM_CTLCOLOREDIT:
             if (reinterpret_cast<HWND>(lParam) == controls_.phoneticArea && phoneticBrush_) {
                 SetBkColor(reinterpret_cast<HDC>(wParam), phoneticColor_);
-                return reinterpret_cast<LRESULT>(phoneticBrush_);
+                return reinterpret_cast<LRESULT>(phoneticBrush_.get());
             }
             break;
         case WM_CONTEXTMENU:
@@ -534,49 +585,22 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITMENUPOPUP:
             OnInitMenu(reinterpret_cast<HMENU>(wParam));
             return 0;
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->idFrom == kIdKeyboardPages && header->code == TCN_SELCHANGE) {
-                const int tab = static_cast<int>(SendMessageW(controls_.keyboardPages, TCM_GETCURSEL, 0, 0));
-                ShowSelectedKeyboard();
-                model_.PageControl2Change(tab);
-            }
-            if (header->idFrom == kIdLowerPages && header->code == TCN_SELCHANGE)
-                ShowSelectedLowerPage();
+        case WM_NOTIFY:
+            OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
             return 0;
-        }
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_SETCURSOR:
-            if (reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT) {
-                POINT p{};
-                GetCursorPos(&p);
-                ScreenToClient(hwnd_, &p);
-                Splitter at = dragging_ != Splitter::None ? dragging_ : SplitterAt(p.x, p.y);
-                if (at != Splitter::None) {
-                    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(
-                                                       at == Splitter::Panes ? IDC_SIZENS : IDC_SIZEWE)));
-                    return TRUE;
-                }
-            }
+            if (reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT &&
+                ShowSplitterCursor())
+                return TRUE;
             break;
         case WM_LBUTTONDOWN:
-            dragging_ = SplitterAt(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-            if (dragging_ != Splitter::None) SetCapture(hwnd_);
-            dragStartX_ = static_cast<short>(LOWORD(lParam));
-            dragStartFontWidth_ = std::max(paneSizes_.fontPanelWidth, kMinFontPanelWidth);
-            return 0;
         case WM_MOUSEMOVE:
-            if (dragging_ != Splitter::None)
-                DragSplitter(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-            return 0;
         case WM_LBUTTONUP:
         case WM_CAPTURECHANGED:
-            if (dragging_ != Splitter::None) {
-                dragging_ = Splitter::None;
-                if (message == WM_LBUTTONUP) ReleaseCapture();
-            }
+            OnSplitterMouse(message, lParam);
             return 0;
         case WM_ACTIVATE:
             // Coming back (Alt+Tab, the taskbar, a closed message box) gives

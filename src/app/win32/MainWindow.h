@@ -15,6 +15,7 @@
 #include "app/MainWindowPort.h"
 #include "input/win32/EditField.h"
 #include "input/win32/KeyboardView.h"
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/FocusKeeper.h"
 #include "transfer/TransferPort.h"
 #include "wordbook/win32/WordBookPage.h"
@@ -96,13 +97,14 @@ private:
     MainLayout CurrentLayout() const;
     void DrawItem(const DRAWITEMSTRUCT& item);
     void OnCommand(int id, int code);
+    bool OnControlCommand(int id, int code);
+    void OnMenuCommand(int id);
     void OnInitMenu(HMENU menu);
     void RecreateForeignArea();
     void ShowEditContextMenu(int x, int y);
     void OpenTextFileDialog(bool save);
     // "フォントの変更" of the phonetic area's menu: the font dialog.
     void ChoosePhoneticFont();
-    HFONT MakeAreaFont(const FontSpec& font);
     bool OnAreaChar(InputArea area, char16_t key);
     void HookInputAreas();
     void FillTransferMenu();
@@ -117,6 +119,10 @@ private:
     enum class Splitter { None, Top, Keyboard, Panes };
     Splitter SplitterAt(int x, int y) const;
     void DragSplitter(int x, int y);
+    bool ShowSplitterCursor();
+    void OnSplitterMouse(UINT message, LPARAM lParam);
+    void SetLeastTrackSize(MINMAXINFO& info);
+    void OnNotify(const NMHDR& header);
     void OnAreaFocused(InputArea area);
     void OnActivate(bool active);
     void ApplySavedPaneSizes();
@@ -162,8 +168,8 @@ private:
     std::u16string imePageCaption_ = u"MS IME (Kedmanee)";
     int languagePicture_ = 0;
     int quietCombos_ = 0;  // set while the model fills a box: no change events then
-    HFONT foreignFont_ = nullptr, phoneticFont_ = nullptr;
-    HBRUSH phoneticBrush_ = nullptr;
+    GdiHandle<HFONT> foreignFont_, phoneticFont_;
+    GdiHandle<HBRUSH> phoneticBrush_;
     COLORREF phoneticColor_ = RGB(255, 255, 255);
     bool foreignWordWrap_ = false, foreignScrollBars_ = false;
     // The style the foreign area was created with (it is made without
@@ -190,7 +196,7 @@ private:
     // the focus back after a pick.
     InputArea lastArea_ = InputArea::Foreign;
     std::u16string transferModeText_;
-    HFONT transferModeFont_ = nullptr;
+    GdiHandle<HFONT> transferModeFont_;
     // The PAD window while it is open.
     PadWindow* padWindow_ = nullptr;
 };

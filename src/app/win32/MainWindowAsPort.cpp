@@ -25,15 +25,6 @@ void RepaintTabStrip(HWND tabs) {
 
 }  // namespace
 
-HFONT MainWindow::MakeAreaFont(const FontSpec& font) {
-    HDC dc = GetDC(hwnd_);
-    int height = -MulDiv(font.size, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    ReleaseDC(hwnd_, dc);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                       static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, W(font.face));
-}
-
 void MainWindow::SetRomajiPageCaption(const std::u16string& caption) {
     SetTabCaption(controls_.keyboardPages, 0, caption);
     RepaintTabStrip(controls_.keyboardPages);
@@ -145,23 +136,20 @@ void MainWindow::OpenWindowFor(MainAction action) {
 void MainWindow::CloseWindow() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
 void MainWindow::SetForeignFont(const FontSpec& font) {
-    HFONT made = MakeAreaFont(font);
+    HFONT made = CreatePointFont(font.face, font.charset, font.size);
     SendMessageW(controls_.foreignArea, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
-    if (foreignFont_) DeleteObject(foreignFont_);
-    foreignFont_ = made;
+    foreignFont_.Reset(made);
 }
 
 void MainWindow::SetPhoneticAreaFont(const FontSpec& font) {
-    HFONT made = MakeAreaFont(font);
+    HFONT made = CreatePointFont(font.face, font.charset, font.size);
     SendMessageW(controls_.phoneticArea, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
-    if (phoneticFont_) DeleteObject(phoneticFont_);
-    phoneticFont_ = made;
+    phoneticFont_.Reset(made);
 }
 
 void MainWindow::SetPhoneticBackground(Color color) {
-    if (phoneticBrush_) DeleteObject(phoneticBrush_);
     phoneticColor_ = color == kWindowTextColor ? GetSysColor(COLOR_WINDOW) : color;
-    phoneticBrush_ = CreateSolidBrush(phoneticColor_);
+    phoneticBrush_.Reset(CreateSolidBrush(phoneticColor_));
     InvalidateRect(controls_.phoneticArea, nullptr, TRUE);
 }
 

@@ -72,8 +72,7 @@ void MainWindow::ShowTransferModeFitted() {
     const int size = ModeDisplayFontSize(measurer, transferModeText_);
     HFONT font = CreatePointFont(kModeDisplayFont, SHIFTJIS_CHARSET, size);
     SendMessageW(controls_.transferModeBox, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (transferModeFont_) DeleteObject(transferModeFont_);
-    transferModeFont_ = font;
+    transferModeFont_.Reset(font);
     SetWindowTextW(controls_.transferModeBox, W(transferModeText_));
 }
 

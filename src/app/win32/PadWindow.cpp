@@ -54,10 +54,8 @@ void SetChecked(HWND box, bool checked) {
 }  // namespace
 
 PadWindow::~PadWindow() {
+    // The window goes before the fonts and brush it shows.
     if (hwnd_) DestroyWindow(hwnd_);
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(formFont_), static_cast<HGDIOBJ>(buttonFont_),
-                           static_cast<HGDIOBJ>(lineFont_), static_cast<HGDIOBJ>(lineBrush_)})
-        if (object) DeleteObject(object);
 }
 
 bool PadWindow::Register(HINSTANCE instance) {
@@ -124,8 +122,8 @@ bool PadWindow::Create(PadModel& model) {
 }
 
 void PadWindow::CreateControls() {
-    formFont_ = CreatePointFont(kFormFont, kShiftJisCharset, kFormFontSize);
-    buttonFont_ = CreatePointFont(kFormFont, kShiftJisCharset, kButtonFontSize);
+    formFont_.Reset(CreatePointFont(kFormFont, kShiftJisCharset, kFormFontSize));
+    buttonFont_.Reset(CreatePointFont(kFormFont, kShiftJisCharset, kButtonFontSize));
 
     targetShape_ = Child(hwnd_, instance_, L"STATIC", L"", WS_VISIBLE | SS_OWNERDRAW,
                          kIdPadTargetShape);
@@ -155,8 +153,8 @@ void PadWindow::CreateControls() {
                      reinterpret_cast<LPARAM>(&item));
     }
 
-    EnumChildWindows(hwnd_, &SetFormFont, reinterpret_cast<LPARAM>(formFont_));
-    SendMessageW(transferButton_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), FALSE);
+    EnumChildWindows(hwnd_, &SetFormFont, reinterpret_cast<LPARAM>(formFont_.get()));
+    SendMessageW(transferButton_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
     SendMessageW(sizeBox_, CB_SETMINVISIBLE, kSizeBoxVisibleItems, 0);
     HWND tips = CreateToolTips(hwnd_);
     AddToolTip(tips, transferButton_, kTransferHint);
@@ -310,7 +308,7 @@ LRESULT PadWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLOREDIT:
             if (reinterpret_cast<HWND>(lParam) == line_ && lineBrush_) {
                 SetBkColor(reinterpret_cast<HDC>(wParam), lineColor_);
-                return reinterpret_cast<LRESULT>(lineBrush_);
+                return reinterpret_cast<LRESULT>(lineBrush_.get());
             }
             break;
         case WM_ACTIVATE:
@@ -390,17 +388,15 @@ void PadWindow::SetSizeBoxText(const std::u16string& text) {
 void PadWindow::SetLineFont(const FontSpec& font) {
     HFONT made = CreatePointFont(font.face, font.charset, font.size);
     SendMessageW(line_, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
-    if (lineFont_) DeleteObject(lineFont_);
-    lineFont_ = made;
+    lineFont_.Reset(made);
 }
 
 void PadWindow::SetLineBackground(std::optional<Color> color) {
-    if (lineBrush_) DeleteObject(lineBrush_);
-    lineBrush_ = nullptr;
+    lineBrush_.Reset();
     if (color) {
         lineColor_ = *color == kWindowTextColor ? GetSysColor(COLOR_WINDOW)
                                                 : static_cast<COLORREF>(*color);
-        lineBrush_ = CreateSolidBrush(lineColor_);
+        lineBrush_.Reset(CreateSolidBrush(lineColor_));
     }
     InvalidateRect(line_, nullptr, TRUE);
 }

@@ -17,6 +17,7 @@
 #include "app/PadModel.h"
 #include "input/win32/KeyboardView.h"
 #include "lib/win32/FocusKeeper.h"
+#include "lib/win32/GdiHandle.h"
 
 namespace tess {
 
@@ -113,8 +114,8 @@ private:
     KeyboardView keyboards_[3];
     bool imePageVisible_ = true;
 
-    HFONT formFont_ = nullptr, buttonFont_ = nullptr, lineFont_ = nullptr;
-    HBRUSH lineBrush_ = nullptr;  // none: the window colour
+    GdiHandle<HFONT> formFont_, buttonFont_, lineFont_;
+    GdiHandle<HBRUSH> lineBrush_;  // none: the window colour
     COLORREF lineColor_ = 0;
     bool targetHeld_ = false;
     int quietCombo_ = 0;  // set while the model fills the size box

@@ -14,6 +14,7 @@
 #include "lib/Charsets.h"
 #include "lib/win32/CellDraw.h"
 #include "lib/win32/FocusKeeper.h"
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/Win32Helpers.h"
 #include "lib/win32/FontCache.h"
 #include "wordbook/SearchWindowModel.h"
@@ -90,11 +91,6 @@ void Move(HWND hwnd, int x, int y, int w, int h) {
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
-HFONT PixelFont(const std::u16string& face, int charset, int pixels) {
-    return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, static_cast<BYTE>(charset),
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, W(face));
-}
 
 int FontHeight(HWND control, HFONT font) {
     HDC dc = GetDC(control);
@@ -132,6 +128,9 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateControls();
+    void CreateResultList();
+    void CreateDetailPanel();
+    void HookSearchBox();
     void PlaceFirst();
     void LayOut();
     void ApplyBoxStyle();
@@ -167,10 +166,11 @@ private:
     HWND inputButton_ = nullptr, editButton_ = nullptr, closeButton_ = nullptr;
     FocusKeeper focusKeeper_;
 
-    HFONT windowFont_ = nullptr, boxFont_ = nullptr;
-    HFONT detailForeignFont_ = nullptr, detailPhoneticFont_ = nullptr;
+    // Deleted with the window object, at WM_NCDESTROY, after the controls.
+    GdiHandle<HFONT> windowFont_, boxFont_;
+    GdiHandle<HFONT> detailForeignFont_, detailPhoneticFont_;
     FontCache<CellFontKind> cellFonts_;
-    HBRUSH phoneticBrush_ = nullptr;
+    GdiHandle<HBRUSH> phoneticBrush_;
     Color phoneticBrushColor_ = 0;
     bool searching_ = false;
     bool closing_ = false;  // closed by the user, not with the main window
@@ -231,7 +231,7 @@ LRESULT CALLBACK SearchWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam
 }
 
 void SearchWindow::CreateControls() {
-    windowFont_ = PixelFont(kSearchWindowFont, SHIFTJIS_CHARSET, kSearchWindowFontPixels);
+    windowFont_.Reset(CreatePixelFont(kSearchWindowFont, SHIFTJIS_CHARSET, kSearchWindowFontPixels));
 
     currentRadio_ = Child(hwnd_, L"BUTTON", L"ｶﾚﾝﾄ", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP,
                           kIdCurrentFolder);
@@ -242,9 +242,33 @@ void SearchWindow::CreateControls() {
                        WS_EX_CLIENTEDGE);
     searchButton_ = Child(hwnd_, L"BUTTON", L"検索", BS_PUSHBUTTON | WS_TABSTOP, kIdSearchButton);
     clearButton_ = Child(hwnd_, L"BUTTON", L"ｸﾘｱ", BS_PUSHBUTTON | WS_TABSTOP, kIdClearButton);
+    CreateResultList();
+    CreateDetailPanel();
+    inputButton_ = Child(hwnd_, L"BUTTON", L"この単語を入力する", BS_PUSHBUTTON | WS_TABSTOP,
+                         kIdInputButton);
+    editButton_ = Child(hwnd_, L"BUTTON", L"この単語を編集する", BS_PUSHBUTTON | WS_TABSTOP,
+                        kIdEditButton);
+    closeButton_ = Child(hwnd_, L"BUTTON", L"閉じる", BS_PUSHBUTTON | WS_TABSTOP, kIdCloseButton);
+    for (HWND control : {currentRadio_, dictionaryRadio_, fieldList_, searchButton_, clearButton_,
+                         resultList_, inputButton_, editButton_, closeButton_})
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
 
-    // The hits: a virtual list whose rows the window draws; the items still
-    // answer with their texts.
+    SendMessageW(model_.DictionaryChosen() ? dictionaryRadio_ : currentRadio_, BM_SETCHECK,
+                 BST_CHECKED, 0);
+    FillCombo(fieldList_, model_.FieldItems());
+    SendMessageW(fieldList_, CB_SETCURSEL, static_cast<WPARAM>(model_.FieldIndex()), 0);
+    HWND tips = CreateToolTips(hwnd_);
+    AddToolTip(tips, fieldList_, u"項目指定ボックス");
+    EnableWindow(inputButton_, FALSE);
+    EnableWindow(editButton_, FALSE);
+    HookSearchBox();
+    ApplyBoxStyle();
+    LayOut();
+}
+
+// The hits: a virtual list whose rows the window draws; the items still
+// answer with their texts.
+void SearchWindow::CreateResultList() {
     resultList_ = Child(hwnd_, WC_LISTVIEWW, L"",
                         LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS |
                             LVS_SINGLESEL | WS_TABSTOP,
@@ -262,7 +286,11 @@ void SearchWindow::CreateControls() {
         SendMessageW(resultList_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c),
                      reinterpret_cast<LPARAM>(&lv));
     }
+}
 
+// The chosen hit's five fields, read-only, the foreign word and the
+// phonetic symbols in their own fonts.
+void SearchWindow::CreateDetailPanel() {
     const std::u16string labels[5] = {u"■" + model_.LanguageName() + u"：", u"■発音記号：",
                                       u"■発音カナ：", u"■日本語：", u"■備考："};
     for (int i = 0; i < 5; ++i) {
@@ -273,39 +301,23 @@ void SearchWindow::CreateControls() {
         detailBoxes_[static_cast<std::size_t>(i)] =
             Child(hwnd_, L"EDIT", L"", style | WS_TABSTOP, kIdDetailForeign + i, WS_EX_CLIENTEDGE);
     }
-    inputButton_ = Child(hwnd_, L"BUTTON", L"この単語を入力する", BS_PUSHBUTTON | WS_TABSTOP,
-                         kIdInputButton);
-    editButton_ = Child(hwnd_, L"BUTTON", L"この単語を編集する", BS_PUSHBUTTON | WS_TABSTOP,
-                        kIdEditButton);
-    closeButton_ = Child(hwnd_, L"BUTTON", L"閉じる", BS_PUSHBUTTON | WS_TABSTOP, kIdCloseButton);
-
-    for (HWND control : {currentRadio_, dictionaryRadio_, fieldList_, searchButton_, clearButton_,
-                         resultList_, inputButton_, editButton_, closeButton_})
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
     for (HWND control : detailLabels_)
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
     const Settings& s = context_.model.settings();
-    detailForeignFont_ =
-        CreatePointFont(s.UsrMainFont, context_.model.language().LangCharset, kDetailForeignPoints);
-    detailPhoneticFont_ = CreatePointFont(s.UsrSubFont, ANSI_CHARSET, kDetailPhoneticPoints);
-    SendMessageW(detailBoxes_[0], WM_SETFONT, reinterpret_cast<WPARAM>(detailForeignFont_), FALSE);
-    SendMessageW(detailBoxes_[1], WM_SETFONT, reinterpret_cast<WPARAM>(detailPhoneticFont_), FALSE);
+    detailForeignFont_.Reset(
+        CreatePointFont(s.UsrMainFont, context_.model.language().LangCharset, kDetailForeignPoints));
+    detailPhoneticFont_.Reset(CreatePointFont(s.UsrSubFont, ANSI_CHARSET, kDetailPhoneticPoints));
+    SendMessageW(detailBoxes_[0], WM_SETFONT, reinterpret_cast<WPARAM>(detailForeignFont_.get()), FALSE);
+    SendMessageW(detailBoxes_[1], WM_SETFONT, reinterpret_cast<WPARAM>(detailPhoneticFont_.get()), FALSE);
     for (std::size_t i = 2; i < 5; ++i)
-        SendMessageW(detailBoxes_[i], WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_), FALSE);
+        SendMessageW(detailBoxes_[i], WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
     SetImeMode(detailBoxes_[0], ImeMode::Disabled);
     SetImeMode(detailBoxes_[1], ImeMode::Disabled);
+}
 
-    SendMessageW(model_.DictionaryChosen() ? dictionaryRadio_ : currentRadio_, BM_SETCHECK,
-                 BST_CHECKED, 0);
-    FillCombo(fieldList_, model_.FieldItems());
-    SendMessageW(fieldList_, CB_SETCURSEL, static_cast<WPARAM>(model_.FieldIndex()), 0);
-    HWND tips = CreateToolTips(hwnd_);
-    AddToolTip(tips, fieldList_, u"項目指定ボックス");
-    EnableWindow(inputButton_, FALSE);
-    EnableWindow(editButton_, FALSE);
-
-    // The search box: Enter searches; then the keys of its field take the
-    // one input route, and candidates are written back into it.
+// The search box: Enter searches; then the keys of its field take the one
+// input route, and candidates are written back into it.
+void SearchWindow::HookSearchBox() {
     boxChars_ = [this](char16_t key) {
         if (key == u'\r') {
             Search();
@@ -322,8 +334,6 @@ void SearchWindow::CreateControls() {
     HookTypedCharacters(searchBox_, &boxChars_);
     HookKeyStrokes(searchBox_, &boxKeys_);
     context_.fields.Register(FieldId::SearchEdit, &searchBox_);
-    ApplyBoxStyle();
-    LayOut();
 }
 
 void SearchWindow::PlaceFirst() {
@@ -379,10 +389,9 @@ void SearchWindow::LayOut() {
 
 void SearchWindow::ApplyBoxStyle() {
     const SearchBoxStyle style = model_.BoxStyle();
-    HFONT font = PixelFont(style.face, style.charset, style.pixels);
+    HFONT font = CreatePixelFont(style.face, style.charset, style.pixels);
     SendMessageW(searchBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    if (boxFont_) DeleteObject(boxFont_);
-    boxFont_ = font;
+    boxFont_.Reset(font);
     SetImeMode(searchBox_, ImeModeOf(style.input));
     // As high as its font asks, in the strip (centred when it is too high).
     const int height = FontHeight(searchBox_, font) + 2 * GetSystemMetrics(SM_CYEDGE) + 4;
@@ -466,11 +475,6 @@ LRESULT SearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             // comes back. Closed with the main window: its exit has already
             // given back the start-up layout.
             if (closing_) context_.model.layouts().DialogClosed();
-            for (HGDIOBJ object : {static_cast<HGDIOBJ>(windowFont_), static_cast<HGDIOBJ>(boxFont_),
-                                   static_cast<HGDIOBJ>(detailForeignFont_),
-                                   static_cast<HGDIOBJ>(detailPhoneticFont_),
-                                   static_cast<HGDIOBJ>(phoneticBrush_)})
-                if (object) DeleteObject(object);
             cellFonts_.Clear();
             return 0;
         default: break;
@@ -680,8 +684,7 @@ HFONT SearchWindow::CellFont(CellFontKind kind) {
 HBRUSH SearchWindow::PhoneticBrush() {
     const Color color = context_.model.settings().CandBg;
     if (!phoneticBrush_ || phoneticBrushColor_ != color) {
-        if (phoneticBrush_) DeleteObject(phoneticBrush_);
-        phoneticBrush_ = CreateSolidBrush(static_cast<COLORREF>(color));
+        phoneticBrush_.Reset(CreateSolidBrush(static_cast<COLORREF>(color)));
         phoneticBrushColor_ = color;
     }
     return phoneticBrush_;

@@ -9,6 +9,7 @@
 
 #include "app/SettingsDialogModel.h"
 #include "lib/WholeNumber.h"
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/Win32Helpers.h"
 #include "lib/win32/ModalDialog.h"
 
@@ -25,14 +26,11 @@ struct SettingsDialog {
     explicit SettingsDialog(MainModel& main) : model(main) {
         customColors.fill(RGB(0xFF, 0xFF, 0xFF));
     }
-    ~SettingsDialog() {
-        if (boldFont) DeleteObject(boldFont);
-    }
     SettingsDialogModel model;
     HWND dialog = nullptr;
     HWND tabs = nullptr;
     std::array<HWND, kSettingsPageCount> pages{};
-    HFONT boldFont = nullptr;
+    GdiHandle<HFONT> boldFont;
     std::array<COLORREF, 16> customColors{};  // the colour dialog's own row, for this showing
 };
 
@@ -51,7 +49,7 @@ HWND Label(HWND page, std::u16string_view text, int x, int y, int width, int id 
 HWND Heading(const SettingsDialog& state, HWND page, std::u16string_view text, int x, int y,
              int width) {
     HWND label = Label(page, text, x, y, width);
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(state.boldFont), FALSE);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(state.boldFont.get()), FALSE);
     return label;
 }
 
@@ -341,7 +339,7 @@ void CreateControls(SettingsDialog& state) {
     HWND dialog = state.dialog;
     RECT client;
     GetClientRect(dialog, &client);
-    state.boldFont = CreatePointFont(u"ＭＳ Ｐゴシック", SHIFTJIS_CHARSET, 9, true);
+    state.boldFont.Reset(CreatePointFont(u"ＭＳ Ｐゴシック", SHIFTJIS_CHARSET, 9, true));
 
     const int buttonsTop = client.bottom - kMargin - kButtonHeight;
     state.tabs = AddDialogControl(dialog, WC_TABCONTROLW, u"", WS_CLIPSIBLINGS | WS_TABSTOP,
@@ -425,77 +423,77 @@ std::u16string ComboText(HWND combo, int code) {
     return code == CBN_SELCHANGE ? SelectedComboText(combo) : WindowText(combo);
 }
 
-void OnCommand(SettingsDialog& state, int id, int code, HWND control) {
+// The place of `id` in a row of `count` controls numbered from `first`, or -1.
+int IndexIn(int id, int first, int count) { return id >= first && id < first + count ? id - first : -1; }
+
+// The font page: the font boxes, their 初期値 buttons and the size boxes.
+bool OnFontPageCommand(SettingsDialog& state, int id, int code, HWND control) {
     SettingsDialogModel& m = state.model;
-    if (id >= kSettingsCheckId0 && id < kSettingsCheckId0 + kSettingsCheckCount) {
-        if (code != BN_CLICKED) return;
-        m.SetChecked(static_cast<SettingsCheck>(id - kSettingsCheckId0),
-                     SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
-        ShowEnabling(state);
-        return;
-    }
-    if (id >= kSettingsFontBoxId0 && id < kSettingsFontBoxId0 + kFontBoxCount) {
-        if (code != CBN_EDITCHANGE && code != CBN_SELCHANGE) return;
-        const auto box = static_cast<FontBox>(id - kSettingsFontBoxId0);
-        m.SetFontText(box, ComboText(control, code));
-        ShowFontInUse(state, box);
-        return;
-    }
-    if (id >= kSettingsFontResetId0 && id < kSettingsFontResetId0 + kFontBoxCount) {
-        const auto box = static_cast<FontBox>(id - kSettingsFontResetId0);
+    const bool typedOrPicked = code == CBN_EDITCHANGE || code == CBN_SELCHANGE;
+    if (const int i = IndexIn(id, kSettingsFontBoxId0, kFontBoxCount); i >= 0) {
+        if (!typedOrPicked) return true;
+        m.SetFontText(static_cast<FontBox>(i), ComboText(control, code));
+        ShowFontInUse(state, static_cast<FontBox>(i));
+    } else if (const int r = IndexIn(id, kSettingsFontResetId0, kFontBoxCount); r >= 0) {
+        const auto box = static_cast<FontBox>(r);
         m.ResetFont(box);
         ShowFontBox(state, box);
         if (box == FontBox::Phonetic) ShowSizeBox(state, SizeBox::Phonetic);
-        return;
-    }
-    if (id >= kSettingsSizeBoxId0 && id < kSettingsSizeBoxId0 + kSizeBoxCount) {
-        if (code != CBN_EDITCHANGE && code != CBN_SELCHANGE) return;
+    } else if (const int b = IndexIn(id, kSettingsSizeBoxId0, kSizeBoxCount); b >= 0) {
+        if (!typedOrPicked) return true;
         const std::u16string text = ComboText(control, code);
-        const std::u16string shown = m.SetSizeText(static_cast<SizeBox>(id - kSettingsSizeBoxId0), text);
+        const std::u16string shown = m.SetSizeText(static_cast<SizeBox>(b), text);
         if (shown != text) {
             SetWindowTextW(control, W(shown));
             SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(shown.size(), shown.size()));
         }
-        return;
-    }
-    if (id == kSettingsFixedResetId0 || id == kSettingsFixedResetId0 + 1) {
-        const SizeBox box = id == kSettingsFixedResetId0 ? SizeBox::FixedForeign : SizeBox::FixedPhonetic;
+    } else if (const int f = IndexIn(id, kSettingsFixedResetId0, 2); f >= 0) {
+        const SizeBox box = f == 0 ? SizeBox::FixedForeign : SizeBox::FixedPhonetic;
         m.ResetSize(box);
         ShowSizeBox(state, box);
-        return;
+    } else {
+        return false;
     }
-    if (id >= kSettingsFileBoxId0 && id < kSettingsFileBoxId0 + kFileBoxCount) {
-        if (code == EN_CHANGE) m.SetFileText(id - kSettingsFileBoxId0, WindowText(control));
-        return;
-    }
-    if (id >= kSettingsFileBrowseId0 && id < kSettingsFileBrowseId0 + kFileBoxCount) {
-        ChooseFile(state, id - kSettingsFileBrowseId0);
-        return;
-    }
-    if (id >= kSettingsFileBackId0 && id < kSettingsFileBackId0 + kFileBoxCount) {
-        m.ResetFile(id - kSettingsFileBackId0);
-        ShowFileBox(state, id - kSettingsFileBackId0);
-        return;
-    }
-    if (id >= kSettingsColorBoxId0 && id < kSettingsColorBoxId0 + kColorRowCount) {
-        const int row = id - kSettingsColorBoxId0;
+    return true;
+}
+
+// The file page's boxes and buttons and the colour page's rows.
+bool OnFileOrColorCommand(SettingsDialog& state, int id, int code, HWND control) {
+    SettingsDialogModel& m = state.model;
+    if (const int i = IndexIn(id, kSettingsFileBoxId0, kFileBoxCount); i >= 0) {
+        if (code == EN_CHANGE) m.SetFileText(i, WindowText(control));
+    } else if (const int b = IndexIn(id, kSettingsFileBrowseId0, kFileBoxCount); b >= 0) {
+        ChooseFile(state, b);
+    } else if (const int k = IndexIn(id, kSettingsFileBackId0, kFileBoxCount); k >= 0) {
+        m.ResetFile(k);
+        ShowFileBox(state, k);
+    } else if (const int row = IndexIn(id, kSettingsColorBoxId0, kColorRowCount); row >= 0) {
         if (code == EN_CHANGE && m.SetColorText(row, WindowText(control)))
             InvalidateRect(Item(state, kSettingsColorPreviewId0 + row), nullptr, TRUE);
+    } else if (const int c = IndexIn(id, kSettingsColorChangeId0, kColorRowCount); c >= 0) {
+        ChooseColour(state, c);
+    } else if (const int r = IndexIn(id, kSettingsColorResetId0, kColorRowCount); r >= 0) {
+        m.ResetColor(r);
+        ShowColorRow(state, r);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void OnCommand(SettingsDialog& state, int id, int code, HWND control) {
+    SettingsDialogModel& m = state.model;
+    if (const int i = IndexIn(id, kSettingsCheckId0, kSettingsCheckCount); i >= 0) {
+        if (code != BN_CLICKED) return;
+        m.SetChecked(static_cast<SettingsCheck>(i), SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        ShowEnabling(state);
         return;
     }
-    if (id >= kSettingsColorChangeId0 && id < kSettingsColorChangeId0 + kColorRowCount) {
-        ChooseColour(state, id - kSettingsColorChangeId0);
+    if (OnFontPageCommand(state, id, code, control) || OnFileOrColorCommand(state, id, code, control))
         return;
-    }
-    if (id >= kSettingsColorResetId0 && id < kSettingsColorResetId0 + kColorRowCount) {
-        m.ResetColor(id - kSettingsColorResetId0);
-        ShowColorRow(state, id - kSettingsColorResetId0);
-        return;
-    }
-    if (id >= kSettingsTimerResetId0 && id < kSettingsTimerResetId0 + kTimerBarCount) {
-        const auto bar = static_cast<TimerBar>(id - kSettingsTimerResetId0);
-        m.ResetTimer(bar);
-        ShowTimer(state, bar);
+    if (const int t = IndexIn(id, kSettingsTimerResetId0, kTimerBarCount); t >= 0) {
+        m.ResetTimer(static_cast<TimerBar>(t));
+        ShowTimer(state, static_cast<TimerBar>(t));
         return;
     }
     switch (id) {
@@ -538,11 +536,9 @@ void OnScroll(SettingsDialog& state, HWND bar) {
 }
 
 INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<SettingsDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* state = DialogState<SettingsDialog>(dialog, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            state = reinterpret_cast<SettingsDialog*>(lParam);
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             state->dialog = dialog;
             PlaceDialog(dialog, kSettingsDialogWidth, kSettingsDialogHeight);
             CreateControls(*state);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "input/InputModes.h"
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/Win32Helpers.h"
 #include "wordbook/ColorDialogModel.h"
 #include "wordbook/WordEntryForm.h"
@@ -69,11 +70,6 @@ ImeMode RowImeMode(EntryField field) {
     }
 }
 
-HFONT PixelFont(const std::u16string& face, int charset, int pixels, bool bold = false) {
-    return CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       static_cast<BYTE>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, W(face));
-}
 
 int FontPixels(HWND window, HFONT font) {
     HDC dc = GetDC(window);
@@ -100,11 +96,6 @@ struct EntryDialog {
     EntryDialog(DialogKind kind, const WordEntryDialogContext& context, EntryAreas* areas)
         : kind(kind), context(context), areas(areas),
           numbers(context.books.List().RowCount()) {}
-    ~EntryDialog() {
-        for (HFONT font : {dialogFont, labelFont, foreignFont, phoneticFont})
-            if (font) DeleteObject(font);
-        if (phoneticBrush) DeleteObject(phoneticBrush);
-    }
 
     DialogKind kind;
     const WordEntryDialogContext& context;
@@ -117,8 +108,8 @@ struct EntryDialog {
     std::vector<Placed> placed;
     int baseClientWidth = 0;
     bool laidOut = false;
-    HFONT dialogFont = nullptr, labelFont = nullptr, foreignFont = nullptr, phoneticFont = nullptr;
-    HBRUSH phoneticBrush = nullptr;
+    GdiHandle<HFONT> dialogFont, labelFont, foreignFont, phoneticFont;
+    GdiHandle<HBRUSH> phoneticBrush;
     COLORREF phoneticColor = RGB(255, 255, 255);
     HHOOK keyFilter = nullptr;
     std::function<bool(char16_t)> foreignChars, phoneticChars;
@@ -144,20 +135,20 @@ HWND Add(HWND dialog, EntryDialog& state, const wchar_t* windowClass, std::u16st
 
 void CreateFonts(HWND dialog, EntryDialog& state) {
     const Settings& settings = state.context.settings;
-    state.dialogFont = PixelFont(kDialogFace, SHIFTJIS_CHARSET, kDialogFontPixels);
-    state.labelFont = PixelFont(kDialogFace, SHIFTJIS_CHARSET, kDialogFontPixels, true);
+    state.dialogFont.Reset(CreatePixelFont(kDialogFace, SHIFTJIS_CHARSET, kDialogFontPixels));
+    state.labelFont.Reset(CreatePixelFont(kDialogFace, SHIFTJIS_CHARSET, kDialogFontPixels, true));
     HDC dc = GetDC(dialog);
     const int dialogPoints = MulDiv(kDialogFontPixels, 72, GetDeviceCaps(dc, LOGPIXELSY));
     ReleaseDC(dialog, dc);
-    state.foreignFont = CreatePointFont(settings.UsrMainFont, state.context.langCharset,
-                                        dialogPoints + kForeignFontExtraPoints);
-    state.phoneticFont = PixelFont(settings.UsrSubFont, ANSI_CHARSET, kDialogFontPixels);
+    state.foreignFont.Reset(CreatePointFont(settings.UsrMainFont, state.context.langCharset,
+                                        dialogPoints + kForeignFontExtraPoints));
+    state.phoneticFont.Reset(CreatePixelFont(settings.UsrSubFont, ANSI_CHARSET, kDialogFontPixels));
     // As the main window's phonetic line: the default colour is the window's.
     const Color background = settings.CandBg;
     state.phoneticColor = background == kWindowTextColor ? GetSysColor(COLOR_WINDOW)
                           : IsSystemColor(background) ? GetSysColor(SystemColorIndex(background))
                                                       : static_cast<COLORREF>(background);
-    state.phoneticBrush = CreateSolidBrush(state.phoneticColor);
+    state.phoneticBrush.Reset(CreateSolidBrush(state.phoneticColor));
 }
 
 HFONT FieldFont(const EntryDialog& state, EntryField field) {
@@ -422,11 +413,9 @@ bool OnCommand(HWND dialog, EntryDialog& state, int id, int code, HWND control) 
 }
 
 INT_PTR CALLBACK EntryDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<EntryDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* state = DialogState<EntryDialog>(dialog, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            state = reinterpret_cast<EntryDialog*>(lParam);
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             InitDialog(dialog, *state);
             ShowStart(*state);
             return FALSE;  // the focus is set
@@ -442,7 +431,7 @@ INT_PTR CALLBACK EntryDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         case WM_CTLCOLOREDIT:
             if (state && reinterpret_cast<HWND>(lParam) == state->phonetic) {
                 SetBkColor(reinterpret_cast<HDC>(wParam), state->phoneticColor);
-                return reinterpret_cast<INT_PTR>(state->phoneticBrush);
+                return reinterpret_cast<INT_PTR>(state->phoneticBrush.get());
             }
             break;
         case WM_COMMAND:

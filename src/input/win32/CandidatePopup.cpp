@@ -10,6 +10,7 @@
 #include "lib/win32/GdiTextMeasurer.h"
 #include "lib/CombiningMarks.h"
 #include "lib/win32/ShapedText.h"
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/Win32Helpers.h"
 
 namespace tess {
@@ -46,7 +47,7 @@ struct PopupState {
     const PopupLook* look = nullptr;
     int* bandDev = nullptr;
     int fittedSize = 12;
-    HFONT cellFont = nullptr;
+    GdiHandle<HFONT> cellFont;
     FontCache fonts;
     GdiTextMeasurer measurer;
     HWND tooltip = nullptr;
@@ -73,8 +74,7 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
 }
 
 void RebuildCellFont(PopupState& s) {
-    if (s.cellFont) DeleteObject(s.cellFont);
-    s.cellFont = CreatePointFont(s.look->face, s.look->charset, s.model->CellFontSize(s.fittedSize));
+    s.cellFont.Reset(CreatePointFont(s.look->face, s.look->charset, s.model->CellFontSize(s.fittedSize)));
 }
 
 void UpdateHints(HWND hwnd, PopupState& s) {
@@ -246,6 +246,9 @@ void RegisterPopupClasses(HINSTANCE instance) {
     registered = true;
 }
 
+void CreatePanelControls(HWND popup, PopupState& state);
+void AddCellHints(HWND popup, const PopupState& state);
+
 }  // namespace
 
 std::optional<std::u16string> RunCandidatePopup(HWND owner, CandPopupModel& model,
@@ -268,25 +271,36 @@ std::optional<std::u16string> RunCandidatePopup(HWND owner, CandPopupModel& mode
     HWND popup = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, band ? kBandClass : kCandClass,
                                  L"", WS_POPUP | WS_CLIPCHILDREN, position.left, position.top,
                                  kPopupWidth, kPopupHeight, owner, nullptr, instance, &state);
-    if (!popup) {
-        DeleteObject(state.cellFont);
-        return std::nullopt;
-    }
-    state.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                    WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0, 0, popup,
-                                    nullptr, instance, nullptr);
+    if (!popup) return std::nullopt;
+    state.tooltip = CreateToolTips(popup);
     SendMessageW(state.tooltip, TTM_SETMAXTIPWIDTH, 0, 600);
-    auto addHint = [&](HWND control, const std::u16string& hint) {
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = popup;
-        tool.uId = reinterpret_cast<UINT_PTR>(control);
-        tool.lpszText = const_cast<wchar_t*>(W(hint));
-        SendMessageW(state.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    };
+    CreatePanelControls(popup, state);
+    AddCellHints(popup, state);
+    UpdateHints(popup, state);
 
-    // Panel1's controls: "×" and, on the band, UpDown1 (FsLab is painted).
+    // Modal: the owner takes no input until the popup closes.
+    EnableWindow(owner, FALSE);
+    ShowWindow(popup, SW_SHOW);
+    SetForegroundWindow(popup);
+    SetFocus(popup);
+    MSG msg;
+    while (!state.done && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    if (!state.done) PostQuitMessage(static_cast<int>(msg.wParam));  // WM_QUIT seen: pass it on
+    EnableWindow(owner, TRUE);
+    SetActiveWindow(owner);
+    DestroyWindow(popup);
+    return state.result;
+}
+
+namespace {
+
+// Panel1's controls: "×" and, on the band, UpDown1 (FsLab is painted).
+void CreatePanelControls(HWND popup, PopupState& state) {
+    const CandPopupModel& model = *state.model;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
     for (const PopupControlPlace& place : PanelControls(model.Side())) {
         const PopupRect& r = place.rect;
         HWND control = nullptr;
@@ -310,11 +324,13 @@ std::optional<std::u16string> RunCandidatePopup(HWND owner, CandPopupModel& mode
         if (!control) continue;
         // The popup takes plain keys even while the user keeps the IME on.
         ImmAssociateContextEx(control, nullptr, 0);
-        if (!place.hint.empty()) addHint(control, place.hint);
+        if (!place.hint.empty()) AddToolTip(state.tooltip, control, place.hint);
     }
     ImmAssociateContextEx(popup, nullptr, 0);
+}
 
-    // Each cell's hint is its candidate's note.
+// Each cell's hint is its candidate's note (UpdateHints gives the texts).
+void AddCellHints(HWND popup, const PopupState& state) {
     for (int cell = 0; cell < kCellCount; ++cell) {
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
@@ -325,25 +341,9 @@ std::optional<std::u16string> RunCandidatePopup(HWND owner, CandPopupModel& mode
         tool.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(state.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    UpdateHints(popup, state);
-
-    // Modal: the owner takes no input until the popup closes.
-    EnableWindow(owner, FALSE);
-    ShowWindow(popup, SW_SHOW);
-    SetForegroundWindow(popup);
-    SetFocus(popup);
-    MSG msg;
-    while (!state.done && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    if (!state.done) PostQuitMessage(static_cast<int>(msg.wParam));  // WM_QUIT seen: pass it on
-    EnableWindow(owner, TRUE);
-    SetActiveWindow(owner);
-    DestroyWindow(popup);
-    DeleteObject(state.cellFont);
-    return state.result;
 }
+
+}  // namespace
 
 PopupPosition PopupPositionForCaret(HWND field) {
     // The caret inside the field (client coordinates), the field on the screen.

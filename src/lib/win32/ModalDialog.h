@@ -14,6 +14,18 @@ namespace tess {
 // Runs the dialog until EndDialog; `proc` gets WM_INITDIALOG with `param`.
 INT_PTR RunModalDialog(HWND owner, std::u16string_view caption, DLGPROC proc, LPARAM param);
 
+// The state a dialog procedure works on: the `param` it was run with, kept
+// in the dialog's DWLP_USER at WM_INITDIALOG and read back for every later
+// message; null for the few messages that come before WM_INITDIALOG.
+template <class State>
+State* DialogState(HWND dialog, UINT message, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        return reinterpret_cast<State*>(lParam);
+    }
+    return reinterpret_cast<State*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
 // A page of a dialog with a tab control: a child dialog at `area` (client
 // coordinates of `dialog`), hidden, with the dialog's font, tabbed into as
 // part of `dialog`, drawn with the tab's page texture where the system has

@@ -13,13 +13,21 @@ std::u16string WindowText(HWND hwnd) {
     return text;
 }
 
-HFONT CreatePointFont(const std::u16string& face, int charset, int sizePt, bool bold) {
-    HDC dc = GetDC(nullptr);
-    const int height = -MulDiv(sizePt, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, dc);
-    return CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+HFONT CreatePixelFont(const std::u16string& face, int charset, int pixels, bool bold) {
+    return CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                        static_cast<BYTE>(charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                        CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, W(face));
+}
+
+int ScreenPixels(int points) {
+    HDC dc = GetDC(nullptr);
+    const int pixels = MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, dc);
+    return pixels;
+}
+
+HFONT CreatePointFont(const std::u16string& face, int charset, int sizePt, bool bold) {
+    return CreatePixelFont(face, charset, ScreenPixels(sizePt), bold);
 }
 
 void FillCombo(HWND combo, const std::vector<std::u16string>& items) {

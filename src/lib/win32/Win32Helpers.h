@@ -17,8 +17,13 @@ inline const wchar_t* W(const std::u16string& text) { return W(text.c_str()); }
 // The whole text of a window or control.
 std::u16string WindowText(HWND hwnd);
 
-// A font of `sizePt` points on the screen (charset: the font character set).
+// A font whose characters are `pixels` high (the em height, not the cell's),
+// of `charset` (the font character set).
+HFONT CreatePixelFont(const std::u16string& face, int charset, int pixels, bool bold = false);
+// A font of `sizePt` points on the screen.
 HFONT CreatePointFont(const std::u16string& face, int charset, int sizePt, bool bold = false);
+// `points` in pixels on the screen.
+int ScreenPixels(int points);
 
 // --- Combo boxes ----------------------------------------------------------------------
 void FillCombo(HWND combo, const std::vector<std::u16string>& items);

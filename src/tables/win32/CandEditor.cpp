@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tables/win32/GlyphPreview.h"
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/PictureButton.h"
 #include "lib/win32/ResourceIds.h"
 #include "tables/win32/SymbolDbList.h"
@@ -71,9 +72,9 @@ struct EditorWindow {
     RECT triggerPanel{};  // where the trigger keyboard is laid out, in the window
     std::vector<HWND> leftPages[2];
     std::vector<HWND> rightPages[2];
-    HBITMAP glyphs = nullptr;
-    HFONT tahoma = nullptr;
-    HFONT tahomaBold = nullptr;
+    GdiHandle<HBITMAP> glyphs;
+    GdiHandle<HFONT> tahoma;
+    GdiHandle<HFONT> tahomaBold;
 };
 
 HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
@@ -180,13 +181,9 @@ HWND AddTabs(HWND d, int id, int x, int width, std::initializer_list<const wchar
     return tabs;
 }
 
-void CreateControls(EditorWindow& w) {
-    HWND d = w.dialog;
-    w.tahoma = CreatePointFont(u"Tahoma", ANSI_CHARSET, 9);
-    w.tahomaBold = CreatePointFont(u"Tahoma", ANSI_CHARSET, 9, true);
-    w.glyphs = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_TABLE_EDITOR_GLYPHS));
-
-    // Command buttons: the window and the DB on the left, the candidate file on the right.
+// Command buttons: the window and the DB on the left, the candidate file on
+// the right, each group with its short how-to beside it.
+void CreateCommandButtons(HWND d) {
     for (int a = 0; a < kCommandCount; ++a) {
         const int x = a < 2 ? kLeftX + a * (kButtonWidth + 1) : kRightX + (a - 2) * (kButtonWidth + 1);
         AddDialogControl(d, L"BUTTON", kCommandCaptions[a], BS_OWNERDRAW | WS_TABSTOP, kIdAction0 + a,
@@ -197,13 +194,11 @@ void CreateControls(EditorWindow& w) {
     for (int i = 0; i < 3; ++i) Label(d, firstSteps[i], kLeftX + 2 * (kButtonWidth + 1) + 10, 8 + 18 * i, 230);
     const char16_t* howTo[] = {u"【候補指定方法】", u"1. トリガーボタン押す", u"2. 記号DBのNoで候補指定"};
     for (int i = 0; i < 3; ++i) Label(d, howTo[i], kRightX + 5 * (kButtonWidth + 1) + 10, 8 + 18 * i, 190);
+}
 
-    const int tabsHeight = 508;
-    RECT left{}, right{};
-    AddTabs(d, kIdLeftTabs, kLeftX, kLeftWidth, {L"記号DB", L"プロパティ1"}, tabsHeight, left);
-    AddTabs(d, kIdRightTabs, kRightX, kRightWidth, {L"候補エディタ", L"プロパティ2"}, tabsHeight, right);
-
-    // Left, "記号DB": the DB's rows; "プロパティ1": its script and font, read-only.
+// Left, "記号DB": the DB's rows; "プロパティ1": its script and font, read-only.
+void CreateLeftPages(EditorWindow& w, const RECT& left) {
+    HWND d = w.dialog;
     w.list.Create(d, kIdList, left, kRowHeight);
     w.list.SetBackground(GetSysColor(COLOR_WINDOW));
     w.leftPages[0].push_back(w.list.hwnd());
@@ -214,8 +209,11 @@ void CreateControls(EditorWindow& w) {
     w.leftPages[1] = {Label(d, u"・使用文字：", lx, ly + 4, 92), readOnly(kIdScriptBox, ly),
                       Label(d, u"・フォント：", lx, ly + 40, 92), readOnly(kIdFontBox, ly + 36),
                       Label(d, u"※変更は記号データベースでのみ可能です。", lx, ly + 80, 290)};
+}
 
-    // Right, "候補エディタ": the candidate panel, then the trigger keyboard.
+// Right, "候補エディタ": the candidate panel, then the trigger keyboard.
+void CreateCandidatePage(EditorWindow& w, const RECT& right) {
+    HWND d = w.dialog;
     const int px = right.left, py = right.top, pw = right.right - right.left;
     std::vector<HWND>& editPage = w.rightPages[0];
     editPage.push_back(AddDialogControl(d, L"BUTTON", u"■候補指定：", BS_GROUPBOX, -1, px + 4, py + 2,
@@ -225,12 +223,12 @@ void CreateControls(EditorWindow& w) {
         const std::u16string number(1, static_cast<char16_t>(u'1' + i));
         HWND label = AddDialogControl(d, L"STATIC", number.c_str(), SS_CENTER, -1, x, py + 22,
                                       kPreviewSize, 16);
-        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(w.tahoma), FALSE);
+        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(w.tahoma.get()), FALSE);
         HWND preview = AddDialogControl(d, L"STATIC", u"", SS_OWNERDRAW, kIdPreview0 + i, x, py + 40,
                                         kPreviewSize, kPreviewSize);
         HWND box = AddDialogControl(d, L"EDIT", u"", ES_NUMBER | ES_RIGHT | WS_TABSTOP, kIdBox0 + i,
                                     x + 1, py + 86, 40, 22);
-        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(w.tahoma), FALSE);
+        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(w.tahoma.get()), FALSE);
         editPage.insert(editPage.end(), {label, preview, box});
     }
     editPage.push_back(Label(d, u"候補を変更した場合", px + 14, py + 116, 150));
@@ -248,9 +246,12 @@ void CreateControls(EditorWindow& w) {
         AddDialogControl(d, L"BUTTON", caption.c_str(), BS_OWNERDRAW, kIdKey0 + static_cast<int>(p),
                          0, 0, 10, 10);
     }
+}
 
-    // Right, "プロパティ2".
-    const int qx = px + 12, qy = py + 16;
+// Right, "プロパティ2": the paired DB and the trigger keys' mode.
+void CreatePropertyPage(EditorWindow& w, const RECT& right) {
+    HWND d = w.dialog;
+    const int qx = right.left + 12, qy = right.top + 16;
     HWND paired = AddDialogControl(d, L"EDIT", u"", ES_AUTOHSCROLL | WS_TABSTOP, kIdPairedBox, qx,
                                    qy + 64, 250, 22);
     HWND mode = AddDialogControl(d, L"COMBOBOX", u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
@@ -267,6 +268,22 @@ void CreateControls(EditorWindow& w) {
         mode,
         AddDialogControl(d, L"BUTTON", u"保存後再読み込み", BS_PUSHBUTTON | WS_TABSTOP, kIdSaveReload, qx,
                          qy + 170, 160, 28)};
+}
+
+void CreateControls(EditorWindow& w) {
+    HWND d = w.dialog;
+    w.tahoma.Reset(CreatePointFont(u"Tahoma", ANSI_CHARSET, 9));
+    w.tahomaBold.Reset(CreatePointFont(u"Tahoma", ANSI_CHARSET, 9, true));
+    w.glyphs.Reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_TABLE_EDITOR_GLYPHS)));
+    CreateCommandButtons(d);
+
+    const int tabsHeight = 508;
+    RECT left{}, right{};
+    AddTabs(d, kIdLeftTabs, kLeftX, kLeftWidth, {L"記号DB", L"プロパティ1"}, tabsHeight, left);
+    AddTabs(d, kIdRightTabs, kRightX, kRightWidth, {L"候補エディタ", L"プロパティ2"}, tabsHeight, right);
+    CreateLeftPages(w, left);
+    CreateCandidatePage(w, right);
+    CreatePropertyPage(w, right);
 
     // Every page's controls stand over their tab control.
     for (auto* pages : {w.leftPages, w.rightPages})
@@ -414,7 +431,7 @@ void OnCommand(EditorWindow& w, int id, int code, HWND from) {
 }
 
 INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* w = reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* w = DialogState<EditorWindow>(dialog, message, lParam);
     if (w) {
         LRESULT result = 0;
         if (w->list.HandleMessage(message, wParam, lParam, result)) {
@@ -424,9 +441,7 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     }
     switch (message) {
         case WM_INITDIALOG:
-            w = reinterpret_cast<EditorWindow*>(lParam);
             w->dialog = dialog;
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             PlaceDialog(dialog, kWidth, kHeight);
             CreateControls(*w);
             ShowState(*w);
@@ -478,13 +493,6 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         case WM_COMMAND:
             if (w) OnCommand(*w, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return TRUE;
-        case WM_DESTROY:
-            if (w) {
-                for (HGDIOBJ object : {static_cast<HGDIOBJ>(w->tahoma), static_cast<HGDIOBJ>(w->tahomaBold),
-                                       static_cast<HGDIOBJ>(w->glyphs)})
-                    if (object) DeleteObject(object);
-            }
-            return FALSE;
         default: return FALSE;
     }
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/Win32Helpers.h"
 #include "lib/win32/ModalDialog.h"
 
@@ -33,8 +34,8 @@ struct NewCandWindow {
     NewCandDialog* model = nullptr;
     HWND dialog = nullptr;
     std::u16string load;
-    HBRUSH dbBrush = nullptr;
-    HBRUSH candBrush = nullptr;
+    GdiHandle<HBRUSH> dbBrush;
+    GdiHandle<HBRUSH> candBrush;
 };
 
 HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
@@ -87,8 +88,8 @@ void CreateControls(NewCandWindow& w) {
     HWND status = AddDialogControl(d, STATUSCLASSNAMEW, u"", 0, kIdStatus, 0, 0, 0, 0);
     const std::u16string folder = u"■ﾃｰﾌﾞﾙﾌｫﾙﾀﾞ：" + w.model->TableFolder();
     SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(W(folder)));
-    w.dbBrush = CreateSolidBrush(kDbListBack);
-    w.candBrush = CreateSolidBrush(kCandListBack);
+    w.dbBrush.Reset(CreateSolidBrush(kDbListBack));
+    w.candBrush.Reset(CreateSolidBrush(kCandListBack));
 }
 
 void TextsChanged(NewCandWindow& w) {
@@ -97,12 +98,10 @@ void TextsChanged(NewCandWindow& w) {
 }
 
 INT_PTR CALLBACK NewCandProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* w = reinterpret_cast<NewCandWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* w = DialogState<NewCandWindow>(dialog, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            w = reinterpret_cast<NewCandWindow*>(lParam);
             w->dialog = dialog;
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             PlaceDialog(dialog, kWidth, kHeight);
             CreateControls(*w);
             return TRUE;
@@ -112,7 +111,7 @@ INT_PTR CALLBACK NewCandProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             const bool db = reinterpret_cast<HWND>(lParam) == Item(dialog, kIdDbList);
             SetBkColor(dc, db ? kDbListBack : kCandListBack);
             SetTextColor(dc, db ? RGB(255, 255, 255) : RGB(0, 0, 0));
-            return reinterpret_cast<INT_PTR>(db ? w->dbBrush : w->candBrush);
+            return reinterpret_cast<INT_PTR>(db ? w->dbBrush.get() : w->candBrush.get());
         }
         case WM_COMMAND: {
             if (!w) return FALSE;
@@ -143,11 +142,6 @@ INT_PTR CALLBACK NewCandProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             }
             return TRUE;
         }
-        case WM_DESTROY:
-            if (w) {
-                DeleteObject(w->dbBrush);
-                DeleteObject(w->candBrush);
-            }
             return FALSE;
         default: return FALSE;
     }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/Win32Helpers.h"
 #include "lib/win32/ModalDialog.h"
 
@@ -32,7 +33,7 @@ enum HtmlId : int {
 struct HtmlDialog {
     ListHtmlModel* model = nullptr;
     int quiet = 0;  // set while the dialog fills its boxes from the model
-    HFONT htmlFont = nullptr;
+    GdiHandle<HFONT> htmlFont;
 };
 
 HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
@@ -121,8 +122,8 @@ void CreateControls(HWND dialog, HtmlDialog& state) {
     SetWindowPos(html, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SendMessageW(html, EM_LIMITTEXT, 0, 0);
     SetImeMode(html, ImeMode::Closed);
-    state.htmlFont = CreatePointFont(u"ＭＳ ゴシック", 128, 9);
-    SendMessageW(html, WM_SETFONT, reinterpret_cast<WPARAM>(state.htmlFont), FALSE);
+    state.htmlFont.Reset(CreatePointFont(u"ＭＳ ゴシック", 128, 9));
+    SendMessageW(html, WM_SETFONT, reinterpret_cast<WPARAM>(state.htmlFont.get()), FALSE);
     HWND status = AddDialogControl(dialog, STATUSCLASSNAMEW, m.StatusText(), 0, kIdStatus, 0, 0, 0, 0);
     SendMessageW(status, WM_SIZE, 0, 0);
     ShowBoxes(dialog, state);
@@ -142,11 +143,9 @@ void PickColour(HWND dialog, HtmlDialog& state) {
 }
 
 INT_PTR CALLBACK HtmlProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<HtmlDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* state = DialogState<HtmlDialog>(dialog, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            state = reinterpret_cast<HtmlDialog*>(lParam);
             PlaceDialog(dialog, kListHtmlWidth, kListHtmlHeight);
             CreateControls(dialog, *state);
             return TRUE;
@@ -213,9 +212,6 @@ INT_PTR CALLBACK HtmlProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
             }
             return TRUE;
         }
-        case WM_DESTROY:
-            if (state && state->htmlFont) DeleteObject(state->htmlFont);
-            return FALSE;
         default: return FALSE;
     }
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tables/win32/GlyphPreview.h"
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/PictureButton.h"
 #include "lib/win32/ResourceIds.h"
 #include "tables/win32/SymbolDbList.h"
@@ -69,10 +70,10 @@ struct EditorWindow {
     int charsetShown = -1;
     int listWhiteShown = -1;
     bool endProgram = false;
-    HBITMAP glyphs = nullptr;  // the command buttons' pictures
-    HFONT tahoma = nullptr;
-    HFONT numberFont = nullptr;
-    HBRUSH numberBrush = nullptr;
+    GdiHandle<HBITMAP> glyphs;  // the command buttons' pictures
+    GdiHandle<HFONT> tahoma;
+    GdiHandle<HFONT> numberFont;
+    GdiHandle<HBRUSH> numberBrush;
 };
 
 HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
@@ -198,10 +199,10 @@ void LayOut(EditorWindow& w) {
 
 void CreateControls(EditorWindow& w) {
     HWND d = w.dialog;
-    w.tahoma = CreatePointFont(u"Tahoma", ANSI_CHARSET, 10);
-    w.numberFont = CreatePointFont(u"Tahoma", ANSI_CHARSET, 10, true);
-    w.numberBrush = CreateSolidBrush(kNumberBack);
-    w.glyphs = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_TABLE_EDITOR_GLYPHS));
+    w.tahoma.Reset(CreatePointFont(u"Tahoma", ANSI_CHARSET, 10));
+    w.numberFont.Reset(CreatePointFont(u"Tahoma", ANSI_CHARSET, 10, true));
+    w.numberBrush.Reset(CreateSolidBrush(kNumberBack));
+    w.glyphs.Reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_TABLE_EDITOR_GLYPHS)));
 
     for (int a = 0; a < kSymbolDbActionCount; ++a) {
         const int x = 6 + a * (kButtonWidth + 1) + (a >= 5 ? kButtonGap : 0);
@@ -219,7 +220,7 @@ void CreateControls(EditorWindow& w) {
     Label(d, u"No", 16, 92, 24);
     HWND number = AddDialogControl(d, L"EDIT", u"", ES_RIGHT | ES_READONLY, kIdRowNumber, 42, 90,
                                    56, 22);
-    SendMessageW(number, WM_SETFONT, reinterpret_cast<WPARAM>(w.numberFont), FALSE);
+    SendMessageW(number, WM_SETFONT, reinterpret_cast<WPARAM>(w.numberFont.get()), FALSE);
     AddDialogControl(d, L"STATIC", u"", SS_OWNERDRAW, kIdPreview, 108, 84, kPreviewSize,
                      kPreviewSize);
     Label(d, u"■Unicode", 160, 76, 80);
@@ -230,7 +231,7 @@ void CreateControls(EditorWindow& w) {
     Label(d, u"■日本語名", 16, 168, 70);
     Edit(d, kIdJapanese, 88, 166, half - 96);
     for (HWND box : {code, english})
-        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(w.tahoma), FALSE);
+        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(w.tahoma.get()), FALSE);
 
     const int right = 6 + half + 8;
     Label(d, u"■グループ", right, 94, 76);
@@ -368,8 +369,54 @@ void OnCommand(EditorWindow& w, int id, int code, HWND from) {
     ShowState(w);
 }
 
+void OpenEditor(EditorWindow& w) {
+    HWND dialog = w.dialog;
+    // A window the user can size, never below its first size.
+    SetWindowLongPtrW(dialog, GWL_STYLE,
+                      GetWindowLongPtrW(dialog, GWL_STYLE) | WS_THICKFRAME | WS_MINIMIZEBOX |
+                          WS_MAXIMIZEBOX);
+    SetWindowPos(dialog, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    PlaceDialog(dialog, kWidth, kHeight);
+    CreateControls(w);
+    LayOut(w);
+    w.model->Reset();
+    ShowState(w);
+}
+
+// A tab picked shows its page; a row clicked or moved to is the model's row.
+bool OnNotify(EditorWindow& w, const NMHDR& header) {
+    if (header.idFrom == kIdTabs && header.code == TCN_SELCHANGE) {
+        ShowPage(w.dialog, TabCtrl_GetCurSel(header.hwndFrom));
+        return true;
+    }
+    if (header.hwndFrom == w.list.hwnd() && !w.quiet &&
+        (header.code == NM_CLICK || header.code == LVN_ITEMCHANGED)) {
+        const int row = w.list.SelectedIndex();
+        if (row >= 0 && row != w.model->Selected()) {
+            w.model->SelectRow(row);
+            ShowState(w);
+        }
+    }
+    return false;
+}
+
+INT_PTR StaticColors(const EditorWindow& w, HDC dc, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    if (id == kIdScriptLabel || id == kIdFontLabel || id == kIdPropertyNote) {
+        // The property page's texts stand on the tab's page, in the window colour.
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    // The row number: white on grey.
+    if (control != Item(w.dialog, kIdRowNumber)) return FALSE;
+    SetTextColor(dc, RGB(255, 255, 255));
+    SetBkColor(dc, kNumberBack);
+    return reinterpret_cast<INT_PTR>(w.numberBrush.get());
+}
+
 INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* w = reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* w = DialogState<EditorWindow>(dialog, message, lParam);
     if (w) {
         LRESULT result = 0;
         if (w->list.HandleMessage(message, wParam, lParam, result)) {
@@ -378,23 +425,10 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         }
     }
     switch (message) {
-        case WM_INITDIALOG: {
-            w = reinterpret_cast<EditorWindow*>(lParam);
+        case WM_INITDIALOG:
             w->dialog = dialog;
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            // A window the user can size, never below its first size.
-            SetWindowLongPtrW(dialog, GWL_STYLE,
-                              GetWindowLongPtrW(dialog, GWL_STYLE) | WS_THICKFRAME |
-                                  WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-            SetWindowPos(dialog, nullptr, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-            PlaceDialog(dialog, kWidth, kHeight);
-            CreateControls(*w);
-            LayOut(*w);
-            w->model->Reset();
-            ShowState(*w);
+            OpenEditor(*w);
             return TRUE;
-        }
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
             info->ptMinTrackSize = POINT{kWidth, kHeight};
@@ -403,23 +437,8 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         case WM_SIZE:
             if (w) LayOut(*w);
             return TRUE;
-        case WM_NOTIFY: {
-            if (!w) return FALSE;
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->idFrom == kIdTabs && header->code == TCN_SELCHANGE) {
-                ShowPage(dialog, TabCtrl_GetCurSel(header->hwndFrom));
-                return TRUE;
-            }
-            if (header->hwndFrom == w->list.hwnd() && !w->quiet &&
-                (header->code == NM_CLICK || header->code == LVN_ITEMCHANGED)) {
-                const int row = w->list.SelectedIndex();
-                if (row >= 0 && row != w->model->Selected()) {
-                    w->model->SelectRow(row);
-                    ShowState(*w);
-                }
-            }
-            return FALSE;
-        }
+        case WM_NOTIFY:
+            return w && OnNotify(*w, *reinterpret_cast<const NMHDR*>(lParam));
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (!w) return FALSE;
@@ -432,34 +451,12 @@ INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             DrawPreview(*w, *item);
             return TRUE;
         }
-        case WM_CTLCOLORSTATIC: {
-            if (!w) return FALSE;
-            HWND control = reinterpret_cast<HWND>(lParam);
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            const int id = GetDlgCtrlID(control);
-            if (id == kIdScriptLabel || id == kIdFontLabel || id == kIdPropertyNote) {
-                // The property page's texts stand on the tab's page, in the window colour.
-                SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
-            }
-            // The row number: white on grey.
-            if (control != Item(dialog, kIdRowNumber)) return FALSE;
-            SetTextColor(dc, RGB(255, 255, 255));
-            SetBkColor(dc, kNumberBack);
-            return reinterpret_cast<INT_PTR>(w->numberBrush);
-        }
+        case WM_CTLCOLORSTATIC:
+            return w ? StaticColors(*w, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))
+                     : FALSE;
         case WM_COMMAND:
             if (w) OnCommand(*w, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return TRUE;
-        case WM_DESTROY:
-            if (w) {
-                for (HGDIOBJ object : {static_cast<HGDIOBJ>(w->tahoma),
-                                       static_cast<HGDIOBJ>(w->numberFont),
-                                       static_cast<HGDIOBJ>(w->numberBrush),
-                                       static_cast<HGDIOBJ>(w->glyphs)})
-                    if (object) DeleteObject(object);
-            }
-            return FALSE;
         default: return FALSE;
     }
 }

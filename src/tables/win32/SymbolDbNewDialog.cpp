@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/Win32Helpers.h"
 #include "lib/win32/ModalDialog.h"
 
@@ -34,7 +35,7 @@ struct NewDbWindow {
     HWND dialog = nullptr;
     std::u16string load;
     int quiet = 0;
-    HBRUSH grey = nullptr;
+    GdiHandle<HBRUSH> grey;
 };
 
 HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
@@ -114,7 +115,7 @@ LRESULT CALLBACK NameBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPar
 void CreateControls(NewDbWindow& w) {
     HWND d = w.dialog;
     NewSymbolDbDialog& m = *w.model;
-    w.grey = CreateSolidBrush(kListGrey);
+    w.grey.Reset(CreateSolidBrush(kListGrey));
 
     Label(d, u"１．使用文字とフォントを指定します。", 12, 10, 400);
     Label(d, u"・使用文字：", 30, 40, 90);
@@ -182,12 +183,10 @@ void DrawPreview(const NewDbWindow& w, const DRAWITEMSTRUCT& item) {
 }
 
 INT_PTR CALLBACK NewDbProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* w = reinterpret_cast<NewDbWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* w = DialogState<NewDbWindow>(dialog, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            w = reinterpret_cast<NewDbWindow*>(lParam);
             w->dialog = dialog;
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             PlaceDialog(dialog, kWidth, kHeight);
             CreateControls(*w);
             ShowState(*w);
@@ -202,7 +201,7 @@ INT_PTR CALLBACK NewDbProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
             if (!w) return FALSE;
             HDC dc = reinterpret_cast<HDC>(wParam);
             SetBkColor(dc, kListGrey);
-            return reinterpret_cast<INT_PTR>(w->grey);
+            return reinterpret_cast<INT_PTR>(w->grey.get());
         }
         case WM_COMMAND: {
             if (!w) return FALSE;
@@ -234,9 +233,6 @@ INT_PTR CALLBACK NewDbProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
             }
             return TRUE;
         }
-        case WM_DESTROY:
-            if (w && w->grey) DeleteObject(w->grey);
-            return FALSE;
         default: return FALSE;
     }
 }

@@ -122,15 +122,6 @@ void EnableKeepingFocus(HWND dialog, HWND control, bool enabled, HWND heir) {
     EnableWindow(control, enabled);
 }
 
-template <typename State>
-State* StateOf(HWND dialog, UINT message, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        return reinterpret_cast<State*>(lParam);
-    }
-    return reinterpret_cast<State*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
-
 // --- A new book ----------------------------------------------------------------------------
 
 struct NewBookDialog {
@@ -193,7 +184,7 @@ void RunCreateStep(HWND dialog, NewBookDialog& state) {
 }
 
 INT_PTR CALLBACK NewBookDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    NewBookDialog* state = StateOf<NewBookDialog>(dialog, message, lParam);
+    NewBookDialog* state = DialogState<NewBookDialog>(dialog, message, lParam);
     if (!state) return FALSE;
     switch (message) {
         case WM_INITDIALOG:
@@ -258,7 +249,7 @@ struct DeleteBookDialog {
 };
 
 INT_PTR CALLBACK DeleteBookDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    DeleteBookDialog* state = StateOf<DeleteBookDialog>(dialog, message, lParam);
+    DeleteBookDialog* state = DialogState<DeleteBookDialog>(dialog, message, lParam);
     if (!state) return FALSE;
     switch (message) {
         case WM_INITDIALOG: {
@@ -318,7 +309,7 @@ void CreatePropertiesControls(HWND dialog, PropertiesDialog& state) {
 }
 
 INT_PTR CALLBACK PropertiesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    PropertiesDialog* state = StateOf<PropertiesDialog>(dialog, message, lParam);
+    PropertiesDialog* state = DialogState<PropertiesDialog>(dialog, message, lParam);
     if (!state) return FALSE;
     switch (message) {
         case WM_INITDIALOG:
@@ -420,7 +411,7 @@ void ShowGroupNames(HWND dialog, GroupNamesDialog& state) {
 }
 
 INT_PTR CALLBACK GroupNamesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    GroupNamesDialog* state = StateOf<GroupNamesDialog>(dialog, message, lParam);
+    GroupNamesDialog* state = DialogState<GroupNamesDialog>(dialog, message, lParam);
     if (!state) return FALSE;
     switch (message) {
         case WM_INITDIALOG:

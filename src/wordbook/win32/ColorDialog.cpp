@@ -132,11 +132,9 @@ INT_PTR LabelColors(const ColorDialog& state, HDC dc, HWND control) {
 }
 
 INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<ColorDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* state = DialogState<ColorDialog>(dialog, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            state = reinterpret_cast<ColorDialog*>(lParam);
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             PlaceDialog(dialog, kColorDialogWidth, kColorDialogHeight);
             CreateControls(dialog, *state);
             FillList(*state);

@@ -102,11 +102,9 @@ void Convert(HWND dialog, ConvertDialog& state) {
 }
 
 INT_PTR CALLBACK ConvertProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<ConvertDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* state = DialogState<ConvertDialog>(dialog, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            state = reinterpret_cast<ConvertDialog*>(lParam);
             state->grey = CreateSolidBrush(RGB(0xC0, 0xC0, 0xC0));
             PlaceDialog(dialog, 580, 520);
             CreateControls(dialog, *state);

@@ -51,11 +51,9 @@ void FillNumbers(JumpDialog& state) {
 }
 
 INT_PTR CALLBACK JumpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<JumpDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* state = DialogState<JumpDialog>(dialog, message, lParam);
     switch (message) {
         case WM_INITDIALOG: {
-            state = reinterpret_cast<JumpDialog*>(lParam);
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             PlaceDialog(dialog, kJumpDialogWidth, kJumpDialogHeight);
             CreateControls(dialog, *state);
             FillNumbers(*state);

@@ -69,11 +69,9 @@ void CreateDeleteControls(HWND dialog, DeleteDialog& state) {
 }
 
 INT_PTR CALLBACK DeleteDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<DeleteDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* state = DialogState<DeleteDialog>(dialog, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            state = reinterpret_cast<DeleteDialog*>(lParam);
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             PlaceDialog(dialog, kWordChangeDialogWidth, kWordChangeDialogHeight);
             CreateDeleteControls(dialog, *state);
             SendMessageW(dialog, DM_SETDEFID, IDCANCEL, 0);
@@ -146,11 +144,9 @@ void RunMoveStep(HWND dialog, MoveDialog& state) {
 }
 
 INT_PTR CALLBACK MoveDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<MoveDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* state = DialogState<MoveDialog>(dialog, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            state = reinterpret_cast<MoveDialog*>(lParam);
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             PlaceDialog(dialog, kWordChangeDialogWidth, kWordChangeDialogHeight);
             CreateMoveControls(dialog, *state);
             SetFocus(state->combo);
