@@ -91,8 +91,9 @@ void MainModel::Attach(MainWindowPort& port, TransferPort& transferPort, InputFi
                        CandidatePopupPort& popups, WordBookPort& wordBookPort) {
     port_ = &port;
     wordBooks_->Attach(wordBookPort, *this);
-    transfer_ = std::make_unique<TransferModel>(platform_, settings_, transferPort,
-                                                folders_.SysFolder);
+    transfer_ = std::make_unique<TransferModel>(platform_, settings_, transferPort, folders_.SysFolder,
+                                                [this] { return wordBooks_->LastPlayedAudio(); });
+    transfer_->LanguageChanged(language_.LanguageName, language_.LangCharset);
     input_ = std::make_unique<InputSession>(tables_, settings_, fields, popups, &layouts_);
     symbolTab_ = std::make_unique<SymbolTab>(platform_, settings_, *input_, layouts_);
 }
@@ -104,6 +105,7 @@ void MainModel::RunStartupSequence() {
     layouts_.RecordStartupLayout();
     saveSettingsAtExit_ = true;
     language_ = ThaiLanguageState();
+    transfer_->LanguageChanged(language_.LanguageName, language_.LangCharset);
     currentTextFile_.clear();
 
     // 2. The settings file over the defaults; the table folder follows SysTblFlg.
@@ -353,6 +355,7 @@ void MainModel::FormShow() { port_->Focus(InputArea::Foreign, false); }
 void MainModel::ApplyLanguage(const LanguageRow& row) {
     language_ = LanguageStateOf(row);
     input_->SetForeignCharset(language_.LangCharset);
+    transfer_->LanguageChanged(language_.LanguageName, language_.LangCharset);
     imePageVisible_ = row.msImePage;
     port_->SetRomajiPageCaption(language_.LanguageName + u"ローマ字");
     port_->SetImePageVisible(row.msImePage);
@@ -490,6 +493,17 @@ void MainModel::CopyWordIntoAreas(const WordCopy& copy) {
 }
 
 void MainModel::FocusForeignArea() { port_->Focus(InputArea::Foreign, false); }
+
+void MainModel::EndWithoutSavingSettings() {
+    SuppressSettingsSave();
+    // The "閉る" action: the main window closes, which ends the program.
+    RunAction(MainAction::Close);
+}
+
+void MainModel::WordListLookChanged(bool rowHeight) {
+    if (rowHeight) wordBooks_->RowHeightChanged();
+    else wordBooks_->FontsChanged();
+}
 
 void MainModel::DialogShown() { layouts_.DialogShown(); }
 

@@ -19,6 +19,7 @@
 #include "app/Languages.h"
 #include "app/MainWindowPort.h"
 #include "app/PadModel.h"
+#include "app/SettingsDialogModel.h"
 #include "app/SymbolTab.h"
 #include "input/InputSession.h"
 #include "input/InputTables.h"
@@ -57,7 +58,7 @@ std::optional<std::uint16_t> FunctionKeyOf(MainAction action);
 // "F4" for the action of F4; empty for an action without a key.
 std::u16string FunctionKeyName(MainAction action);
 
-class MainModel : private WordBookHost {
+class MainModel : private WordBookHost, public SettingsDialogHost {
 public:
     MainModel(Platform& platform, DataFolders folders);
     ~MainModel();
@@ -90,14 +91,18 @@ public:
     // colours, each shown where it is used; the timers. A changed SysTblFlg
     // or table file needs a restart: the notice is shown, the main window
     // closes and the result is true.
-    bool ApplySettingsDialog(const Settings& chosen);
+    bool ApplySettingsDialog(const Settings& chosen) override;
+    // The settings dialog's reset buttons: the main window closes, which
+    // ends the program, and no settings are written.
+    void EndWithoutSavingSettings() override;
+    void WordListLookChanged(bool rowHeight) override;
 
-    Settings& settings() { return settings_; }
-    Platform& platform() { return platform_; }
-    const DataFolders& folders() const { return folders_; }
+    Settings& settings() override { return settings_; }
+    Platform& platform() override { return platform_; }
+    const DataFolders& folders() const override { return folders_; }
     const LanguageState& language() const { return language_; }
     // What the main window's font box lists.
-    const ItemList& fontBoxItems() const { return fontBoxItems_; }
+    const ItemList& fontBoxItems() const override { return fontBoxItems_; }
     InputTables& tables() { return tables_; }
     // The one input route of every field that takes trigger keys.
     InputSession& input() { return *input_; }

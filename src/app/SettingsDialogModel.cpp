@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/MainModel.h"
+#include "app/Languages.h"
 #include "app/VersionUp.h"
 #include "lib/PathParts.h"
 #include "lib/TextFile.h"
@@ -189,12 +189,12 @@ std::vector<std::u16string> DeleteFiles(Platform& platform, std::span<const std:
 
 // --- The dialog ---------------------------------------------------------------------------
 
-SettingsDialogModel::SettingsDialogModel(MainModel& main)
-    : main_(main),
-      platform_(main.platform()),
+SettingsDialogModel::SettingsDialogModel(SettingsDialogHost& host)
+    : host_(host),
+      platform_(host.platform()),
       fontItems_(FillFontBox(platform_, 0, 0)),
       sizeItems_(FillNumberItems(9, 60)) {
-    const Settings& s = main_.settings();
+    const Settings& s = host_.settings();
     for (const FlagCheckRow& row : kFlagChecks) checks_[static_cast<int>(row.check)] = s.*row.flag;
     checks_[static_cast<int>(SettingsCheck::ThaiFontsOnly)] = s.FontMode == 1;
     checks_[static_cast<int>(SettingsCheck::SizeLock)] = s.DispFSizeLockFlg;
@@ -214,9 +214,9 @@ SettingsDialogModel::SettingsDialogModel(MainModel& main)
     }
 }
 
-void SettingsDialogModel::FormShow() { main_.layouts().DialogShown(); }
+void SettingsDialogModel::FormShow() { host_.DialogShown(); }
 
-void SettingsDialogModel::FormClose() { main_.layouts().DialogClosed(); }
+void SettingsDialogModel::FormClose() { host_.DialogClosed(); }
 
 void SettingsDialogModel::SetChecked(SettingsCheck check, bool checked) {
     checks_[static_cast<int>(check)] = checked;
@@ -226,21 +226,20 @@ void SettingsDialogModel::SetChecked(SettingsCheck check, bool checked) {
 
 int SettingsDialogModel::LookPosition(LookBar bar) const {
     const TrackBarRow& row = LookBarRow(bar);
-    return std::clamp(static_cast<int>(main_.settings().*row.setting), row.min, row.max);
+    return std::clamp(static_cast<int>(host_.settings().*row.setting), row.min, row.max);
 }
 
 bool SettingsDialogModel::MoveLookBar(LookBar bar, int position) {
     if (!LookBarsEnabled()) return false;
     const TrackBarRow& row = LookBarRow(bar);
-    main_.settings().*row.setting = std::clamp(position, row.min, row.max);
-    if (bar == LookBar::LineHeight) main_.wordBooks().RowHeightChanged();
-    else main_.wordBooks().FontsChanged();
+    host_.settings().*row.setting = std::clamp(position, row.min, row.max);
+    host_.WordListLookChanged(bar == LookBar::LineHeight);
     return true;
 }
 
 void SettingsDialogModel::ResetLook() {
-    for (const TrackBarRow& row : kLookBars) main_.settings().*row.setting = row.initial;
-    main_.wordBooks().RowHeightChanged();
+    for (const TrackBarRow& row : kLookBars) host_.settings().*row.setting = row.initial;
+    host_.WordListLookChanged(true);
 }
 
 // --- Font page ---------------------------------------------------------------------------------
@@ -254,7 +253,7 @@ std::u16string SettingsDialogModel::FontInUse(FontBox box) const {
     const LanguageRow& row = LanguageRows()[static_cast<int>(box) - static_cast<int>(FontBox::Thai)];
     const std::u16string& chosen = FontText(box);
     const std::optional<std::u16string> inUse =
-        LanguageFontInUse(platform_, row, chosen, main_.fontBoxItems());
+        LanguageFontInUse(platform_, row, chosen, host_.fontBoxItems());
     return inUse && *inUse != chosen ? *inUse : std::u16string();
 }
 
@@ -267,7 +266,7 @@ std::u16string SettingsDialogModel::SetSizeText(SizeBox box, const std::u16strin
     std::u16string& shown = sizeTexts_[static_cast<int>(box)];
     shown = text;
     if (box == SizeBox::Phonetic &&
-        ReadWholeNumber(text).value_or(main_.settings().UsrSubFontSize) < kMinPhoneticSize)
+        ReadWholeNumber(text).value_or(host_.settings().UsrSubFontSize) < kMinPhoneticSize)
         shown = WholeNumberText(kMinPhoneticSize);
     return shown;
 }
@@ -286,7 +285,7 @@ void SettingsDialogModel::FileChosen(int box, const std::u16string& path) {
 
 void SettingsDialogModel::ResetFile(int box) { fileTexts_[box] = kFileBoxes[box].defaultName; }
 
-const std::u16string& SettingsDialogModel::TableFolder() const { return main_.folders().TblFolder; }
+const std::u16string& SettingsDialogModel::TableFolder() const { return host_.folders().TblFolder; }
 
 // --- Colour page -----------------------------------------------------------------------------------
 
@@ -298,7 +297,7 @@ bool SettingsDialogModel::SetColorText(int row, const std::u16string& text) {
 }
 
 Color SettingsDialogModel::ColorDialogStart(int row) const {
-    return main_.settings().*kColorRows[row].setting;
+    return host_.settings().*kColorRows[row].setting;
 }
 
 void SettingsDialogModel::ColorChosen(int row, Color color) {
@@ -322,7 +321,7 @@ void SettingsDialogModel::ResetTimer(TimerBar bar) {
 // --- OK --------------------------------------------------------------------------------------------------
 
 Settings SettingsDialogModel::Choice() const {
-    Settings chosen = main_.settings();
+    Settings chosen = host_.settings();
     for (const FlagCheckRow& row : kFlagChecks) chosen.*row.flag = Checked(row.check);
 
     if (Checked(SettingsCheck::ThaiFontsOnly) && chosen.FontMode == 0) chosen.FontMode = 1;
@@ -351,7 +350,7 @@ Settings SettingsDialogModel::Choice() const {
     return chosen;
 }
 
-bool SettingsDialogModel::Ok() { return main_.ApplySettingsDialog(Choice()); }
+bool SettingsDialogModel::Ok() { return host_.ApplySettingsDialog(Choice()); }
 
 // --- The two end buttons ------------------------------------------------------------------------------------
 
@@ -362,16 +361,14 @@ void SettingsDialogModel::DeleteAndEnd(const std::vector<std::u16string>& paths)
         for (const std::u16string& path : failed) text += u"\r\n" + path;
         platform_.ShowMessage(text, MessageKind::Warning, MessageButtons::Ok);
     }
-    main_.SuppressSettingsSave();
-    // The "閉る" action: the main window closes, which ends the program.
-    main_.RunAction(MainAction::Close);
+    host_.EndWithoutSavingSettings();
 }
 
 bool SettingsDialogModel::ResetSettingsFile() {
     if (platform_.ShowMessage(kResetQuestion, MessageKind::Question, MessageButtons::YesNo) !=
         MessageAnswer::Yes)
         return false;
-    DeleteAndEnd(SettingsResetFiles(platform_, main_.folders()));
+    DeleteAndEnd(SettingsResetFiles(platform_, host_.folders()));
     return true;
 }
 
@@ -380,7 +377,7 @@ bool SettingsDialogModel::DeleteAll() {
     if (platform_.ShowMessage(kDeleteAllQuestion, MessageKind::Question, MessageButtons::YesNo) !=
         MessageAnswer::Yes)
         return false;
-    DeleteAndEnd(UninstallFiles(platform_, main_.folders()));
+    DeleteAndEnd(UninstallFiles(platform_, host_.folders()));
     return true;
 }
 

@@ -35,7 +35,27 @@
 
 namespace tess {
 
-class MainModel;
+// What the settings dialog needs of the program, and no more: the settings
+// it edits, where the files are, what the font boxes list, the word list to
+// redraw as its look changes, and what OK and the two reset buttons do.
+class SettingsDialogHost {
+public:
+    virtual ~SettingsDialogHost() = default;
+    virtual Platform& platform() = 0;
+    virtual Settings& settings() = 0;
+    virtual const DataFolders& folders() const = 0;
+    virtual const ItemList& fontBoxItems() const = 0;
+    // Around the dialog: in the Thai keyboard mode the start-up layout while
+    // it shows, the Thai layout again when it closes.
+    virtual void DialogShown() = 0;
+    virtual void DialogClosed() = 0;
+    // A word list track bar moved: its row height, or its fonts.
+    virtual void WordListLookChanged(bool rowHeight) = 0;
+    // "OK": true when the program closes for a restart.
+    virtual bool ApplySettingsDialog(const Settings& chosen) = 0;
+    // After a reset button: the program ends without writing the settings.
+    virtual void EndWithoutSavingSettings() = 0;
+};
 
 inline constexpr char16_t kSettingsDialogCaption[] = u"設定";
 inline constexpr int kSettingsDialogWidth = 580;
@@ -198,7 +218,7 @@ class SettingsDialogModel {
 public:
     // FormCreate: every control from the main window's settings; the four
     // word list track bars disabled.
-    explicit SettingsDialogModel(MainModel& main);
+    explicit SettingsDialogModel(SettingsDialogHost& host);
 
     // FormShow and FormClose: in the Thai keyboard mode the start-up layout
     // while the dialog shows, the Thai layout again when it closes.
@@ -298,7 +318,7 @@ private:
     // without writing the settings.
     void DeleteAndEnd(const std::vector<std::u16string>& paths);
 
-    MainModel& main_;
+    SettingsDialogHost& host_;
     Platform& platform_;
     ItemList fontItems_, sizeItems_;
     std::array<bool, kSettingsCheckCount> checks_{};

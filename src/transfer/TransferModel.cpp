@@ -26,8 +26,17 @@ std::u16string TargetCaption(bool held, std::u16string_view title) {
 }
 
 TransferModel::TransferModel(Platform& platform, Settings& settings, TransferPort& port,
-                             std::u16string sysFolder)
-    : platform_(platform), settings_(settings), port_(port), sysFolder_(std::move(sysFolder)) {}
+                             std::u16string sysFolder, std::function<std::u16string()> lastPlayedAudio)
+    : platform_(platform),
+      settings_(settings),
+      port_(port),
+      sysFolder_(std::move(sysFolder)),
+      lastPlayedAudio_(std::move(lastPlayedAudio)) {}
+
+void TransferModel::LanguageChanged(std::u16string name, int charset) {
+    languageName_ = std::move(name);
+    langCharset_ = charset;
+}
 
 TransferModel::~TransferModel() {
     // The callbacks hold this object.
@@ -36,7 +45,7 @@ TransferModel::~TransferModel() {
 }
 
 void TransferModel::ShowTransferMode() {
-    port_.ShowTransferModeText(TransferModeDisplay(settings_.TransMode, port_.LanguageName()));
+    port_.ShowTransferModeText(TransferModeDisplay(settings_.TransMode, languageName_));
 }
 
 void TransferModel::TRModeClick(int mode) {
@@ -81,13 +90,13 @@ bool TransferModel::FillClipboard(TransferMode mode, const std::u16string& text)
     switch (mode) {
         case TransferMode::ForeignRich:
             port_.CopyRichText(RichCopy{RichBuffer::A, text, {}, settings_.UsrMainFont,
-                                        port_.LangCharset(), settings_.UsrMainFontSize,
+                                        langCharset_, settings_.UsrMainFontSize,
                                         RichEditLength(text)});
             return true;
         case TransferMode::ForeignRtf:
         case TransferMode::PhoneticRtf: {
             const bool foreign = mode == TransferMode::ForeignRtf;
-            const int charset = foreign ? port_.LangCharset() : 0;
+            const int charset = foreign ? langCharset_ : 0;
             const int size = foreign ? settings_.UsrMainFontSize : settings_.UsrSubFontSize;
             const std::u16string& font = foreign ? settings_.UsrMainFont : settings_.UsrSubFont;
             if (!WriteWorkRtf(platform_, sysFolder_, charset, size, font, text)) {
@@ -139,7 +148,7 @@ void TransferModel::TransTimerTimer() {
 
     TargetSearchContext context;
     context.mediaPlayerFlg = settings_.MediaPlayerFlg;
-    if (context.mediaPlayerFlg) context.lastPlayedAudio = port_.LastPlayedAudioName();
+    if (context.mediaPlayerFlg && lastPlayedAudio_) context.lastPlayedAudio = lastPlayedAudio_();
     context.currentTarget = targetWindow_;
     if (ExcludeAsTarget(window, title, context) != TargetExclusion::None) return;
 

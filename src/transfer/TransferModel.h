@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "settings/Settings.h"
@@ -33,12 +34,18 @@ std::u16string TargetCaption(bool held, std::u16string_view title);
 
 class TransferModel {
 public:
-    // `sysFolder` receives "Work.rtf" for modes 2 and 11.
+    // `sysFolder` receives "Work.rtf" for modes 2 and 11; `lastPlayedAudio`
+    // gives the audio file the word list played last (extension included,
+    // empty when none), which the target search passes over.
     TransferModel(Platform& platform, Settings& settings, TransferPort& port,
-                  std::u16string sysFolder);
+                  std::u16string sysFolder, std::function<std::u16string()> lastPlayedAudio = {});
     ~TransferModel();
     TransferModel(const TransferModel&) = delete;
     TransferModel& operator=(const TransferModel&) = delete;
+
+    // The owner tells the current language: its name begins the foreign
+    // modes' texts ("タイ語 ﾘｯﾁ1"), its charset goes with their rich text.
+    void LanguageChanged(std::u16string name, int charset);
 
     // Writes the mode display of TransMode into Edit2 (empty for a value
     // outside the nine).
@@ -90,6 +97,9 @@ private:
     Settings& settings_;
     TransferPort& port_;
     std::u16string sysFolder_;
+    std::function<std::u16string()> lastPlayedAudio_;
+    std::u16string languageName_;
+    int langCharset_ = 0;
 
     bool targetHeld_ = false;
     WindowId targetWindow_ = 0;

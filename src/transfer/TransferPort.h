@@ -51,20 +51,12 @@ std::size_t RichEditLength(const std::u16string& text);
 // Where the target is shown: the main window, or the PAD window while open.
 enum class TargetIndicator { Main, Pad };
 
-class TransferPort {
+class TransferPort : public InputAreaTexts {
 public:
-    virtual ~TransferPort() = default;
 
-    // The current language, as the main window keeps it: "タイ語", ... and
-    // its font character set (222 for Thai, 0 for the others).
-    virtual std::u16string LanguageName() = 0;
-    virtual int LangCharset() = 0;
-
-    // The input areas. Memo1 lines end in CR LF.
-    virtual std::u16string AreaText(InputArea area) = 0;
+    // The input areas, beside their texts (InputAreaTexts).
     virtual TextSelection AreaSelection(InputArea area) = 0;
     virtual void SelectInArea(InputArea area, TextSelection selection) = 0;
-    virtual void SetAreaText(InputArea area, const std::u16string& text) = 0;
     virtual void FocusArea(InputArea area) = 0;
 
     // The rich-text modes' one clipboard route: the buffer takes the copy's
@@ -83,10 +75,6 @@ public:
     // True when a window of the program with exactly this component name
     // ("PadFrm", "SearchFrm", ...) is open.
     virtual bool IsFormOpen(const std::u16string& name) = 0;
-
-    // The audio file the word list played last (extension included); empty
-    // when none or after the book was closed.
-    virtual std::u16string LastPlayedAudioName() = 0;
 };
 
 }  // namespace tess

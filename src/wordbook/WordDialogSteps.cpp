@@ -4,17 +4,20 @@
 
 namespace tess {
 
-FormStart StartRegistration(const Settings& settings, EntryAreas& areas) {
+FormStart StartRegistration(const Settings& settings, InputAreaTexts& areas) {
     if (!settings.RegCopyFlg) return RegistrationStart(false, u"", u"");
-    return RegistrationStart(true, areas.ForeignAreaText(), areas.PhoneticAreaText());
+    return RegistrationStart(true, areas.AreaText(InputArea::Foreign), areas.AreaText(InputArea::Phonetic));
 }
 
-bool RegisterWord(WordBooks& books, const Settings& settings, EntryAreas& areas,
+bool RegisterWord(WordBooks& books, const Settings& settings, InputAreaTexts& areas,
                   const EntryForm& form, std::optional<std::size_t> aboveNumber) {
     const bool written =
         aboveNumber ? books.InsertWord(*aboveNumber, EntryFromForm(form, AudioRule::Trimmed))
                     : books.AppendWord(EntryFromForm(form, AudioRule::AsTyped));
-    if (written && settings.RegClearFlg) areas.ClearAreas();
+    if (written && settings.RegClearFlg) {
+        areas.SetAreaText(InputArea::Foreign, u"");
+        areas.SetAreaText(InputArea::Phonetic, u"");
+    }
     return written;
 }
 

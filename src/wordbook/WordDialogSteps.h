@@ -10,6 +10,8 @@
 // dialogs close either way.
 #pragma once
 
+#include "lib/InputArea.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,23 +22,14 @@
 
 namespace tess {
 
-// The main window's two input areas as the registration dialog uses them.
-class EntryAreas {
-public:
-    virtual ~EntryAreas() = default;
-    virtual std::u16string ForeignAreaText() = 0;   // Memo1
-    virtual std::u16string PhoneticAreaText() = 0;  // Edit1
-    virtual void ClearAreas() = 0;                  // both emptied
-};
-
 // --- Registration ----------------------------------------------------------------------
 // The form and focus when the dialog shows (RegCopyFlg: RegistrationStart).
-FormStart StartRegistration(const Settings& settings, EntryAreas& areas);
+FormStart StartRegistration(const Settings& settings, InputAreaTexts& areas);
 // "追加 (F4)" (no number: at the end, the audio field as typed, the new row
 // clicked) or "挿入" (above word `aboveNumber`, the audio field trimmed,
 // the new row selected only). After a written change RegClearFlg empties
 // the main window's areas. True when the word was written.
-bool RegisterWord(WordBooks& books, const Settings& settings, EntryAreas& areas,
+bool RegisterWord(WordBooks& books, const Settings& settings, InputAreaTexts& areas,
                   const EntryForm& form, std::optional<std::size_t> aboveNumber);
 
 // --- Editing -----------------------------------------------------------------------------

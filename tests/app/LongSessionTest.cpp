@@ -226,6 +226,7 @@ TEST(LongSession, TransfersSendTheChosenTextAndLeaveNoKeyHeldDown) {
     fake.CreateDirectories(sys);
     FakeTransferPort port;
     TransferModel model{fake, settings, port, sys};
+    model.LanguageChanged(u"タイ語", 222);
     port.model = &model;
     port.text = {{InputArea::Foreign, u""}, {InputArea::Phonetic, u""}};
     fake.windowTitles = {{7, u"無題 - メモ帳"}, {8, u"Document - WordPad"}};

@@ -146,8 +146,6 @@ struct MainWindowWorld {
     void Attach() {
         model.Attach(port, transferPort, fields, popups, wordBookPort);
         transferPort.focusEntered = [this](InputArea area) { model.AreaEntered(area); };
-        transferPort.mainLanguageName = [this] { return model.language().LanguageName; };
-        transferPort.mainLanguageCharset = [this] { return model.language().LangCharset; };
     }
 
     FakePlatform fake;

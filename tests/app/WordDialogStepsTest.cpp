@@ -16,14 +16,14 @@ WordEntry Word(const std::u16string& foreign, const std::u16string& color = u"")
 }
 
 // The main window's areas as the recording port holds them.
-class Areas : public EntryAreas {
+class Areas : public InputAreaTexts {
 public:
     explicit Areas(RecordingMainWindowPort& port) : port_(port) {}
-    std::u16string ForeignAreaText() override { return port_.memoText; }
-    std::u16string PhoneticAreaText() override { return port_.editText; }
-    void ClearAreas() override {
-        port_.memoText.clear();
-        port_.editText.clear();
+    std::u16string AreaText(InputArea area) override {
+        return area == InputArea::Foreign ? port_.memoText : port_.editText;
+    }
+    void SetAreaText(InputArea area, const std::u16string& text) override {
+        (area == InputArea::Foreign ? port_.memoText : port_.editText) = text;
     }
 
 private:

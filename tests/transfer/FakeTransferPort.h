@@ -22,8 +22,6 @@ struct FakeTransferPort : TransferPort {
     TransferModel* model = nullptr;
     std::function<void(InputArea)> focusEntered;
 
-    std::u16string language = u"タイ語";
-    int charset = 222;
     std::map<InputArea, std::u16string> text;
     std::map<InputArea, TextSelection> selection;
     std::optional<InputArea> focus;
@@ -38,15 +36,7 @@ struct FakeTransferPort : TransferPort {
     };
     std::vector<Shown> shown;
     std::set<std::u16string> openForms;
-    std::u16string lastAudio;
 
-    // The language as the main window keeps it, when a test has a main window.
-    std::function<std::u16string()> mainLanguageName;
-    std::function<int()> mainLanguageCharset;
-    std::u16string LanguageName() override {
-        return mainLanguageName ? mainLanguageName() : language;
-    }
-    int LangCharset() override { return mainLanguageCharset ? mainLanguageCharset() : charset; }
     std::u16string AreaText(InputArea area) override { return text[area]; }
     TextSelection AreaSelection(InputArea area) override { return selection[area]; }
     void SelectInArea(InputArea area, TextSelection s) override { selection[area] = s; }
@@ -66,7 +56,6 @@ struct FakeTransferPort : TransferPort {
         shown.push_back({where, held, caption});
     }
     bool IsFormOpen(const std::u16string& name) override { return openForms.count(name) != 0; }
-    std::u16string LastPlayedAudioName() override { return lastAudio; }
 };
 
 }  // namespace tess::testing

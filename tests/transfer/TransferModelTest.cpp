@@ -22,9 +22,11 @@ struct World {
     FakePlatform fake;
     Settings settings;
     FakeTransferPort port;
-    TransferModel model{fake, settings, port, kSys};
+    std::u16string lastAudio;  // what the word list played last
+    TransferModel model{fake, settings, port, kSys, [this] { return lastAudio; }};
 
     World() {
+        model.LanguageChanged(u"タイ語", 222);
         LoadDefaults(settings, fake);
         fake.CreateDirectories(kSys);
         port.model = &model;
@@ -97,8 +99,7 @@ TEST(TransferTxt1Execute, EachModePutsItsFormOnTheClipboardAndSelectsTheSource) 
 
 TEST(TransferTxt1Execute, ModeOneCopiesThroughTheForeignRichBufferInTheAreaFont) {
     World w;
-    w.port.language = u"ﾐｬﾝﾏｰ語";
-    w.port.charset = 0;
+    w.model.LanguageChanged(u"ﾐｬﾝﾏｰ語", 0);
     w.settings.UsrMainFont = u"Padauk Book";
     w.settings.UsrMainFontSize = 24;
     w.model.TransferTxt1Execute();
@@ -268,7 +269,7 @@ TEST(TargetSearchTimer, ExclusionsLeaveTheTargetAsItWas) {
     w.fake.windowTitles[9] = u"Windows Media Player";
     w.fake.windowTitles[10] = u"lesson01";
     w.fake.windowTitles[11] = u"Tessaline - 単語帳検索";
-    w.port.lastAudio = u"lesson01.mp3";
+    w.lastAudio = u"lesson01.mp3";
     w.model.OnApplicationDeactivate();
     w.MakeForeground(7);
     for (WindowId excluded : {9u, 10u, 11u}) {

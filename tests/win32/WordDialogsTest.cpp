@@ -40,11 +40,14 @@ struct NoHost : WordBookHost {
 };
 
 // The main window's areas.
-struct Areas : EntryAreas {
+struct Areas : InputAreaTexts {
     std::u16string foreign, phonetic;
-    std::u16string ForeignAreaText() override { return foreign; }
-    std::u16string PhoneticAreaText() override { return phonetic; }
-    void ClearAreas() override { foreign.clear(), phonetic.clear(); }
+    std::u16string AreaText(InputArea area) override {
+        return area == InputArea::Foreign ? foreign : phonetic;
+    }
+    void SetAreaText(InputArea area, const std::u16string& text) override {
+        (area == InputArea::Foreign ? foreign : phonetic) = text;
+    }
 };
 
 WordEntry Word(const std::u16string& foreign) {

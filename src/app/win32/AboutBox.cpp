@@ -112,9 +112,7 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDOK);
             return TRUE;
         case WM_DESTROY:
-            if (box) {
-                if (box->icon) DestroyIcon(box->icon);
-            }
+            if (box && box->icon) DestroyIcon(box->icon);
             return FALSE;
         default: break;
     }

@@ -74,8 +74,6 @@ public:
     void InsertAtCaret(InputArea area, const std::u16string& text) override;
 
     // --- TransferPort -------------------------------------------------------------
-    std::u16string LanguageName() override;
-    int LangCharset() override;
     std::u16string AreaText(InputArea area) override;
     TextSelection AreaSelection(InputArea area) override;
     void SelectInArea(InputArea area, TextSelection selection) override;
@@ -85,7 +83,6 @@ public:
     void ShowTransferModeText(const std::u16string& text) override;
     void ShowTarget(TargetIndicator where, bool held, const std::u16string& caption) override;
     bool IsFormOpen(const std::u16string& name) override;
-    std::u16string LastPlayedAudioName() override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

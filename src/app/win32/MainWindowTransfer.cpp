@@ -23,9 +23,7 @@ HWND AreaControl(const MainControls& c, InputArea area) {
 
 }  // namespace
 
-std::u16string MainWindow::LanguageName() { return model_.language().LanguageName; }
 
-int MainWindow::LangCharset() { return model_.language().LangCharset; }
 
 std::u16string MainWindow::AreaText(InputArea area) { return WindowText(AreaControl(controls_, area)); }
 
@@ -92,9 +90,6 @@ bool MainWindow::IsFormOpen(const std::u16string& name) {
     return false;
 }
 
-std::u16string MainWindow::LastPlayedAudioName() {
-    return model_.wordBooks().LastPlayedAudio();
-}
 
 void MainWindow::FillTransferMenu() {
     // The captions follow the language, the check mark TransMode.

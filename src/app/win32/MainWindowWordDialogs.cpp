@@ -8,21 +8,6 @@ namespace tess {
 
 namespace {
 
-// Memo1 and Edit1 as the registration dialog copies and clears them.
-class MainWindowAreas : public EntryAreas {
-public:
-    explicit MainWindowAreas(MainWindow& window) : window_(window) {}
-    std::u16string ForeignAreaText() override { return window_.AreaText(InputArea::Foreign); }
-    std::u16string PhoneticAreaText() override { return window_.AreaText(InputArea::Phonetic); }
-    void ClearAreas() override {
-        window_.SetForeignText(u"");
-        window_.SetPhoneticText(u"");
-    }
-
-private:
-    MainWindow& window_;
-};
-
 WordEntryDialogContext EntryContext(MainModel& model, EditFieldDirectory& fields) {
     return WordEntryDialogContext{
         model.wordBooks(),
@@ -45,10 +30,9 @@ WordEntryDialogContext EntryContext(MainModel& model, EditFieldDirectory& fields
 
 void MainWindow::OpenRegisterWordDialog() {
     if (!model_.wordBooks().ActionEnabled(WordBookAction::RegWord)) return;
-    MainWindowAreas areas(*this);
     {
         const DialogLayoutScope layout(model_.layouts());
-        RunRegisterWordDialog(hwnd_, EntryContext(model_, fields_), areas);
+        RunRegisterWordDialog(hwnd_, EntryContext(model_, fields_), *this);
     }
     Focus(InputArea::Foreign, false);
 }

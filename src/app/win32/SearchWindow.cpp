@@ -115,8 +115,8 @@ class SearchWindow {
 public:
     SearchWindow(const SearchWindowContext& context)
         : context_(context),
-          model_(context.model.platform(), context.model.settings(), context.model.wordBooks(),
-                 context.model.language().LanguageName, context.model.language().LangCharset) {}
+          model_(context.platform, context.settings, context.wordBooks, context.language.LanguageName,
+                 context.language.LangCharset) {}
 
     static bool RegisterClassOnce(HINSTANCE instance);
     // Makes and shows the window; from then on the window owns this object
@@ -135,7 +135,7 @@ private:
     void LayOut();
     void ApplyBoxStyle();
     void ApplyLayoutStep(LayoutStep step);
-    bool ThaiKeyboardMode() const { return context_.model.settings().InputMode == kModeThaiMsIme; }
+    bool ThaiKeyboardMode() const { return context_.settings.InputMode == kModeThaiMsIme; }
 
     void OnCommand(int id, int code);
     LRESULT OnNotify(const NMHDR& header);
@@ -207,7 +207,7 @@ void SearchWindow::Open(HINSTANCE instance, HWND owner, const SearchWindowContex
     self.CreateControls();
     self.PlaceFirst();
     // In the Thai keyboard mode the window gets the start-up layout.
-    self.context_.model.layouts().DialogShown();
+    self.context_.layouts.DialogShown();
     ShowWindow(hwnd, SW_SHOW);
     SetFocus(self.searchBox_);
 }
@@ -303,9 +303,9 @@ void SearchWindow::CreateDetailPanel() {
     }
     for (HWND control : detailLabels_)
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
-    const Settings& s = context_.model.settings();
+    const Settings& s = context_.settings;
     detailForeignFont_.Reset(
-        CreatePointFont(s.UsrMainFont, context_.model.language().LangCharset, kDetailForeignPoints));
+        CreatePointFont(s.UsrMainFont, context_.language.LangCharset, kDetailForeignPoints));
     detailPhoneticFont_.Reset(CreatePointFont(s.UsrSubFont, ANSI_CHARSET, kDetailPhoneticPoints));
     SendMessageW(detailBoxes_[0], WM_SETFONT, reinterpret_cast<WPARAM>(detailForeignFont_.get()), FALSE);
     SendMessageW(detailBoxes_[1], WM_SETFONT, reinterpret_cast<WPARAM>(detailPhoneticFont_.get()), FALSE);
@@ -325,11 +325,11 @@ void SearchWindow::HookSearchBox() {
         }
         if (key == u'\n') return true;
         const std::optional<KeySource> source = SearchFieldKeys(model_.FieldIndex());
-        return source && context_.model.input().KeyTyped(*source, key);
+        return source && context_.input.KeyTyped(*source, key);
     };
     boxKeys_ = [this](unsigned key, bool down) {
         if (model_.BoxTracksShiftAndCaps(ThaiKeyboardMode()))
-            context_.model.ForeignAreaKey(static_cast<std::uint16_t>(key), down);
+            context_.foreignAreaKey(static_cast<std::uint16_t>(key), down);
     };
     HookTypedCharacters(searchBox_, &boxChars_);
     HookKeyStrokes(searchBox_, &boxKeys_);
@@ -405,8 +405,8 @@ void SearchWindow::ApplyBoxStyle() {
 
 void SearchWindow::ApplyLayoutStep(LayoutStep step) {
     switch (step) {
-        case LayoutStep::ActivateThai: context_.model.layouts().ActivateThaiLayout(); break;
-        case LayoutStep::RestoreStartup: context_.model.layouts().RestoreStartupLayout(); break;
+        case LayoutStep::ActivateThai: context_.layouts.ActivateThaiLayout(); break;
+        case LayoutStep::RestoreStartup: context_.layouts.RestoreStartupLayout(); break;
         case LayoutStep::None: break;
     }
 }
@@ -429,7 +429,7 @@ LRESULT SearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         }
         case WM_CTLCOLOREDIT:
             if (reinterpret_cast<HWND>(lParam) == searchBox_ && model_.BoxStyle().phoneticBackground) {
-                SetBkColor(reinterpret_cast<HDC>(wParam), context_.model.settings().CandBg);
+                SetBkColor(reinterpret_cast<HDC>(wParam), context_.settings.CandBg);
                 return reinterpret_cast<LRESULT>(PhoneticBrush());
             }
             break;
@@ -446,7 +446,7 @@ LRESULT SearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                 return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
             }
             if (control == detailBoxes_[1]) {
-                SetBkColor(dc, context_.model.settings().CandBg);
+                SetBkColor(dc, context_.settings.CandBg);
                 return reinterpret_cast<LRESULT>(PhoneticBrush());
             }
             SetBkColor(dc, GetSysColor(COLOR_WINDOW));
@@ -474,7 +474,7 @@ LRESULT SearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             // Closed by the user: in the Thai keyboard mode the Thai layout
             // comes back. Closed with the main window: its exit has already
             // given back the start-up layout.
-            if (closing_) context_.model.layouts().DialogClosed();
+            if (closing_) context_.layouts.DialogClosed();
             cellFonts_.Clear();
             return 0;
         default: break;
@@ -649,9 +649,9 @@ void SearchWindow::InputHit() {
 void SearchWindow::EditHit() {
     if (!model_.OpenSelectedForEdit()) return;
     // The window is gone after Close: the edit runs on the main window.
-    MainModel& model = context_.model;
+    const std::function<void()> editWord = context_.editWord;
     Close();
-    model.RunAction(MainAction::ModWord);
+    editWord();
 }
 
 void SearchWindow::Clear() {
@@ -678,11 +678,11 @@ void SearchWindow::Close() {
 // --- Drawing ---------------------------------------------------------------------------------
 
 HFONT SearchWindow::CellFont(CellFontKind kind) {
-    return cellFonts_.FontFor(kind, context_.model.wordBooks().CellFontOf(kind));
+    return cellFonts_.FontFor(kind, context_.wordBooks.CellFontOf(kind));
 }
 
 HBRUSH SearchWindow::PhoneticBrush() {
-    const Color color = context_.model.settings().CandBg;
+    const Color color = context_.settings.CandBg;
     if (!phoneticBrush_ || phoneticBrushColor_ != color) {
         phoneticBrush_.Reset(CreateSolidBrush(static_cast<COLORREF>(color)));
         phoneticBrushColor_ = color;
@@ -714,7 +714,7 @@ void SearchWindow::DrawRow(const DRAWITEMSTRUCT& item) {
         if (selected) {
             back = GetSysColor(COLOR_HIGHLIGHT);
         } else if (SearchCellOnPhoneticBackground(column)) {
-            back = static_cast<COLORREF>(context_.model.settings().CandBg);
+            back = static_cast<COLORREF>(context_.settings.CandBg);
         }
         DrawCellText(dc, r, SearchCellMargin(column), column == kSearchNumberColumn,
                      model_.CellText(row, column), back);

@@ -93,13 +93,13 @@ struct Placed {
 enum class DialogKind { Register, Edit };
 
 struct EntryDialog {
-    EntryDialog(DialogKind kind, const WordEntryDialogContext& context, EntryAreas* areas)
+    EntryDialog(DialogKind kind, const WordEntryDialogContext& context, InputAreaTexts* areas)
         : kind(kind), context(context), areas(areas),
           numbers(context.books.List().RowCount()) {}
 
     DialogKind kind;
     const WordEntryDialogContext& context;
-    EntryAreas* areas;  // the registration's
+    InputAreaTexts* areas;  // the registration's
     RegisterNumbers numbers;
     std::array<HWND, 6> fields{};  // by EntryField
     HWND numberList = nullptr;
@@ -472,7 +472,7 @@ EntryDialogPlaces& RememberedEntryDialogPlaces() {
     return places;
 }
 
-bool RunRegisterWordDialog(HWND owner, const WordEntryDialogContext& context, EntryAreas& areas) {
+bool RunRegisterWordDialog(HWND owner, const WordEntryDialogContext& context, InputAreaTexts& areas) {
     EntryDialog state(DialogKind::Register, context, &areas);
     return RunEntryDialog(owner, state, kRegisterWordCaption);
 }

@@ -60,7 +60,7 @@ struct WordEntryDialogContext {
 };
 
 // True when a word was registered / the edit was written.
-bool RunRegisterWordDialog(HWND owner, const WordEntryDialogContext& context, EntryAreas& areas);
+bool RunRegisterWordDialog(HWND owner, const WordEntryDialogContext& context, InputAreaTexts& areas);
 bool RunEditWordDialog(HWND owner, const WordEntryDialogContext& context);
 
 // Where each dialog stood when it last closed in this run.

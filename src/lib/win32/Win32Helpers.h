@@ -33,6 +33,18 @@ void SetComboText(HWND combo, const std::u16string& text);
 // The selected item's text (the edit field may lag behind it), or the
 // edit field's text when no item is selected.
 std::u16string SelectedComboText(HWND combo);
+// A pick from a combo box's list or typing in its field, told to `choices`
+// (ItemPicked with the list index, TextTyped); false for any other notice.
+template <class Choices>
+bool TellComboChange(HWND combo, int code, Choices& choices) {
+    if (code == CBN_SELCHANGE)
+        choices.ItemPicked(static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)));
+    else if (code == CBN_EDITCHANGE)
+        choices.TextTyped();
+    else
+        return false;
+    return true;
+}
 
 // --- List views -----------------------------------------------------------------------
 // An owner-drawn list asks for its row height (WM_MEASUREITEM) when it hears

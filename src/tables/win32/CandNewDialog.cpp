@@ -142,7 +142,6 @@ INT_PTR CALLBACK NewCandProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             }
             return TRUE;
         }
-            return FALSE;
         default: return FALSE;
     }
 }

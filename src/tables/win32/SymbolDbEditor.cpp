@@ -417,13 +417,7 @@ INT_PTR StaticColors(const EditorWindow& w, HDC dc, HWND control) {
 
 INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* w = DialogState<EditorWindow>(dialog, message, lParam);
-    if (w) {
-        LRESULT result = 0;
-        if (w->list.HandleMessage(message, wParam, lParam, result)) {
-            SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
-            return TRUE;
-        }
-    }
+    if (w && w->list.HandleDialogMessage(dialog, message, wParam, lParam)) return TRUE;
     switch (message) {
         case WM_INITDIALOG:
             w->dialog = dialog;

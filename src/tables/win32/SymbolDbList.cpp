@@ -204,6 +204,13 @@ std::u16string SymbolDbList::CellText(const Line& line, int column) const {
     }
 }
 
+bool SymbolDbList::HandleDialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (!HandleMessage(message, wParam, lParam, result)) return false;
+    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
+    return true;
+}
+
 bool SymbolDbList::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     if (!lParam) return false;
     switch (message) {

@@ -41,6 +41,9 @@ public:
     // The parent forwards WM_NOTIFY, WM_DRAWITEM and WM_MEASUREITEM here first;
     // true when the list handled the message (then return `result`).
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The same for a dialog procedure, the result put where a dialog gives
+    // it (DWLP_MSGRESULT).
+    bool HandleDialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
     // The glyph column's font, for a change of the glyph font or script
     // without filling the list again.

@@ -70,14 +70,7 @@ INT_PTR CALLBACK JumpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             if (!state) break;
             switch (LOWORD(wParam)) {
                 case kJumpComboId:
-                    if (HIWORD(wParam) == CBN_SELCHANGE) {
-                        state->model.ItemPicked(
-                            static_cast<int>(SendMessageW(state->combo, CB_GETCURSEL, 0, 0)));
-                    } else if (HIWORD(wParam) == CBN_EDITCHANGE) {
-                        state->model.TextTyped();
-                    } else {
-                        break;
-                    }
+                    if (!TellComboChange(state->combo, HIWORD(wParam), state->model)) break;
                     EnableWindow(state->ok, state->model.OkEnabled());
                     return TRUE;
                 case kEnterInComboId:

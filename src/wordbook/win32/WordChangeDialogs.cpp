@@ -155,14 +155,7 @@ INT_PTR CALLBACK MoveDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             if (!state) break;
             switch (LOWORD(wParam)) {
                 case kMoveComboId:
-                    if (HIWORD(wParam) == CBN_SELCHANGE) {
-                        state->choices.ItemPicked(
-                            static_cast<int>(SendMessageW(state->combo, CB_GETCURSEL, 0, 0)));
-                    } else if (HIWORD(wParam) == CBN_EDITCHANGE) {
-                        state->choices.TextTyped();
-                    } else {
-                        break;
-                    }
+                    if (!TellComboChange(state->combo, HIWORD(wParam), state->choices)) break;
                     EnableWindow(state->moveButton, state->choices.MoveEnabled());
                     return TRUE;
                 case kMoveEnterId:
