@@ -10,11 +10,6 @@ namespace tess {
 
 namespace {
 
-HWND Child(HWND parent, HINSTANCE instance, const wchar_t* cls, const wchar_t* text, DWORD style,
-           int id, DWORD exStyle = 0) {
-    return CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-}
 
 void Move(HWND hwnd, int x, int y, int w, int h) {
     if (hwnd) MoveWindow(hwnd, x, y, w, h, TRUE);
@@ -48,52 +43,52 @@ void CreateMainControls(HWND parent, HINSTANCE instance, MainControls& c) {
     for (int i = 0; i < kFunctionButtonCount; ++i) {
         // Owner-drawn: glyph above caption, flat.
         const std::u16string caption(FunctionButtons()[static_cast<std::size_t>(i)].caption);
-        c.functionButtons[i] = Child(parent, instance, L"BUTTON", W(caption),
-                                     BS_OWNERDRAW | WS_TABSTOP, kIdFunctionButton0 + i);
+        c.functionButtons[i] = CreateChild(parent, L"BUTTON", W(caption),
+                                     WS_VISIBLE | BS_OWNERDRAW | WS_TABSTOP, kIdFunctionButton0 + i);
     }
-    c.transferButton = Child(parent, instance, L"BUTTON", L"転送", BS_OWNERDRAW | WS_TABSTOP,
+    c.transferButton = CreateChild(parent, L"BUTTON", L"転送", WS_VISIBLE | BS_OWNERDRAW | WS_TABSTOP,
                              kIdTransferButton);
-    c.targetShape = Child(parent, instance, L"STATIC", L"", SS_OWNERDRAW, kIdTargetShape);
+    c.targetShape = CreateChild(parent, L"STATIC", L"", WS_VISIBLE | SS_OWNERDRAW, kIdTargetShape);
     c.autoPasteCheck =
-        Child(parent, instance, L"BUTTON", L"", BS_AUTOCHECKBOX | WS_TABSTOP, kIdAutoPasteCheck);
-    c.transferModeLabel = Child(parent, instance, L"STATIC", L"■転送モード", SS_LEFT, 0);
-    c.transferModeBox = Child(parent, instance, L"EDIT", L"", ES_READONLY | ES_AUTOHSCROLL,
+        CreateChild(parent, L"BUTTON", L"", WS_VISIBLE | BS_AUTOCHECKBOX | WS_TABSTOP, kIdAutoPasteCheck);
+    c.transferModeLabel = CreateChild(parent, L"STATIC", L"■転送モード", WS_VISIBLE | SS_LEFT, 0);
+    c.transferModeBox = CreateChild(parent, L"EDIT", L"", WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL,
                               kIdTransferModeBox, WS_EX_CLIENTEDGE);
 
-    c.fontBox = Child(parent, instance, WC_COMBOBOXW, L"",
-                      CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, kIdFontBox);
-    c.sizeBox = Child(parent, instance, WC_COMBOBOXW, L"",
-                      CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, kIdSizeBox);
-    c.modeBox = Child(parent, instance, WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+    c.fontBox = CreateChild(parent, WC_COMBOBOXW, L"",
+                      WS_VISIBLE | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, kIdFontBox);
+    c.sizeBox = CreateChild(parent, WC_COMBOBOXW, L"",
+                      WS_VISIBLE | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, kIdSizeBox);
+    c.modeBox = CreateChild(parent, WC_COMBOBOXW, L"", WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
                       kIdModeBox);
-    c.stretchLabel = Child(parent, instance, L"STATIC", L"下伸び", SS_CENTER, 0);
+    c.stretchLabel = CreateChild(parent, L"STATIC", L"下伸び", WS_VISIBLE | SS_CENTER, 0);
     c.stretchCheck =
-        Child(parent, instance, L"BUTTON", L"", BS_AUTOCHECKBOX | WS_TABSTOP, kIdStretchCheck);
+        CreateChild(parent, L"BUTTON", L"", WS_VISIBLE | BS_AUTOCHECKBOX | WS_TABSTOP, kIdStretchCheck);
 
     // The hidden rich-text buffers that render rich text transfers.
-    c.richBufferA = Child(parent, instance, MSFTEDIT_CLASS, L"", ES_MULTILINE, kIdRichBufferA);
-    c.richBufferB = Child(parent, instance, MSFTEDIT_CLASS, L"", ES_MULTILINE, kIdRichBufferB);
-    c.phoneticArea = Child(parent, instance, L"EDIT", L"", ES_AUTOHSCROLL | WS_TABSTOP,
+    c.richBufferA = CreateChild(parent, MSFTEDIT_CLASS, L"", WS_VISIBLE | ES_MULTILINE, kIdRichBufferA);
+    c.richBufferB = CreateChild(parent, MSFTEDIT_CLASS, L"", WS_VISIBLE | ES_MULTILINE, kIdRichBufferB);
+    c.phoneticArea = CreateChild(parent, L"EDIT", L"", WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP,
                            kIdPhoneticArea, WS_EX_CLIENTEDGE);
-    c.foreignArea = Child(parent, instance, L"EDIT", L"",
-                          ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_TABSTOP,
+    c.foreignArea = CreateChild(parent, L"EDIT", L"",
+                          WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_TABSTOP,
                           kIdForeignArea, WS_EX_CLIENTEDGE);
 
     // Romaji must arrive as keys, never as Japanese composition.
     SetImeMode(c.phoneticArea, ImeMode::Disabled);
     SetImeMode(c.foreignArea, ImeMode::Disabled);
 
-    c.keyboardPages = Child(parent, instance, WC_TABCONTROLW, L"", WS_CLIPSIBLINGS, kIdKeyboardPages);
+    c.keyboardPages = CreateChild(parent, WC_TABCONTROLW, L"", WS_VISIBLE | WS_CLIPSIBLINGS, kIdKeyboardPages);
     AddTab(c.keyboardPages, 0, L"タイ語ローマ字");
     AddTab(c.keyboardPages, 1, L"MS IME (Kedmanee)");
     AddTab(c.keyboardPages, 2, L"発音記号");
-    c.lowerPages = Child(parent, instance, WC_TABCONTROLW, L"", WS_CLIPSIBLINGS, kIdLowerPages);
+    c.lowerPages = CreateChild(parent, WC_TABCONTROLW, L"", WS_VISIBLE | WS_CLIPSIBLINGS, kIdLowerPages);
     AddTab(c.lowerPages, 0, L"単語リスト");
     AddTab(c.lowerPages, 1, L"記号奥の手");
 
     // The folder panel takes the rest of the bar, to the window's edge; a
     // text longer than that shows whole in the panel's hint.
-    c.statusBar = Child(parent, instance, STATUSCLASSNAMEW, L"", SBT_TOOLTIPS, kIdStatusBar);
+    c.statusBar = CreateChild(parent, STATUSCLASSNAMEW, L"", WS_VISIBLE | SBT_TOOLTIPS, kIdStatusBar);
     int parts[2] = {250, -1};
     SendMessageW(c.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 

@@ -30,11 +30,6 @@ constexpr int kButtonWidth = 40, kButtonTop = 4, kButtonHeight = 51;
 constexpr int kSizeBoxWidth = 60, kRightMargin = 6, kGap = 4;
 constexpr int kSizeBoxTop = 5, kClearTop = 34, kClearHeight = 20;
 
-HWND Child(HWND parent, HINSTANCE instance, const wchar_t* cls, const wchar_t* text, DWORD style,
-           int id, DWORD exStyle = 0) {
-    return CreateWindowExW(exStyle, cls, text, WS_CHILD | style, 0, 0, 1, 1, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-}
 
 void Move(HWND hwnd, int left, int top, int width, int height) {
     MoveWindow(hwnd, left, top, width, height, TRUE);
@@ -125,25 +120,25 @@ void PadWindow::CreateControls() {
     formFont_.Reset(CreatePointFont(kFormFont, kShiftJisCharset, kFormFontSize));
     buttonFont_.Reset(CreatePointFont(kFormFont, kShiftJisCharset, kButtonFontSize));
 
-    targetShape_ = Child(hwnd_, instance_, L"STATIC", L"", WS_VISIBLE | SS_OWNERDRAW,
+    targetShape_ = CreateChild(hwnd_, L"STATIC", L"", WS_VISIBLE | SS_OWNERDRAW,
                          kIdPadTargetShape);
-    autoPasteCheck_ = Child(hwnd_, instance_, L"BUTTON", L"",
+    autoPasteCheck_ = CreateChild(hwnd_, L"BUTTON", L"",
                             WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kIdPadAutoPaste);
-    line_ = Child(hwnd_, instance_, L"EDIT", L"", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+    line_ = CreateChild(hwnd_, L"EDIT", L"", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
                   kIdPadLine, WS_EX_CLIENTEDGE);
     SendMessageW(line_, EM_LIMITTEXT, 0, 0);
-    transferButton_ = Child(hwnd_, instance_, L"BUTTON", L"転\r\n送",
+    transferButton_ = CreateChild(hwnd_, L"BUTTON", L"転\r\n送",
                             WS_VISIBLE | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER,
                             kIdPadTransfer);
-    sizeBox_ = Child(hwnd_, instance_, WC_COMBOBOXW, L"",
+    sizeBox_ = CreateChild(hwnd_, WC_COMBOBOXW, L"",
                      WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                      kIdPadFontSize);
-    clearCheck_ = Child(hwnd_, instance_, L"BUTTON", L"ｸﾘｱ",
+    clearCheck_ = CreateChild(hwnd_, L"BUTTON", L"ｸﾘｱ",
                         WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kIdPadClear);
     // The rich edit class lives in its own library (the main window loaded it).
     LoadLibraryW(L"Msftedit.dll");
-    richBuffer_ = Child(hwnd_, instance_, MSFTEDIT_CLASS, L"", ES_MULTILINE, kIdPadRichBuffer);
-    pages_ = Child(hwnd_, instance_, WC_TABCONTROLW, L"",
+    richBuffer_ = CreateChild(hwnd_, MSFTEDIT_CLASS, L"", ES_MULTILINE, kIdPadRichBuffer);
+    pages_ = CreateChild(hwnd_, WC_TABCONTROLW, L"",
                    WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TCS_BOTTOM, kIdPadPages);
     for (int page = 0; page < 3; ++page) {
         TCITEMW item{};

@@ -75,13 +75,6 @@ constexpr int kPlaceTop = static_cast<int>(sizeof(LONG_PTR));
 constexpr int kPlaceKept = 2 * static_cast<int>(sizeof(LONG_PTR));
 constexpr int kClassBytes = 3 * static_cast<int>(sizeof(LONG_PTR));
 
-HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id,
-           DWORD exStyle = 0) {
-    return CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
-                           nullptr);
-}
 
 // Every control is drawn afresh where it goes: when the detail panel opens,
 // the controls below it move to where others then stand, and bits copied
@@ -233,22 +226,22 @@ LRESULT CALLBACK SearchWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam
 void SearchWindow::CreateControls() {
     windowFont_.Reset(CreatePixelFont(kSearchWindowFont, SHIFTJIS_CHARSET, kSearchWindowFontPixels));
 
-    currentRadio_ = Child(hwnd_, L"BUTTON", L"ｶﾚﾝﾄ", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP,
+    currentRadio_ = CreateChild(hwnd_, L"BUTTON", L"ｶﾚﾝﾄ", WS_VISIBLE | BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP,
                           kIdCurrentFolder);
-    dictionaryRadio_ = Child(hwnd_, L"BUTTON", L"辞書", BS_AUTORADIOBUTTON, kIdDictionaryFolder);
-    fieldList_ = Child(hwnd_, WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+    dictionaryRadio_ = CreateChild(hwnd_, L"BUTTON", L"辞書", WS_VISIBLE | BS_AUTORADIOBUTTON, kIdDictionaryFolder);
+    fieldList_ = CreateChild(hwnd_, WC_COMBOBOXW, L"", WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
                        kIdFieldList);
-    searchBox_ = Child(hwnd_, L"EDIT", L"", ES_AUTOHSCROLL | WS_TABSTOP, kIdSearchBox,
+    searchBox_ = CreateChild(hwnd_, L"EDIT", L"", WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP, kIdSearchBox,
                        WS_EX_CLIENTEDGE);
-    searchButton_ = Child(hwnd_, L"BUTTON", L"検索", BS_PUSHBUTTON | WS_TABSTOP, kIdSearchButton);
-    clearButton_ = Child(hwnd_, L"BUTTON", L"ｸﾘｱ", BS_PUSHBUTTON | WS_TABSTOP, kIdClearButton);
+    searchButton_ = CreateChild(hwnd_, L"BUTTON", L"検索", WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP, kIdSearchButton);
+    clearButton_ = CreateChild(hwnd_, L"BUTTON", L"ｸﾘｱ", WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP, kIdClearButton);
     CreateResultList();
     CreateDetailPanel();
-    inputButton_ = Child(hwnd_, L"BUTTON", L"この単語を入力する", BS_PUSHBUTTON | WS_TABSTOP,
+    inputButton_ = CreateChild(hwnd_, L"BUTTON", L"この単語を入力する", WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP,
                          kIdInputButton);
-    editButton_ = Child(hwnd_, L"BUTTON", L"この単語を編集する", BS_PUSHBUTTON | WS_TABSTOP,
+    editButton_ = CreateChild(hwnd_, L"BUTTON", L"この単語を編集する", WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP,
                         kIdEditButton);
-    closeButton_ = Child(hwnd_, L"BUTTON", L"閉じる", BS_PUSHBUTTON | WS_TABSTOP, kIdCloseButton);
+    closeButton_ = CreateChild(hwnd_, L"BUTTON", L"閉じる", WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP, kIdCloseButton);
     for (HWND control : {currentRadio_, dictionaryRadio_, fieldList_, searchButton_, clearButton_,
                          resultList_, inputButton_, editButton_, closeButton_})
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
@@ -269,8 +262,8 @@ void SearchWindow::CreateControls() {
 // The hits: a virtual list whose rows the window draws; the items still
 // answer with their texts.
 void SearchWindow::CreateResultList() {
-    resultList_ = Child(hwnd_, WC_LISTVIEWW, L"",
-                        LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS |
+    resultList_ = CreateChild(hwnd_, WC_LISTVIEWW, L"",
+                        WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS |
                             LVS_SINGLESEL | WS_TABSTOP,
                         kIdResultList, WS_EX_CLIENTEDGE);
     ListView_SetExtendedListViewStyle(resultList_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES |
@@ -295,11 +288,11 @@ void SearchWindow::CreateDetailPanel() {
                                       u"■発音カナ：", u"■日本語：", u"■備考："};
     for (int i = 0; i < 5; ++i) {
         detailLabels_[static_cast<std::size_t>(i)] =
-            Child(hwnd_, L"STATIC", W(labels[i]), SS_LEFT | SS_NOPREFIX, kIdDetailLabel0 + i);
+            CreateChild(hwnd_, L"STATIC", W(labels[i]), WS_VISIBLE | SS_LEFT | SS_NOPREFIX, kIdDetailLabel0 + i);
         const DWORD style = i == 4 ? ES_MULTILINE | ES_READONLY | WS_VSCROLL | ES_AUTOVSCROLL
                                    : ES_READONLY | ES_AUTOHSCROLL;
         detailBoxes_[static_cast<std::size_t>(i)] =
-            Child(hwnd_, L"EDIT", L"", style | WS_TABSTOP, kIdDetailForeign + i, WS_EX_CLIENTEDGE);
+            CreateChild(hwnd_, L"EDIT", L"", WS_VISIBLE | style | WS_TABSTOP, kIdDetailForeign + i, WS_EX_CLIENTEDGE);
     }
     for (HWND control : detailLabels_)
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);

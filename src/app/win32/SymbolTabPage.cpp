@@ -29,11 +29,6 @@ enum SymbolId : int {
 constexpr int kGridTop = 56;
 constexpr int kSeparatorLefts[3] = {115, 595, 733};
 
-HWND Child(HWND parent, HINSTANCE instance, const wchar_t* cls, const wchar_t* text, DWORD style,
-           int id, int x, int y, int w, int h, DWORD exStyle = 0) {
-    return CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-}
 
 void FrameInside(HDC dc, const RECT& r, COLORREF color) {
     HBRUSH brush = CreateSolidBrush(color);
@@ -83,33 +78,32 @@ void SymbolTabPage::Create(HINSTANCE instance, HWND parent, HFONT formFont, Symb
     categoryFont_ = CreatePointFont(u"Tahoma", 0, 11);
     devFont_ = CreatePointFont(u"Times New Roman", 0, 11);
 
-    preview_ = Child(page_, instance, L"BUTTON", L"", BS_PUSHBUTTON, kIdPreview, 8, 10, 38, 38);
-    codeField_ = Child(page_, instance, L"EDIT", L"", ES_AUTOHSCROLL | WS_TABSTOP, kIdCodeField, 50,
-                       16, 60, 24, WS_EX_CLIENTEDGE);
+    preview_ = CreateChild(page_, L"BUTTON", L"", WS_VISIBLE | BS_PUSHBUTTON, kIdPreview, 0, {8, 10, 38, 38});
+    codeField_ = CreateChild(page_, L"EDIT", L"", WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP, kIdCodeField, WS_EX_CLIENTEDGE, {50, 16, 60, 24});
     SendMessageW(codeField_, EM_LIMITTEXT, 4, 0);
     SendMessageW(codeField_, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"4桁16進"));
     SetImeMode(codeField_, ImeMode::Disabled);
     SetWindowSubclass(codeField_, &CodeFieldProc, 1, reinterpret_cast<DWORD_PTR>(preview_));
     for (int i = 0; i < 3; ++i)
         separators_[static_cast<std::size_t>(i)] =
-            Child(page_, instance, L"STATIC", L"", SS_ETCHEDVERT, 0, kSeparatorLefts[i], 8, 2, 40);
+            CreateChild(page_, L"STATIC", L"", WS_VISIBLE | SS_ETCHEDVERT, 0, 0, {kSeparatorLefts[i], 8, 2, 40});
     const auto categories = SymbolCategories();
     for (int n = 0; n < 10; ++n) {
         categories_[static_cast<std::size_t>(n)] =
-            Child(page_, instance, L"BUTTON", W(std::u16string(categories[n].caption)),
-                  BS_CHECKBOX | BS_PUSHLIKE, kIdCategory0 + n, 120 + 47 * n, 10, 45, 35);
+            CreateChild(page_, L"BUTTON", W(std::u16string(categories[n].caption)),
+                  WS_VISIBLE | BS_CHECKBOX | BS_PUSHLIKE, kIdCategory0 + n, 0, {120 + 47 * n, 10, 45, 35});
         SendMessageW(categories_[static_cast<std::size_t>(n)], WM_SETFONT,
                      reinterpret_cast<WPARAM>(categoryFont_), FALSE);
     }
-    library_ = Child(page_, instance, WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                     kIdLibrary, 605, 16, 120, 16 * 20 + 30);
+    library_ = CreateChild(page_, WC_COMBOBOXW, L"", WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+                     kIdLibrary, 0, {605, 16, 120, 16 * 20 + 30});
     for (std::u16string_view item : SymbolLibraryItems())
         SendMessageW(library_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(std::u16string(item))));
     SendMessageW(library_, CB_SETCURSEL, 0, 0);
-    upDown_ = Child(page_, instance, UPDOWN_CLASSW, L"", 0, kIdUpDown, 740, 20, 22, 30);
+    upDown_ = CreateChild(page_, UPDOWN_CLASSW, L"", WS_VISIBLE | 0, kIdUpDown, 0, {740, 20, 22, 30});
     SendMessageW(upDown_, UDM_SETRANGE32, static_cast<WPARAM>(-5), 5);
     SendMessageW(upDown_, UDM_SETPOS32, 0, 0);
-    devLabel_ = Child(page_, instance, L"STATIC", L"0", SS_LEFT, 0, 748, 4, 20, 16);
+    devLabel_ = CreateChild(page_, L"STATIC", L"0", WS_VISIBLE | SS_LEFT, 0, 0, {748, 4, 20, 16});
     grid_ = CreateWindowExW(0, kGridClass, L"", WS_CHILD | WS_VISIBLE, 0, kGridTop, 10, 10, page_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdGrid)), instance, this);
 

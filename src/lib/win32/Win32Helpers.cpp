@@ -30,6 +30,14 @@ HFONT CreatePointFont(const std::u16string& face, int charset, int sizePt, bool 
     return CreatePixelFont(face, charset, ScreenPixels(sizePt), bold);
 }
 
+HWND CreateChild(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style, int id,
+                 DWORD exStyle, ChildPlace place) {
+    return CreateWindowExW(exStyle, windowClass, text, WS_CHILD | style, place.x, place.y, place.width,
+                           place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
+                           nullptr);
+}
+
 void FillCombo(HWND combo, const std::vector<std::u16string>& items) {
     SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
     SendMessageW(combo, CB_RESETCONTENT, 0, 0);

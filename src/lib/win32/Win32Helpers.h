@@ -17,6 +17,16 @@ inline const wchar_t* W(const std::u16string& text) { return W(text.c_str()); }
 // The whole text of a window or control.
 std::u16string WindowText(HWND hwnd);
 
+// --- Child controls ---------------------------------------------------------------------
+// Where a child is made: most are placed by their window's layout afterwards.
+struct ChildPlace {
+    int x = 0, y = 0, width = 10, height = 10;
+};
+// A child control `id` of `parent`, of `parent`'s module; WS_CHILD is added
+// to `style`, WS_VISIBLE is the caller's to give.
+HWND CreateChild(HWND parent, const wchar_t* windowClass, const wchar_t* text, DWORD style, int id,
+                 DWORD exStyle = 0, ChildPlace place = {});
+
 // A font whose characters are `pixels` high (the em height, not the cell's),
 // of `charset` (the font character set).
 HFONT CreatePixelFont(const std::u16string& face, int charset, int pixels, bool bold = false);

@@ -52,11 +52,6 @@ constexpr ColumnDef kWordColumns[kWordColumnCount] = {
     {L"発音カナ", 150, LVCFMT_LEFT}, {L"タイ語", 150, LVCFMT_LEFT}, {L"備考", 150, LVCFMT_LEFT},
     {L"音声ファイル", 100, LVCFMT_LEFT}, {L"文字色", 0, LVCFMT_LEFT}};
 
-HWND Child(HWND parent, HINSTANCE instance, const wchar_t* cls, const wchar_t* text, DWORD style,
-           int id, DWORD exStyle = 0) {
-    return CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-}
 
 void Move(HWND hwnd, int x, int y, int w, int h) {
     SetWindowPos(hwnd, nullptr, x, y, std::max(0, w), std::max(0, h),
@@ -134,8 +129,8 @@ void WordBookPage::Create(HINSTANCE instance, HWND parent, HWND statusBar, HWND 
                             10, 10, parent, nullptr, instance, this);
 
     // The word list: a virtual list, each row drawn by the page.
-    wordList_ = Child(page_, instance, WC_LISTVIEWW, L"",
-                      LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS |
+    wordList_ = CreateChild(page_, WC_LISTVIEWW, L"",
+                      WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED | LVS_SHOWSELALWAYS |
                           LVS_SINGLESEL | WS_TABSTOP,
                       kIdWordList, WS_EX_CLIENTEDGE);
     ListView_SetExtendedListViewStyle(wordList_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES |
@@ -144,23 +139,23 @@ void WordBookPage::Create(HINSTANCE instance, HWND parent, HWND statusBar, HWND 
         AddColumn(wordList_, c, kWordColumns[c].caption, kWordColumns[c].width,
                   kWordColumns[c].format);
 
-    labelBook_ = Child(page_, instance, L"STATIC", L"■単語帳", SS_LEFT, 0);
-    labelMenu_ = Child(page_, instance, L"STATIC", L"メニュー", SS_LEFT, 0);
-    doorButton_ = Child(page_, instance, L"BUTTON", L"→", BS_PUSHBUTTON | WS_TABSTOP, kIdDoor);
+    labelBook_ = CreateChild(page_, L"STATIC", L"■単語帳", WS_VISIBLE | SS_LEFT, 0);
+    labelMenu_ = CreateChild(page_, L"STATIC", L"メニュー", WS_VISIBLE | SS_LEFT, 0);
+    doorButton_ = CreateChild(page_, L"BUTTON", L"→", WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP, kIdDoor);
     autoDoorCheck_ =
-        Child(page_, instance, L"BUTTON", L"", BS_AUTOCHECKBOX | WS_TABSTOP, kIdAutoDoor);
+        CreateChild(page_, L"BUTTON", L"", WS_VISIBLE | BS_AUTOCHECKBOX | WS_TABSTOP, kIdAutoDoor);
     newButton_ =
-        Child(page_, instance, L"BUTTON", L"新規作成", BS_PUSHBUTTON | WS_TABSTOP, kIdNewButton);
-    dicButton_ = Child(page_, instance, L"BUTTON", L"辞書",
-                       BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, kIdDicButton);
+        CreateChild(page_, L"BUTTON", L"新規作成", WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP, kIdNewButton);
+    dicButton_ = CreateChild(page_, L"BUTTON", L"辞書",
+                       WS_VISIBLE | BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, kIdDicButton);
     folderButton_ =
-        Child(page_, instance, L"BUTTON", L"変更", BS_PUSHBUTTON | WS_TABSTOP, kIdFolderButton);
-    langToJpRadio_ = Child(page_, instance, L"BUTTON", L"泰日",
-                           BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, kIdLangToJp);
-    jpToLangRadio_ = Child(page_, instance, L"BUTTON", L"日泰", BS_AUTORADIOBUTTON, kIdJpToLang);
+        CreateChild(page_, L"BUTTON", L"変更", WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP, kIdFolderButton);
+    langToJpRadio_ = CreateChild(page_, L"BUTTON", L"泰日",
+                           WS_VISIBLE | BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, kIdLangToJp);
+    jpToLangRadio_ = CreateChild(page_, L"BUTTON", L"日泰", WS_VISIBLE | BS_AUTORADIOBUTTON, kIdJpToLang);
 
-    bookList_ = Child(page_, instance, WC_LISTVIEWW, L"",
-                      LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, kIdBookList,
+    bookList_ = CreateChild(page_, WC_LISTVIEWW, L"",
+                      WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, kIdBookList,
                       WS_EX_CLIENTEDGE);
     ListView_SetExtendedListViewStyle(bookList_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     for (int c = 0; c < kBookColumnCount; ++c)
