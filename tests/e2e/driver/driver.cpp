@@ -77,6 +77,7 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <optional>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -231,6 +232,74 @@ void ClickAt(int x, int y) {
         return std::abs(at.x - x) <= 1 && std::abs(at.y - y) <= 1;
     });
     SendInput(2, &input[1], sizeof(INPUT));
+}
+
+// A buffer in the program's memory, for the messages that answer through a
+// pointer (SB_GETTEXT, TCM_GETITEMRECT, LVM_GETITEMRECT, LVM_GETITEMTEXT...):
+// a pointer into the driver's own memory means nothing in the program.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND control, SIZE_T bytes) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(control, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (process_) remote_ = static_cast<char*>(VirtualAllocEx(process_, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE));
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+    ~RemoteBuffer() {
+        if (remote_) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    explicit operator bool() const { return remote_ != nullptr; }
+    // The buffer's address in the program, `offset` bytes in.
+    char* At(SIZE_T offset = 0) const { return remote_ + offset; }
+    LPARAM Address(SIZE_T offset = 0) const { return reinterpret_cast<LPARAM>(At(offset)); }
+    void Write(const void* data, SIZE_T bytes, SIZE_T offset = 0) const {
+        WriteProcessMemory(process_, At(offset), data, bytes, nullptr);
+    }
+    void Read(void* data, SIZE_T bytes, SIZE_T offset = 0) const {
+        ReadProcessMemory(process_, At(offset), data, bytes, nullptr);
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    char* remote_ = nullptr;
+};
+
+// A rectangle the control writes for `message` (its left given as `left`,
+// as LVM_GETITEMRECT asks); nothing when the control says no.
+std::optional<RECT> RemoteRect(HWND control, UINT message, WPARAM wParam, LONG left = 0) {
+    RemoteBuffer buffer(control, sizeof(RECT));
+    if (!buffer) return std::nullopt;
+    RECT r{};
+    r.left = left;
+    buffer.Write(&r, sizeof r);
+    const LRESULT ok = SendMessageW(control, message, wParam, buffer.Address());
+    buffer.Read(&r, sizeof r);
+    if (!ok) return std::nullopt;
+    return r;
+}
+
+std::wstring RectText(const RECT& r) {
+    return std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right) + L" " +
+           std::to_wstring(r.bottom);
+}
+
+// The text of `item`'s `column` in a list view, read through `buffer` (an
+// LVITEMW followed by room for `maxChars` characters).
+std::wstring ListItemText(HWND list, const RemoteBuffer& buffer, int item, int column, int maxChars) {
+    LVITEMW request{};
+    request.iSubItem = column;
+    request.pszText = reinterpret_cast<wchar_t*>(buffer.At(sizeof(LVITEMW)));
+    request.cchTextMax = maxChars;
+    buffer.Write(&request, sizeof request);
+    const LRESULT length =
+        SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), buffer.Address());
+    std::wstring text(static_cast<size_t>(maxChars), L'\0');
+    buffer.Read(text.data(), text.size() * sizeof(wchar_t), sizeof(LVITEMW));
+    text.resize(static_cast<size_t>(std::max<LRESULT>(0, std::min<LRESULT>(length, maxChars - 1))));
+    return text;
 }
 
 int Usage() {
@@ -415,17 +484,12 @@ int wmain(int argc, wchar_t** argv) {
         if (!bar) return 1;
         const WPARAM part = static_cast<WPARAM>(_wtoi(argv[4]));
         const int length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, part, 0));
-        DWORD pid = 0;
-        GetWindowThreadProcessId(bar, &pid);
-        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (!process) return 1;
         const SIZE_T bytes = (static_cast<SIZE_T>(length) + 1) * sizeof(wchar_t);
-        void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+        RemoteBuffer buffer(bar, bytes);
+        if (!buffer) return 1;
         std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-        SendMessageW(bar, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(remote));
-        ReadProcessMemory(process, remote, text.data(), bytes, nullptr);
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-        CloseHandle(process);
+        SendMessageW(bar, SB_GETTEXTW, part, buffer.Address());
+        buffer.Read(text.data(), bytes);
         text.resize(static_cast<size_t>(length));
         Print(text);
         return 0;
@@ -433,18 +497,9 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"statusrect" && argc > 4) {
         HWND bar = ChildById(hwnd, _wtoi(argv[3]));
         if (!bar) return 1;
-        DWORD pid = 0;
-        GetWindowThreadProcessId(bar, &pid);
-        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (!process) return 1;
-        void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
-        RECT r{};
-        SendMessageW(bar, SB_GETRECT, static_cast<WPARAM>(_wtoi(argv[4])), reinterpret_cast<LPARAM>(remote));
-        ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-        CloseHandle(process);
-        Print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right) +
-              L" " + std::to_wstring(r.bottom));
+        const std::optional<RECT> r = RemoteRect(bar, SB_GETRECT, static_cast<WPARAM>(_wtoi(argv[4])));
+        if (!r) return 1;
+        Print(RectText(*r));
         return 0;
     }
     if (command == L"command" && argc > 3) {
@@ -466,24 +521,19 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"richfont" && argc > 3) {
         HWND child = FindWindowExW(hwnd, nullptr, argv[3], nullptr);
         if (!child) return 1;
-        DWORD pid = 0;
-        GetWindowThreadProcessId(child, &pid);
-        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (!process) return 1;
         CHARFORMAT2W format{};
         format.cbSize = sizeof format;
         format.dwMask = CFM_FACE | CFM_CHARSET | CFM_SIZE;
-        void* remote = VirtualAllocEx(process, nullptr, sizeof format, MEM_COMMIT, PAGE_READWRITE);
-        WriteProcessMemory(process, remote, &format, sizeof format, nullptr);
+        RemoteBuffer buffer(child, sizeof format);
+        if (!buffer) return 1;
+        buffer.Write(&format, sizeof format);
         // Looking must not disturb: the target's selection is put back afterwards.
         DWORD selStart = 0, selEnd = 0;
         SendMessageW(child, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
         SendMessageW(child, EM_SETSEL, 0, 1);
-        SendMessageW(child, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(remote));
+        SendMessageW(child, EM_GETCHARFORMAT, SCF_SELECTION, buffer.Address());
         SendMessageW(child, EM_SETSEL, selStart, selEnd);
-        ReadProcessMemory(process, remote, &format, sizeof format, nullptr);
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-        CloseHandle(process);
+        buffer.Read(&format, sizeof format);
         Print(std::wstring(format.szFaceName) + L"|" + std::to_wstring(format.bCharSet) + L"|" +
               std::to_wstring(format.yHeight));
         return 0;
@@ -571,16 +621,9 @@ int wmain(int argc, wchar_t** argv) {
         if (!tabs) return 1;
         const LRESULT count = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
         if (count <= 0) return 1;
-        DWORD pid = 0;
-        GetWindowThreadProcessId(tabs, &pid);
-        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (!process) return 1;
-        RECT last{};
-        void* remote = VirtualAllocEx(process, nullptr, sizeof last, MEM_COMMIT, PAGE_READWRITE);
-        SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(remote));
-        ReadProcessMemory(process, remote, &last, sizeof last, nullptr);
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-        CloseHandle(process);
+        const std::optional<RECT> lastTab = RemoteRect(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(count - 1));
+        if (!lastTab) return 1;
+        const RECT& last = *lastTab;
         RECT client{};
         GetClientRect(tabs, &client);
         POINT from{last.right + 3, (last.top + last.bottom) / 2};
@@ -626,38 +669,17 @@ int wmain(int argc, wchar_t** argv) {
         // The item texts are read through a buffer in the list's process.
         HWND list = ChildById(hwnd, _wtoi(argv[3]));
         if (!list) return 1;
-        DWORD pid = 0;
-        GetWindowThreadProcessId(list, &pid);
-        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (!process) return 1;
         constexpr int kChars = 260;
-        const SIZE_T bytes = sizeof(LVITEMW) + kChars * sizeof(wchar_t);
-        auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE));
-        auto* remoteText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+        const RemoteBuffer buffer(list, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
+        if (!buffer) return 1;
         const LRESULT count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
         int found = -1;
-        for (int i = 0; i < count && found < 0; ++i) {
-            LVITEMW item{};
-            item.iSubItem = 0;
-            item.pszText = remoteText;
-            item.cchTextMax = kChars;
-            WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
-            const LRESULT length = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i),
-                                                reinterpret_cast<LPARAM>(remote));
-            std::wstring text(static_cast<size_t>(length), L'\0');
-            ReadProcessMemory(process, remoteText, text.data(), text.size() * sizeof(wchar_t), nullptr);
-            if (text == argv[4]) found = i;
-        }
-        RECT r{};
-        if (found >= 0) {
-            r.left = LVIR_BOUNDS;
-            WriteProcessMemory(process, remote, &r, sizeof r, nullptr);
-            SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(found), reinterpret_cast<LPARAM>(remote));
-            ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
-        }
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-        CloseHandle(process);
+        for (int i = 0; i < count && found < 0; ++i)
+            if (ListItemText(list, buffer, i, 0, kChars) == argv[4]) found = i;
         if (found < 0) return 1;
+        RECT r{};
+        if (const std::optional<RECT> row = RemoteRect(list, LVM_GETITEMRECT, static_cast<WPARAM>(found), LVIR_BOUNDS))
+            r = *row;
         // The first column's middle: the row is wider than the list when it scrolls.
         Print(std::to_wstring(r.left + 30) + L" " + std::to_wstring((r.top + r.bottom) / 2));
         return 0;
@@ -667,20 +689,9 @@ int wmain(int argc, wchar_t** argv) {
         // TCM_GETITEMRECT writes into the program's memory: a buffer there.
         HWND tabs = ChildById(hwnd, _wtoi(argv[3]));
         if (!tabs) return 1;
-        DWORD pid = 0;
-        GetWindowThreadProcessId(tabs, &pid);
-        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (!process) return 1;
-        RECT r{};
-        void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
-        const LRESULT ok = SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(_wtoi(argv[4])),
-                                        reinterpret_cast<LPARAM>(remote));
-        ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-        CloseHandle(process);
-        if (!ok) return 1;
-        Print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
-              std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom));
+        const std::optional<RECT> r = RemoteRect(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(_wtoi(argv[4])));
+        if (!r) return 1;
+        Print(RectText(*r));
         return 0;
     }
     if (command == L"checked" && argc > 3) {
@@ -694,20 +705,9 @@ int wmain(int argc, wchar_t** argv) {
         // LVM_GETITEMRECT writes into the program's memory: a buffer there.
         HWND list = ChildById(hwnd, _wtoi(argv[3]));
         if (!list || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) < 1) return 1;
-        DWORD pid = 0;
-        GetWindowThreadProcessId(list, &pid);
-        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (!process) return 1;
-        RECT r{};
-        r.left = LVIR_BOUNDS;
-        void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
-        WriteProcessMemory(process, remote, &r, sizeof r, nullptr);
-        const LRESULT ok = SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(remote));
-        ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-        CloseHandle(process);
-        if (!ok) return 1;
-        Print(std::to_wstring(r.bottom - r.top));
+        const std::optional<RECT> r = RemoteRect(list, LVM_GETITEMRECT, 0, LVIR_BOUNDS);
+        if (!r) return 1;
+        Print(std::to_wstring(r->bottom - r->top));
         return 0;
     }
     if (command == L"pixel" && argc > 5) {
@@ -777,38 +777,17 @@ int wmain(int argc, wchar_t** argv) {
         const int items = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
         HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
         const int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
-        DWORD pid = 0;
-        GetWindowThreadProcessId(list, &pid);
-        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (!process) return 1;
         constexpr int kTextMax = 512;
-        const SIZE_T bytes = sizeof(LVITEMW) + kTextMax * sizeof(wchar_t);
-        auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE));
-        if (!remote) {
-            CloseHandle(process);
-            return 1;
-        }
-        auto* remoteText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+        const RemoteBuffer buffer(list, sizeof(LVITEMW) + kTextMax * sizeof(wchar_t));
+        if (!buffer) return 1;
         for (int item = 0; item < items; ++item) {
             std::wstring line;
             for (int column = 0; column < columns; ++column) {
-                LVITEMW request{};
-                request.iSubItem = column;
-                request.pszText = remoteText;
-                request.cchTextMax = kTextMax;
-                WriteProcessMemory(process, remote, &request, sizeof request, nullptr);
-                const LRESULT length = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
-                                                    reinterpret_cast<LPARAM>(remote));
-                std::wstring text(kTextMax, L'\0');
-                ReadProcessMemory(process, remoteText, text.data(), kTextMax * sizeof(wchar_t), nullptr);
-                text.resize(static_cast<size_t>(std::max<LRESULT>(0, std::min<LRESULT>(length, kTextMax - 1))));
                 if (column > 0) line += L'\t';
-                line += text;
+                line += ListItemText(list, buffer, item, column, kTextMax);
             }
             Print(line);
         }
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-        CloseHandle(process);
         return 0;
     }
     return Usage();
