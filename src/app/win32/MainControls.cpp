@@ -37,8 +37,8 @@ void CreateMainControls(HWND parent, HINSTANCE instance, MainControls& c) {
 
     c.glyphs = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_FUNCTION_GLYPHS));
     c.languagePictures = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_LANGUAGE_PICTURES));
-    c.formFont = CreatePixelFont(u"ＭＳ Ｐゴシック", DEFAULT_CHARSET, 16);
-    c.smallFont = CreatePointFont(u"ＭＳ Ｐゴシック", DEFAULT_CHARSET, 11);
+    c.formFont.Reset(CreatePixelFont(u"ＭＳ Ｐゴシック", DEFAULT_CHARSET, 16));
+    c.smallFont.Reset(CreatePointFont(u"ＭＳ Ｐゴシック", DEFAULT_CHARSET, 11));
 
     for (int i = 0; i < kFunctionButtonCount; ++i) {
         // Owner-drawn: glyph above caption, flat.
@@ -93,9 +93,9 @@ void CreateMainControls(HWND parent, HINSTANCE instance, MainControls& c) {
     SendMessageW(c.statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 
     // Every control speaks the form font unless it has its own.
-    EnumChildWindows(parent, &SetFormFont, reinterpret_cast<LPARAM>(c.formFont));
-    SendMessageW(c.modeBox, WM_SETFONT, reinterpret_cast<WPARAM>(c.smallFont), FALSE);
-    SendMessageW(c.transferModeBox, WM_SETFONT, reinterpret_cast<WPARAM>(c.smallFont), FALSE);
+    EnumChildWindows(parent, &SetFormFont, reinterpret_cast<LPARAM>(c.formFont.get()));
+    SendMessageW(c.modeBox, WM_SETFONT, reinterpret_cast<WPARAM>(c.smallFont.get()), FALSE);
+    SendMessageW(c.transferModeBox, WM_SETFONT, reinterpret_cast<WPARAM>(c.smallFont.get()), FALSE);
 }
 
 int StatusBarHeight(const MainControls& c) {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "lib/win32/GdiHandle.h"
+
 #include "app/MainLayout.h"
 #include "app/MainModel.h"
 
@@ -45,8 +47,8 @@ struct MainControls {
     HWND statusBar = nullptr;
     HBITMAP glyphs = nullptr;      // the function keys' 26 x 26 glyphs, side by side
     HBITMAP languagePictures = nullptr;  // 88 x 61 each: Thai, Myanmar, Lao, Khmer
-    HFONT formFont = nullptr;      // "ＭＳ Ｐゴシック", 16 pixels
-    HFONT smallFont = nullptr;     // size 11 (mode box, transfer mode display)
+    GdiHandle<HFONT> formFont;     // "ＭＳ Ｐゴシック", 16 pixels
+    GdiHandle<HFONT> smallFont;    // size 11 (mode box, transfer mode display)
 };
 
 // Creates every control as a child of `parent`; captions are the system's own.

@@ -179,27 +179,24 @@ void BuildFontPage(SettingsDialog& state) {
     sizeBox(SizeBox::Phonetic, 238, 208);
     reset(FontBox::Phonetic, 300, 207);
 
-    // Under each language's box, the font the program writes it in when
-    // that is not the chosen one (ShowFontBox fills it).
-    auto inUse = [&](FontBox box, int x, int y) {
-        Label(page, u"", x, y, 230, kSettingsFontInUseId0 + static_cast<int>(box) - 1);
+    // The four languages in two columns of two: a heading, the box with its
+    // 初期値 and, under the box, the font the program writes the language in
+    // when that is not the chosen one (ShowFontBox fills it).
+    struct LanguageCell {
+        FontBox box;
+        int x, y;
     };
-    heading(FontBox::Thai, 16, 248);
-    fontBox(FontBox::Thai, 32, 270, 170);
-    reset(FontBox::Thai, 208, 269);
-    inUse(FontBox::Thai, 32, 296);
-    heading(FontBox::Myanmar, 280, 248);
-    fontBox(FontBox::Myanmar, 296, 270, 170);
-    reset(FontBox::Myanmar, 472, 269);
-    inUse(FontBox::Myanmar, 296, 296);
-    heading(FontBox::Lao, 16, 320);
-    fontBox(FontBox::Lao, 32, 342, 170);
-    reset(FontBox::Lao, 208, 341);
-    inUse(FontBox::Lao, 32, 368);
-    heading(FontBox::Khmer, 280, 320);
-    fontBox(FontBox::Khmer, 296, 342, 170);
-    reset(FontBox::Khmer, 472, 341);
-    inUse(FontBox::Khmer, 296, 368);
+    constexpr LanguageCell kLanguageCells[] = {{FontBox::Thai, 16, 248},
+                                               {FontBox::Myanmar, 280, 248},
+                                               {FontBox::Lao, 16, 320},
+                                               {FontBox::Khmer, 280, 320}};
+    for (const LanguageCell& cell : kLanguageCells) {
+        heading(cell.box, cell.x, cell.y);
+        fontBox(cell.box, cell.x + 16, cell.y + 22, 170);
+        reset(cell.box, cell.x + 192, cell.y + 21);
+        Label(page, u"", cell.x + 16, cell.y + 48, 230,
+              kSettingsFontInUseId0 + static_cast<int>(cell.box) - 1);
+    }
 }
 
 void BuildFilePage(SettingsDialog& state) {

@@ -74,9 +74,9 @@ void SymbolTabPage::Create(HINSTANCE instance, HWND parent, HFONT formFont, Symb
     page_ = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0,
                             10, 10, parent, nullptr, instance, this);
 
-    smallFont_ = CreatePointFont(u"ＭＳ Ｐゴシック", 128, 11);
-    categoryFont_ = CreatePointFont(u"Tahoma", 0, 11);
-    devFont_ = CreatePointFont(u"Times New Roman", 0, 11);
+    smallFont_.Reset(CreatePointFont(u"ＭＳ Ｐゴシック", 128, 11));
+    categoryFont_.Reset(CreatePointFont(u"Tahoma", 0, 11));
+    devFont_.Reset(CreatePointFont(u"Times New Roman", 0, 11));
 
     preview_ = CreateChild(page_, L"BUTTON", L"", WS_VISIBLE | BS_PUSHBUTTON, kIdPreview, 0, {8, 10, 38, 38});
     codeField_ = CreateChild(page_, L"EDIT", L"", WS_VISIBLE | ES_AUTOHSCROLL | WS_TABSTOP, kIdCodeField, WS_EX_CLIENTEDGE, {50, 16, 60, 24});
@@ -93,7 +93,7 @@ void SymbolTabPage::Create(HINSTANCE instance, HWND parent, HFONT formFont, Symb
             CreateChild(page_, L"BUTTON", W(std::u16string(categories[n].caption)),
                   WS_VISIBLE | BS_CHECKBOX | BS_PUSHLIKE, kIdCategory0 + n, 0, {120 + 47 * n, 10, 45, 35});
         SendMessageW(categories_[static_cast<std::size_t>(n)], WM_SETFONT,
-                     reinterpret_cast<WPARAM>(categoryFont_), FALSE);
+                     reinterpret_cast<WPARAM>(categoryFont_.get()), FALSE);
     }
     library_ = CreateChild(page_, WC_COMBOBOXW, L"", WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
                      kIdLibrary, 0, {605, 16, 120, 16 * 20 + 30});
@@ -108,8 +108,8 @@ void SymbolTabPage::Create(HINSTANCE instance, HWND parent, HFONT formFont, Symb
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdGrid)), instance, this);
 
     for (HWND control : {codeField_, library_})
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(smallFont_), FALSE);
-    SendMessageW(devLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(devFont_), FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(smallFont_.get()), FALSE);
+    SendMessageW(devLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(devFont_.get()), FALSE);
     (void)formFont;
 
     tooltips_ = CreateToolTips(page_);
@@ -140,8 +140,8 @@ void SymbolTabPage::Show(bool shown) { ShowWindow(page_, shown ? SW_SHOW : SW_HI
 void SymbolTabPage::Refresh(bool relayout) {
     if (!previewFont_) {
         // The preview keeps the font the language had at start-up.
-        previewFont_ = CreatePointFont(model_->MainFont(), model_->LanguageCharset(), 20);
-        SendMessageW(preview_, WM_SETFONT, reinterpret_cast<WPARAM>(previewFont_), TRUE);
+        previewFont_.Reset(CreatePointFont(model_->MainFont(), model_->LanguageCharset(), 20));
+        SendMessageW(preview_, WM_SETFONT, reinterpret_cast<WPARAM>(previewFont_.get()), TRUE);
     }
     if (relayout) LayOut();
     // A redraw shows every cell unselected.
@@ -168,11 +168,9 @@ void SymbolTabPage::LayOut() {
 
 void SymbolTabPage::MakeFonts() {
     const SymbolGridLayout& layout = model_->Layout();
-    if (nameFont_) DeleteObject(nameFont_);
-    if (mainFont_) DeleteObject(mainFont_);
-    nameFont_ = CreatePointFont(kSymbolNameFont, 0, layout.nameSize);
-    mainFont_ = CreatePointFont(model_->MainFont(), model_->LanguageCharset(),
-                                std::max(1, layout.mainSize + model_->Grid().SizeDev()));
+    nameFont_.Reset(CreatePointFont(kSymbolNameFont, 0, layout.nameSize));
+    mainFont_.Reset(CreatePointFont(model_->MainFont(), model_->LanguageCharset(),
+                                std::max(1, layout.mainSize + model_->Grid().SizeDev())));
 }
 
 void SymbolTabPage::ShowCategoryButtons() {
@@ -234,11 +232,6 @@ LRESULT SymbolTabPage::HandlePage(UINT message, WPARAM wParam, LPARAM lParam) {
                 InvalidateRect(grid_, nullptr, FALSE);
             }
             return 0;
-        case WM_DESTROY:
-            for (HFONT font : {previewFont_, smallFont_, categoryFont_, devFont_, nameFont_, mainFont_})
-                if (font) DeleteObject(font);
-            previewFont_ = smallFont_ = categoryFont_ = devFont_ = nameFont_ = mainFont_ = nullptr;
-            break;
         default: break;
     }
     return DefWindowProcW(page_, message, wParam, lParam);

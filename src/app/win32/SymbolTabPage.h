@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/SymbolTab.h"
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/GdiTextMeasurer.h"
 
 namespace tess {
@@ -45,10 +46,9 @@ private:
     HWND upDown_ = nullptr, devLabel_ = nullptr;
     std::array<HWND, 10> categories_{};
     std::array<HWND, 3> separators_{};
-    HFONT previewFont_ = nullptr, smallFont_ = nullptr, categoryFont_ = nullptr,
-          devFont_ = nullptr;
+    GdiHandle<HFONT> previewFont_, smallFont_, categoryFont_, devFont_;
     // Made once per layout, not per cell.
-    HFONT nameFont_ = nullptr, mainFont_ = nullptr;
+    GdiHandle<HFONT> nameFont_, mainFont_;
     int pressedCell_ = -1;  // the mouse button is down on it
     int shownSelected_ = -1;  // drawn aqua until the grid is drawn again
     int quiet_ = 0;
