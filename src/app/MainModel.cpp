@@ -202,12 +202,12 @@ void MainModel::ApplyChosenPhoneticFont(const Settings& chosen) {
     Settings& s = settings_;
     if (chosen.UsrSubFont != s.UsrSubFont) {
         s.UsrSubFont = chosen.UsrSubFont;
-        port_->SetPhoneticAreaFont(FontSpec{s.UsrSubFont, 0, PhoneticDisplaySize()});
+        port_->SetPhoneticAreaFont(FontLook{s.UsrSubFont, 0, PhoneticDisplaySize()});
     }
     if (chosen.UsrSubFontSize != s.UsrSubFontSize) {
         s.UsrSubFontSize = chosen.UsrSubFontSize;
         if (!s.DispFSizeLockFlg)
-            port_->SetPhoneticAreaFont(FontSpec{s.UsrSubFont, 0, s.UsrSubFontSize});
+            port_->SetPhoneticAreaFont(FontLook{s.UsrSubFont, 0, s.UsrSubFontSize});
     }
 }
 
@@ -217,18 +217,18 @@ void MainModel::ApplyChosenDisplaySizes(const Settings& chosen) {
         s.DispFSizeLockFlg = true;
     } else if (s.DispFSizeLockFlg) {
         s.DispFSizeLockFlg = false;
-        foreignFont_.size = s.UsrMainFontSize;
+        foreignFont_.sizePt = s.UsrMainFontSize;
         port_->SetForeignFont(foreignFont_);
-        port_->SetPhoneticAreaFont(FontSpec{s.UsrSubFont, 0, s.UsrSubFontSize});
+        port_->SetPhoneticAreaFont(FontLook{s.UsrSubFont, 0, s.UsrSubFontSize});
     }
     if (!s.DispFSizeLockFlg) return;
     s.DispMainFSize = chosen.DispMainFSize;
     s.DispSubFSize = chosen.DispSubFSize;
-    if (foreignFont_.size != s.DispMainFSize) {
-        foreignFont_.size = s.DispMainFSize;
+    if (foreignFont_.sizePt != s.DispMainFSize) {
+        foreignFont_.sizePt = s.DispMainFSize;
         port_->SetForeignFont(foreignFont_);
     }
-    port_->SetPhoneticAreaFont(FontSpec{s.UsrSubFont, 0, s.DispSubFSize});
+    port_->SetPhoneticAreaFont(FontLook{s.UsrSubFont, 0, s.DispSubFSize});
 }
 
 void MainModel::ApplyChosenLanguageFonts(const Settings& chosen) {
@@ -304,9 +304,9 @@ void MainModel::SetUpMainWindow() {
 
     port_->SetPhoneticText(u"");
     port_->SetForeignText(u"");
-    foreignFont_ = FontSpec{settings_.UsrMainFont, language_.LangCharset, ForeignDisplaySize()};
+    foreignFont_ = FontLook{settings_.UsrMainFont, language_.LangCharset, ForeignDisplaySize()};
     port_->SetForeignFont(foreignFont_);
-    port_->SetPhoneticAreaFont(FontSpec{settings_.UsrSubFont, 0, PhoneticDisplaySize()});
+    port_->SetPhoneticAreaFont(FontLook{settings_.UsrSubFont, 0, PhoneticDisplaySize()});
     port_->SetPhoneticBackground(settings_.CandBg);
     port_->SetForeignWordWrap(settings_.WordWrapFlg);
     port_->SetForeignScrollBars(settings_.ScroBarsFlg);
@@ -515,14 +515,14 @@ void MainModel::WordActionsChanged() {
 }
 
 void MainModel::ComboBox2Change(const std::u16string& text) {
-    int size = ReadWholeNumber(text).value_or(foreignFont_.size);
+    int size = ReadWholeNumber(text).value_or(foreignFont_.sizePt);
     if (size < kMinMainFontSize) {
         size = kMinMainFontSize;
         port_->SetSizeBoxText(WholeNumberText(size));
     }
     settings_.UsrMainFontSize = size;
     if (!settings_.DispFSizeLockFlg) {
-        foreignFont_.size = size;
+        foreignFont_.sizePt = size;
         port_->SetForeignFont(foreignFont_);
     }
 }
@@ -748,7 +748,7 @@ void MainModel::SetPhoneticFont(const std::u16string& face, int size) {
     settings_.UsrSubFont = face;
     // While the display sizes are locked Edit1 keeps DispSubFSize; the new
     // size shows once the lock is released.
-    port_->SetPhoneticAreaFont(FontSpec{face, 0, PhoneticDisplaySize()});
+    port_->SetPhoneticAreaFont(FontLook{face, 0, PhoneticDisplaySize()});
 }
 
 void MainModel::ChangePhoneticFont(const std::u16string& face, int size) {

@@ -284,7 +284,7 @@ private:
     // What the font box lists and shows, and Memo1's font, as last shown.
     ItemList fontBoxItems_;
     std::u16string fontBoxText_;
-    FontSpec foreignFont_;
+    FontLook foreignFont_;
     std::array<bool, kMainActionCount> actionEnabled_ = {true, true, true, true,
                                                         true, true, true, true};
     std::u16string currentTextFile_;

@@ -12,6 +12,7 @@
 
 #include "settings/FontLists.h"
 #include "lib/ColorText.h"
+#include "lib/FontLook.h"
 #include "lib/InputArea.h"
 
 namespace tess {
@@ -22,13 +23,6 @@ enum class KeyboardPage { Romaji = 0, MsIme = 1, Phonetic = 2 };
 // What the main window can do from its function keys and buttons.
 enum class MainAction { Close, AreaClear, RegWord, ModWord, SearchWord, PadMode, Option, TransferTxt1 };
 inline constexpr int kMainActionCount = 8;
-
-struct FontSpec {
-    std::u16string face;
-    int charset = 0;
-    int size = 0;  // points
-    bool operator==(const FontSpec&) const = default;
-};
 
 class MainWindowPort {
 public:
@@ -89,8 +83,8 @@ public:
     virtual void SetActionEnabled(MainAction action, bool enabled) = 0;
 
     // --- Input areas -------------------------------------------------------------
-    virtual void SetForeignFont(const FontSpec& font) = 0;
-    virtual void SetPhoneticAreaFont(const FontSpec& font) = 0;
+    virtual void SetForeignFont(const FontLook& font) = 0;
+    virtual void SetPhoneticAreaFont(const FontLook& font) = 0;
     virtual void SetPhoneticBackground(Color color) = 0;
     virtual void SetForeignWordWrap(bool wrap) = 0;
     // Both scroll bars, or none.

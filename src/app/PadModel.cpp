@@ -48,16 +48,16 @@ void PadModel::Create(int sheetWidth, int sheetHeight) {
 
     // 2. and 3. The line in the foreign area's font, larger; the buffer in
     //    the same font at the transfer's size, taken from the main window's.
-    bufferFont_ = FontSpec{s.UsrMainFont, language.LangCharset, s.UsrMainFontSize};
+    bufferFont_ = FontLook{s.UsrMainFont, language.LangCharset, s.UsrMainFontSize};
     port_.SetLineText(u"");
-    port_.SetLineFont(FontSpec{s.UsrMainFont, language.LangCharset, kPadLineFontSize});
+    port_.SetLineFont(FontLook{s.UsrMainFont, language.LangCharset, kPadLineFontSize});
     port_.SetLineBackground(std::nullopt);
     // The line takes romaji as keys, never as Japanese composition.
     port_.DisableLineIme();
 
     // 4. The size box.
     port_.SetSizeBoxItems(FillNumberItems(kPadFontSizeFirst, kPadFontSizeLast));
-    port_.SetSizeBoxText(WholeNumberText(bufferFont_.size));
+    port_.SetSizeBoxText(WholeNumberText(bufferFont_.sizePt));
     clearChecked_ = true;
     port_.SetClearCheck(true);
 
@@ -115,8 +115,8 @@ void PadModel::ApplyPageFonts() {
     const bool phonetic = page_ == PadPage::Phonetic;
     const std::u16string& face = phonetic ? s.UsrSubFont : s.UsrMainFont;
     const int charset = phonetic ? kAnsiCharset : main_.language().LangCharset;
-    bufferFont_ = FontSpec{face, charset, bufferFont_.size};
-    port_.SetLineFont(FontSpec{face, charset, kPadLineFontSize});
+    bufferFont_ = FontLook{face, charset, bufferFont_.sizePt};
+    port_.SetLineFont(FontLook{face, charset, kPadLineFontSize});
     port_.SetLineBackground(phonetic ? std::optional<Color>(s.CandBg) : std::nullopt);
     port_.DisableLineIme();
 }
@@ -172,7 +172,7 @@ void PadModel::PadTransfer() {
                      : line;
 
     transferPort_.CopyRichText(RichCopy{RichBuffer::C, text, {}, bufferFont_.face,
-                                        bufferFont_.charset, bufferFont_.size,
+                                        bufferFont_.charset, bufferFont_.sizePt,
                                         RichEditLength(text)});
 
     // The whole line went: the line shows so. A selection stays as it was.
@@ -198,7 +198,7 @@ void PadModel::FontSizeChanged(const std::u16string& text) {
     // Text on its way to a number ("", "-") and sizes no font has leave the
     // size as it was.
     const std::optional<int> size = ReadWholeNumber(text);
-    if (size && *size > 0) bufferFont_.size = *size;
+    if (size && *size > 0) bufferFont_.sizePt = *size;
 }
 
 // --- Keyboards ------------------------------------------------------------------------------------

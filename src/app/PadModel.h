@@ -89,7 +89,7 @@ public:
     virtual void SetSizeBoxText(const std::u16string& text) = 0;
 
     // --- Edit1, the line -----------------------------------------------------------
-    virtual void SetLineFont(const FontSpec& font) = 0;
+    virtual void SetLineFont(const FontLook& font) = 0;
     // None: the window background colour.
     virtual void SetLineBackground(std::optional<Color> color) = 0;
     virtual void DisableLineIme() = 0;
@@ -179,9 +179,9 @@ public:
 
     // --- State ----------------------------------------------------------------------------
     // PadFontSize: the transfer's size, UsrMainFontSize when the PAD is made.
-    int PadFontSize() const { return bufferFont_.size; }
+    int PadFontSize() const { return bufferFont_.sizePt; }
     // RichBufferC's font: the line's face and character set, PadFontSize.
-    const FontSpec& BufferFont() const { return bufferFont_; }
+    const FontLook& BufferFont() const { return bufferFont_; }
     bool ClearChecked() const { return clearChecked_; }
 
 private:
@@ -195,7 +195,7 @@ private:
     PadPage page_ = PadPage::Romaji;
     bool imePageVisible_ = true;
     bool clearChecked_ = true;
-    FontSpec bufferFont_;
+    FontLook bufferFont_;
 };
 
 }  // namespace tess

@@ -119,7 +119,7 @@ std::u16string CandPopupModel::EnglishNameLabel() const {
 }
 
 std::vector<PopupLabel> CandPopupModel::Labels(TextMeasurer& measurer) const {
-    auto measured = [&measurer](std::u16string text, const PopupFont& font, int left, int top) {
+    auto measured = [&measurer](std::u16string text, const FontLook& font, int left, int top) {
         const TextExtent extent = measurer.Measure(font.charset, font.face, font.sizePt, text);
         return PopupLabel{std::move(text), font, {left, top, extent.width, extent.height}};
     };
@@ -132,7 +132,7 @@ std::vector<PopupLabel> CandPopupModel::Labels(TextMeasurer& measurer) const {
         measured(JapaneseNameLabel(), kJapaneseNameFont, kJapaneseNameLeft, kJapaneseNameTop));
     const int englishLeft = labels.back().rect.Right() + kEnglishNameGap;
     const int room = kNameLabelsRight - englishLeft;
-    PopupFont font = kEnglishNameFont;
+    FontLook font = kEnglishNameFont;
     std::u16string text = EnglishNameLabel();
     PopupLabel english = measured(text, font, englishLeft, kEnglishNameTop);
     while (english.rect.width > room && font.sizePt > kEnglishNameLeastSize) {

@@ -20,6 +20,7 @@
 
 #include "lib/Charsets.h"
 #include "lib/FitFontSize.h"
+#include "lib/FontLook.h"
 #include "input/InputTables.h"
 #include "input/TriggerStep.h"
 
@@ -88,19 +89,12 @@ PopupRect PanelRect(InputSide side);
 
 // --- Fonts and texts of the form's own labels and controls ---------------------------
 
-struct PopupFont {
-    std::u16string face;
-    int sizePt = 0;
-    int charset = kAnsiCharset;
-    bool operator==(const PopupFont&) const = default;
-};
-
 // The form's own font, which the close button's "×" uses.
-inline const PopupFont kPopupFormFont{u"ＭＳ Ｐゴシック", 12, kShiftJisCharset};
-inline const PopupFont kDigitLabelFont{u"ＭＳ Ｐゴシック", 11, kShiftJisCharset};
-inline const PopupFont kJapaneseNameFont{u"ＭＳ Ｐゴシック", 11, kShiftJisCharset};
-inline const PopupFont kEnglishNameFont{u"Tahoma", 11, kAnsiCharset};
-inline const PopupFont kFsLabFont{u"Times New Roman", 9, kAnsiCharset};
+inline const FontLook kPopupFormFont{u"ＭＳ Ｐゴシック", kShiftJisCharset, 12};
+inline const FontLook kDigitLabelFont{u"ＭＳ Ｐゴシック", kShiftJisCharset, 11};
+inline const FontLook kJapaneseNameFont{u"ＭＳ Ｐゴシック", kShiftJisCharset, 11};
+inline const FontLook kEnglishNameFont{u"Tahoma", kAnsiCharset, 11};
+inline const FontLook kFsLabFont{u"Times New Roman", kAnsiCharset, 9};
 
 inline constexpr char16_t kCloseCaption[] = u"×";
 inline constexpr char16_t kCloseHint[] = u"[Esc]または[Backspace]キーで閉じられます";
@@ -121,7 +115,7 @@ std::vector<PopupControlPlace> PanelControls(InputSide side);
 // A label the form draws itself, as large as its text in its font.
 struct PopupLabel {
     std::u16string text;
-    PopupFont font;
+    FontLook font;
     PopupRect rect;
     bool operator==(const PopupLabel&) const = default;
 };

@@ -2,6 +2,7 @@
 // The views make it (lib/win32/FontCache keeps one per use).
 #pragma once
 
+#include <compare>
 #include <string>
 
 namespace tess {
@@ -11,6 +12,7 @@ struct FontLook {
     int charset = 0;
     int sizePt = 0;
     bool operator==(const FontLook&) const = default;
+    auto operator<=>(const FontLook&) const = default;  // a map key
 };
 
 }  // namespace tess

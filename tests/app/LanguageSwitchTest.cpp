@@ -155,7 +155,7 @@ TEST(LanguageSwitch, StartingInKhmerSelectsKhmer) {
     EXPECT_EQ(w.model.folders().CurBookFolder, w.folders.KhmerBookFolder);
     EXPECT_EQ(w.port.modeIndex, 5);
     EXPECT_EQ(w.port.page, KeyboardPage::Romaji);
-    EXPECT_EQ(w.port.memoFont, (FontSpec{u"DokChampa", 0, 18}));
+    EXPECT_EQ(w.port.memoFont, (FontLook{u"DokChampa", 0, 18}));
     // The designed width stays when the saved one is wider.
     EXPECT_EQ(w.port.pagesWidth, 390);
 }
@@ -179,8 +179,8 @@ TEST(LanguageSwitch, SetUpShowsTheSettings) {
                                         u"DokChampa", u"Segoe UI"}));
     // An unlisted font shows as "Tahoma" in the box, yet Memo1 keeps it.
     EXPECT_EQ(w.port.fontText, u"Tahoma");
-    EXPECT_EQ(w.port.memoFont, (FontSpec{u"Nonexistent", 222, 30}));
-    EXPECT_EQ(w.port.editFont, (FontSpec{u"Gentium", 0, 12}));
+    EXPECT_EQ(w.port.memoFont, (FontLook{u"Nonexistent", 222, 30}));
+    EXPECT_EQ(w.port.editFont, (FontLook{u"Gentium", 0, 12}));
     ASSERT_EQ(w.port.sizeItems.size(), 52u);
     EXPECT_EQ(w.port.sizeItems.front(), u"9");
     EXPECT_EQ(w.port.sizeItems.back(), u"60");
@@ -342,10 +342,10 @@ TEST(LanguageSwitch, AFontTypedIntoTheBoxTakesTheLanguagesCharset) {
     w.Start();
     w.model.ComboBox1Change(u"Le");
     EXPECT_EQ(w.model.settings().UsrMainFont, u"Le");
-    EXPECT_EQ(w.port.memoFont, (FontSpec{u"Le", 0, 18}));
+    EXPECT_EQ(w.port.memoFont, (FontLook{u"Le", 0, 18}));
     w.model.ComboBox3Change(0);
     // Thai's font is listed, so the switch replaces the typed text.
-    EXPECT_EQ(w.port.memoFont, (FontSpec{u"Tahoma", 222, 18}));
+    EXPECT_EQ(w.port.memoFont, (FontLook{u"Tahoma", 222, 18}));
 }
 
 }  // namespace

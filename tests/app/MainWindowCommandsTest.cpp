@@ -39,7 +39,7 @@ TEST(SizeBox, TypedTextsAndTheSizesTheyGive) {
         w.model.ComboBox2Change(c.typed);
         EXPECT_EQ(w.port.sizeText, c.boxAfter);
         EXPECT_EQ(w.model.settings().UsrMainFontSize, c.setting);
-        EXPECT_EQ(w.port.memoFont.size, c.memoSize);
+        EXPECT_EQ(w.port.memoFont.sizePt, c.memoSize);
     }
 }
 
@@ -408,11 +408,11 @@ TEST(PhoneticFont, TheChosenFontAndTheResetReachEdit1) {
     w.model.ChangePhoneticFont(u"Gentium", 24);
     EXPECT_EQ(w.model.settings().UsrSubFont, u"Gentium");
     EXPECT_EQ(w.model.settings().UsrSubFontSize, 24);
-    EXPECT_EQ(w.port.editFont, (FontSpec{u"Gentium", 0, 24}));
+    EXPECT_EQ(w.port.editFont, (FontLook{u"Gentium", 0, 24}));
     w.model.ResetPhoneticFont();
     EXPECT_EQ(w.model.settings().UsrSubFont, u"Segoe UI");
     EXPECT_EQ(w.model.settings().UsrSubFontSize, 16);
-    EXPECT_EQ(w.port.editFont, (FontSpec{u"Segoe UI", 0, 16}));
+    EXPECT_EQ(w.port.editFont, (FontLook{u"Segoe UI", 0, 16}));
 }
 
 TEST(PhoneticFont, LockedDisplaySizesKeepEdit1sSize) {
@@ -421,7 +421,7 @@ TEST(PhoneticFont, LockedDisplaySizesKeepEdit1sSize) {
     w.Start();
     w.model.ChangePhoneticFont(u"Gentium", 24);
     EXPECT_EQ(w.model.settings().UsrSubFontSize, 24);
-    EXPECT_EQ(w.port.editFont, (FontSpec{u"Gentium", 0, 12}));
+    EXPECT_EQ(w.port.editFont, (FontLook{u"Gentium", 0, 12}));
 }
 
 TEST(UnderStretch, TheCheckBoxSwitchesTheFlagAtOnce) {

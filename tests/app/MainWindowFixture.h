@@ -45,8 +45,8 @@ public:
     void RepaintKeyboard(KeyboardPage p) override { repainted.push_back(p); }
     void OpenWindowFor(MainAction action) override { opened.push_back(action); }
     void CloseWindow() override { ++closeRequests; }
-    void SetForeignFont(const FontSpec& font) override { memoFont = font; }
-    void SetPhoneticAreaFont(const FontSpec& font) override { editFont = font; }
+    void SetForeignFont(const FontLook& font) override { memoFont = font; }
+    void SetPhoneticAreaFont(const FontLook& font) override { editFont = font; }
     void SetPhoneticBackground(Color color) override { editBackground = color; }
     void SetForeignWordWrap(bool wrap) override { wordWrap = wrap; }
     void SetForeignScrollBars(bool shown) override { scrollBars = shown; }
@@ -77,7 +77,7 @@ public:
     std::vector<KeyboardPage> repainted;
     std::vector<MainAction> opened;
     int closeRequests = 0;
-    FontSpec memoFont, editFont;
+    FontLook memoFont, editFont;
     Color editBackground = 0;
     bool wordWrap = false, scrollBars = false;
     InputArea focused = InputArea::None;

@@ -45,7 +45,7 @@ public:
     void SetClearCheck(bool checked) override { clear = checked; }
     void SetSizeBoxItems(const ItemList& items) override { sizeItems = items; }
     void SetSizeBoxText(const std::u16string& text) override { sizeText = text; }
-    void SetLineFont(const FontSpec& font) override { lineFont = font; }
+    void SetLineFont(const FontLook& font) override { lineFont = font; }
     void SetLineBackground(std::optional<Color> color) override { lineBackground = color; }
     void DisableLineIme() override { ++imeDisabled; }
     void FocusLine() override {
@@ -85,7 +85,7 @@ public:
     bool presented = false, autoPaste = false, clear = false;
     ItemList sizeItems;
     std::u16string sizeText;
-    FontSpec lineFont;
+    FontLook lineFont;
     std::optional<Color> lineBackground = MakeColor(1, 2, 3);
     int imeDisabled = 0;
     bool lineFocused = false;
@@ -161,10 +161,10 @@ TEST(PadCreation, ControlsStartFromTheSettingsAndTheLanguage) {
     EXPECT_EQ(p.port.Line().text, u"");
     const std::u16string face = p.settings().UsrMainFont;
     ASSERT_FALSE(face.empty());
-    EXPECT_EQ(p.port.lineFont, (FontSpec{face, 222, 18}));
+    EXPECT_EQ(p.port.lineFont, (FontLook{face, 222, 18}));
     EXPECT_EQ(p.port.lineBackground, std::nullopt);
     EXPECT_GE(p.port.imeDisabled, 1);
-    EXPECT_EQ(p.pad.BufferFont(), (FontSpec{face, 222, 24}));
+    EXPECT_EQ(p.pad.BufferFont(), (FontLook{face, 222, 24}));
     EXPECT_EQ(p.pad.PadFontSize(), 24);
     ASSERT_EQ(p.port.sizeItems.size(), 52u);
     EXPECT_EQ(p.port.sizeItems.front(), u"9");
@@ -282,10 +282,10 @@ TEST(PadPages, EachPageSetsTheLineFontColourAndLayout) {
         p.port.Blur();
 
         p.pad.PageChanged(c.tab);
-        const FontSpec font =
-            c.phonetic ? FontSpec{u"Doulos SIL", 0, 18} : FontSpec{mainFont, charset, 18};
+        const FontLook font =
+            c.phonetic ? FontLook{u"Doulos SIL", 0, 18} : FontLook{mainFont, charset, 18};
         EXPECT_EQ(p.port.lineFont, font);
-        EXPECT_EQ(p.pad.BufferFont(), (FontSpec{font.face, font.charset, p.pad.PadFontSize()}));
+        EXPECT_EQ(p.pad.BufferFont(), (FontLook{font.face, font.charset, p.pad.PadFontSize()}));
         EXPECT_EQ(p.port.lineBackground,
                   c.phonetic ? std::optional<Color>(p.settings().CandBg) : std::nullopt);
         EXPECT_EQ(p.port.imeDisabled, imeBefore + 1);
@@ -414,7 +414,7 @@ TEST(PadTransfer, TheSelectionOrTheWholeLineGoesAsRichTextInThePadsSize) {
         p.port.Blur();
 
         p.pad.PadTransfer();
-        const FontSpec& font = p.pad.BufferFont();
+        const FontLook& font = p.pad.BufferFont();
         ASSERT_EQ(p.w.transferPort.richCopies.size(), 1u);
         EXPECT_EQ(p.w.transferPort.richCopies[0],
                   (RichCopy{RichBuffer::C, c.sent, "", font.face, font.charset, 32,
@@ -476,7 +476,7 @@ TEST(PadFontSize, AWholeNumberOfPointsOrNothingChanges) {
         p.OpenPad();
         p.pad.FontSizeChanged(c.text);
         EXPECT_EQ(p.pad.PadFontSize(), c.size);
-        EXPECT_EQ(p.pad.BufferFont().size, c.size);
+        EXPECT_EQ(p.pad.BufferFont().sizePt, c.size);
         EXPECT_EQ(p.settings().UsrMainFontSize, 18);
     }
 }

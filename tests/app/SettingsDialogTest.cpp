@@ -308,7 +308,7 @@ TEST(SettingsDialogFonts, PhoneticInitialValueAndOkGiveSegoeUiAtFourteen) {
     EXPECT_FALSE(d.Ok());
     EXPECT_EQ(w.model.settings().UsrSubFont, u"Segoe UI");
     EXPECT_EQ(w.model.settings().UsrSubFontSize, 14);
-    EXPECT_EQ(w.port.editFont, (FontSpec{u"Segoe UI", 0, 14}));
+    EXPECT_EQ(w.port.editFont, (FontLook{u"Segoe UI", 0, 14}));
 }
 
 // --- File page ----------------------------------------------------------------------------------
@@ -562,7 +562,7 @@ TEST(SettingsDialogOk, PhoneticFontSizesAndTheirLock) {
         bool lock;
         std::u16string fixedForeign, fixedPhonetic;
         // Afterwards:
-        FontSpec edit1;
+        FontLook edit1;
         int memoSize;
         int usrSubFontSize, dispMainFSize, dispSubFSize;
         bool locked;
@@ -597,7 +597,7 @@ TEST(SettingsDialogOk, PhoneticFontSizesAndTheirLock) {
         EXPECT_FALSE(d.Ok());
         const Settings& s = w.model.settings();
         EXPECT_EQ(w.port.editFont, c.edit1);
-        EXPECT_EQ(w.port.memoFont.size, c.memoSize);
+        EXPECT_EQ(w.port.memoFont.sizePt, c.memoSize);
         EXPECT_EQ(s.UsrSubFont, c.font);
         EXPECT_EQ(s.UsrSubFontSize, c.usrSubFontSize);
         EXPECT_EQ(s.DispMainFSize, c.dispMainFSize);

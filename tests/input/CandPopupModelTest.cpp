@@ -296,7 +296,7 @@ TEST(CandPopupLayout, DigitLabelsStandOverTheirCells) {
         SCOPED_TRACE(c.cell);
         const PopupLabel& label = labels[c.cell];
         EXPECT_EQ(label.text, c.text);
-        EXPECT_EQ(label.font, (PopupFont{u"ＭＳ Ｐゴシック", 11, 128}));
+        EXPECT_EQ(label.font, (FontLook{u"ＭＳ Ｐゴシック", 128, 11}));
         EXPECT_EQ(label.rect, (PopupRect{c.left, 4, 10, 15}));
         // Over its cell and clear of the row below.
         const PopupRect cell = PopupCellRect(c.cell);
@@ -333,11 +333,11 @@ TEST(CandPopupLayout, EnglishNameFollowsTheMeasuredJapaneseName) {
         const PopupLabel& japanese = labels[kCellCount];
         const PopupLabel& english = labels[kCellCount + 1];
         EXPECT_EQ(japanese.text, c.japanese);
-        EXPECT_EQ(japanese.font, (PopupFont{u"ＭＳ Ｐゴシック", 11, 128}));
+        EXPECT_EQ(japanese.font, (FontLook{u"ＭＳ Ｐゴシック", 128, 11}));
         EXPECT_EQ(japanese.rect.left, 4);
         EXPECT_EQ(japanese.rect.top, 70);
         EXPECT_EQ(english.text, c.english);
-        EXPECT_EQ(english.font, (PopupFont{u"Tahoma", 11, 0}));
+        EXPECT_EQ(english.font, (FontLook{u"Tahoma", 0, 11}));
         EXPECT_EQ(english.rect, (PopupRect{c.englishLeft, 68, 6 * static_cast<int>(c.english.size()), 15}));
         // Each label was measured in its own font.
         ASSERT_GE(measurer.calls.size(), 2u);

@@ -60,8 +60,8 @@ public:
     void RepaintKeyboard(KeyboardPage page) override;
     void OpenWindowFor(MainAction action) override;
     void CloseWindow() override;
-    void SetForeignFont(const FontSpec& font) override;
-    void SetPhoneticAreaFont(const FontSpec& font) override;
+    void SetForeignFont(const FontLook& font) override;
+    void SetPhoneticAreaFont(const FontLook& font) override;
     void SetPhoneticBackground(Color color) override;
     void SetForeignWordWrap(bool wrap) override;
     void SetForeignScrollBars(bool shown) override;

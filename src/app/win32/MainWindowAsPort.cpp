@@ -135,14 +135,14 @@ void MainWindow::OpenWindowFor(MainAction action) {
 
 void MainWindow::CloseWindow() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
-void MainWindow::SetForeignFont(const FontSpec& font) {
-    HFONT made = CreatePointFont(font.face, font.charset, font.size);
+void MainWindow::SetForeignFont(const FontLook& font) {
+    HFONT made = CreatePointFont(font.face, font.charset, font.sizePt);
     SendMessageW(controls_.foreignArea, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
     foreignFont_.Reset(made);
 }
 
-void MainWindow::SetPhoneticAreaFont(const FontSpec& font) {
-    HFONT made = CreatePointFont(font.face, font.charset, font.size);
+void MainWindow::SetPhoneticAreaFont(const FontLook& font) {
+    HFONT made = CreatePointFont(font.face, font.charset, font.sizePt);
     SendMessageW(controls_.phoneticArea, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
     phoneticFont_.Reset(made);
 }

@@ -380,8 +380,8 @@ void PadWindow::SetSizeBoxText(const std::u16string& text) {
     --quietCombo_;
 }
 
-void PadWindow::SetLineFont(const FontSpec& font) {
-    HFONT made = CreatePointFont(font.face, font.charset, font.size);
+void PadWindow::SetLineFont(const FontLook& font) {
+    HFONT made = CreatePointFont(font.face, font.charset, font.sizePt);
     SendMessageW(line_, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
     lineFont_.Reset(made);
 }

@@ -74,7 +74,7 @@ public:
     void SetClearCheck(bool checked) override;
     void SetSizeBoxItems(const ItemList& items) override;
     void SetSizeBoxText(const std::u16string& text) override;
-    void SetLineFont(const FontSpec& font) override;
+    void SetLineFont(const FontLook& font) override;
     void SetLineBackground(std::optional<Color> color) override;
     void DisableLineIme() override;
     void FocusLine() override;

@@ -10,6 +10,7 @@
 #include "lib/win32/GdiTextMeasurer.h"
 #include "lib/CombiningMarks.h"
 #include "lib/win32/ShapedText.h"
+#include "lib/win32/FontCache.h"
 #include "lib/win32/GdiHandle.h"
 #include "lib/win32/Win32Helpers.h"
 
@@ -24,31 +25,13 @@ constexpr int kIdUpDown = 11;
 constexpr UINT_PTR kClickTimer = 1;
 
 
-// The fonts of the form's own labels and controls, made once per popup.
-class FontCache {
-public:
-    ~FontCache() {
-        for (auto& entry : fonts_) DeleteObject(entry.second);
-    }
-    HFONT Get(const PopupFont& font) {
-        for (auto& entry : fonts_) {
-            if (entry.first == font) return entry.second;
-        }
-        fonts_.emplace_back(font, CreatePointFont(font.face, font.charset, font.sizePt));
-        return fonts_.back().second;
-    }
-
-private:
-    std::vector<std::pair<PopupFont, HFONT>> fonts_;
-};
-
 struct PopupState {
     CandPopupModel* model = nullptr;
     const PopupLook* look = nullptr;
     int* bandDev = nullptr;
     int fittedSize = 12;
     GdiHandle<HFONT> cellFont;
-    FontCache fonts;
+    FontCache<FontLook> fonts;  // the form's own labels and controls
     GdiTextMeasurer measurer;
     HWND tooltip = nullptr;
     std::optional<std::u16string> result;
@@ -104,7 +87,7 @@ void PaintPanel(HDC dc, PopupState& s) {
     DrawEdge(dc, &panel, BDR_RAISEDINNER, BF_RECT);
     for (const PopupControlPlace& control : PanelControls(side)) {
         if (control.control != PopupControl::FsLab) continue;
-        SelectObject(dc, s.fonts.Get(kFsLabFont));
+        SelectObject(dc, s.fonts.FontFor(kFsLabFont));
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         RECT r = ToRect(control.rect);
         const std::u16string text = s.model->FsLabText();
@@ -131,7 +114,7 @@ void Paint(HWND hwnd, PopupState& s) {
     // drawn from its measured left and top.
     SetTextColor(dc, RGB(0, 0, 0));
     for (const PopupLabel& label : s.model->Labels(s.measurer)) {
-        SelectObject(dc, s.fonts.Get(label.font));
+        SelectObject(dc, s.fonts.FontFor(label.font));
         RECT r{label.rect.left, label.rect.top, kPanelLeft, label.rect.Bottom()};
         if (label.rect.top >= kCellRowTop) r.right = client.right - kOutlineWidth;
         DrawShapedText(dc, label.text, r, DT_LEFT);
@@ -310,7 +293,7 @@ void CreatePanelControls(HWND popup, PopupState& state) {
                                       r.width, r.height, popup, reinterpret_cast<HMENU>(kIdClose),
                                       instance, nullptr);
             SendMessageW(control, WM_SETFONT,
-                         reinterpret_cast<WPARAM>(state.fonts.Get(kPopupFormFont)), FALSE);
+                         reinterpret_cast<WPARAM>(state.fonts.FontFor(kPopupFormFont)), FALSE);
         } else if (place.control == PopupControl::UpDown) {
             control = CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE, r.left, r.top,
                                       r.width, r.height, popup, reinterpret_cast<HMENU>(kIdUpDown),

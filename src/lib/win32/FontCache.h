@@ -1,10 +1,12 @@
 // Fonts made once per use: `Key` names a use (a column's look, a kind of
 // cell), and a font is made again only when the look asked for that use has
-// changed. The cache deletes what it made.
+// changed; keyed by FontLook, one font per look. The cache deletes what it
+// made.
 #pragma once
 
 #include <windows.h>
 
+#include <concepts>
 #include <map>
 
 #include "lib/FontLook.h"
@@ -28,6 +30,13 @@ public:
             made.look = wanted;
         }
         return made.font;
+    }
+
+    // A cache keyed by the look itself: one font for each look asked for.
+    HFONT FontFor(const FontLook& look)
+        requires std::same_as<Key, FontLook>
+    {
+        return FontFor(look, look);
     }
 
     void Clear() {
