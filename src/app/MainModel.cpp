@@ -302,8 +302,8 @@ void MainModel::SetUpMainWindow() {
     port_->SetModeBoxItems(ItemList(InputModeItems().begin(), InputModeItems().end()));
     port_->SetDirectionCaptions(language_.LangToJpCaption, language_.JpToLangCaption);
 
-    port_->SetPhoneticText(u"");
-    port_->SetForeignText(u"");
+    port_->SetAreaText(InputArea::Phonetic, u"");
+    port_->SetAreaText(InputArea::Foreign, u"");
     foreignFont_ = FontLook{settings_.UsrMainFont, language_.LangCharset, ForeignDisplaySize()};
     port_->SetForeignFont(foreignFont_);
     port_->SetPhoneticAreaFont(FontLook{settings_.UsrSubFont, 0, PhoneticDisplaySize()});
@@ -475,7 +475,7 @@ void MainModel::CopyWordIntoAreas(const WordCopy& copy) {
     if (!copy.phonetic.empty()) {
         if (settings_.ResetInputFlg) {
             port_->Focus(InputArea::Phonetic, false);
-            port_->SetPhoneticText(copy.phonetic);
+            port_->SetAreaText(InputArea::Phonetic, copy.phonetic);
             port_->Focus(InputArea::Phonetic, true);
         } else {
             port_->InsertAtCaret(InputArea::Phonetic, copy.phonetic);
@@ -484,7 +484,7 @@ void MainModel::CopyWordIntoAreas(const WordCopy& copy) {
     if (!copy.foreign.empty()) {
         port_->Focus(InputArea::Foreign, false);
         if (settings_.ResetInputFlg) {
-            port_->SetForeignText(copy.foreign);
+            port_->SetAreaText(InputArea::Foreign, copy.foreign);
             port_->Focus(InputArea::Foreign, true);
         } else {
             port_->InsertAtCaret(InputArea::Foreign, copy.foreign);
@@ -652,8 +652,8 @@ void MainModel::RunAction(MainAction action) {
 }
 
 void MainModel::AreaClearExecute() {
-    port_->SetPhoneticText(u"");
-    port_->SetForeignText(u"");
+    port_->SetAreaText(InputArea::Phonetic, u"");
+    port_->SetAreaText(InputArea::Foreign, u"");
     port_->Focus(InputArea::Foreign, false);
 }
 
@@ -672,7 +672,7 @@ void MainModel::OpenTextFile(const std::u16string& path) {
                               MessageKind::Warning, MessageButtons::Ok);
         return;
     }
-    port_->SetForeignText(*text);
+    port_->SetAreaText(InputArea::Foreign, *text);
 }
 
 void MainModel::OverwriteTextFile() {
@@ -682,14 +682,14 @@ void MainModel::OverwriteTextFile() {
     if (platform_.ShowMessage(OverwriteQuestion(currentTextFile_), MessageKind::Question,
                               MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    if (!WriteUtf16TextFile(platform_, currentTextFile_, port_->ForeignText()))
+    if (!WriteUtf16TextFile(platform_, currentTextFile_, port_->AreaText(InputArea::Foreign)))
         ReportUnwritable(currentTextFile_);
 }
 
 void MainModel::SaveTextFileAs(const std::u16string& path) {
     folders_.TextFolder = FolderOf(path);
     currentTextFile_ = path;
-    if (!WriteUtf16TextFile(platform_, path, port_->ForeignText())) ReportUnwritable(path);
+    if (!WriteUtf16TextFile(platform_, path, port_->AreaText(InputArea::Foreign))) ReportUnwritable(path);
 }
 
 // --- Edit and IME menus ------------------------------------------------------------------
@@ -719,11 +719,11 @@ void MainModel::ChooseThaiIme(bool kedmanee) {
 // --- Tools and help -------------------------------------------------------------------------
 
 void MainModel::RunCodeValueChecker() {
-    const std::u16string codes = CodeValueText(port_->ForeignText());
+    const std::u16string codes = CodeValueText(port_->AreaText(InputArea::Foreign));
     if (codes.empty()) return;
     platform_.ShowMessage(u"結果は発音記号入力エリアに表示します。", MessageKind::Information,
                           MessageButtons::Ok);
-    port_->SetPhoneticText(codes);
+    port_->SetAreaText(InputArea::Phonetic, codes);
 }
 
 void MainModel::OpenHelp() {

@@ -24,7 +24,9 @@ enum class KeyboardPage { Romaji = 0, MsIme = 1, Phonetic = 2 };
 enum class MainAction { Close, AreaClear, RegWord, ModWord, SearchWord, PadMode, Option, TransferTxt1 };
 inline constexpr int kMainActionCount = 8;
 
-class MainWindowPort {
+// The areas' texts come from InputAreaTexts, which the transfer's port
+// shares: the main window implements them once.
+class MainWindowPort : public virtual InputAreaTexts {
 public:
     virtual ~MainWindowPort() = default;
 
@@ -93,10 +95,6 @@ public:
     // Gives the area the focus; with caretToEnd the caret goes after its last
     // character, else it stays where it was.
     virtual void Focus(InputArea area, bool caretToEnd) = 0;
-    // Memo1's whole text, lines joined by CR LF.
-    virtual std::u16string ForeignText() = 0;
-    virtual void SetForeignText(const std::u16string& text) = 0;
-    virtual void SetPhoneticText(const std::u16string& text) = 0;
     // The area's selection replaced by `text`, the caret behind it; the
     // focus stays where it is.
     virtual void InsertAtCaret(InputArea area, const std::u16string& text) = 0;

@@ -51,7 +51,7 @@ std::size_t RichEditLength(const std::u16string& text);
 // Where the target is shown: the main window, or the PAD window while open.
 enum class TargetIndicator { Main, Pad };
 
-class TransferPort : public InputAreaTexts {
+class TransferPort : public virtual InputAreaTexts {
 public:
 
     // The input areas, beside their texts (InputAreaTexts).

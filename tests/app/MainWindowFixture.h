@@ -55,9 +55,12 @@ public:
         focused = area;
         caretToEnd = toEnd;
     }
-    std::u16string ForeignText() override { return memoText; }
-    void SetForeignText(const std::u16string& text) override { memoText = text; }
-    void SetPhoneticText(const std::u16string& text) override { editText = text; }
+    std::u16string AreaText(InputArea area) override {
+        return area == InputArea::Foreign ? memoText : editText;
+    }
+    void SetAreaText(InputArea area, const std::u16string& text) override {
+        (area == InputArea::Foreign ? memoText : editText) = text;
+    }
     void RefreshSymbolTab(bool relayout) override { symbolRefreshes.push_back(relayout); }
     void InsertAtCaret(InputArea area, const std::u16string& text) override {
         (area == InputArea::Foreign ? memoText : editText) += text;

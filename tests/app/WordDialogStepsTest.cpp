@@ -15,21 +15,6 @@ WordEntry Word(const std::u16string& foreign, const std::u16string& color = u"")
     return WordEntry{foreign, u"", u"", u"訳", u"", u"", color};
 }
 
-// The main window's areas as the recording port holds them.
-class Areas : public InputAreaTexts {
-public:
-    explicit Areas(RecordingMainWindowPort& port) : port_(port) {}
-    std::u16string AreaText(InputArea area) override {
-        return area == InputArea::Foreign ? port_.memoText : port_.editText;
-    }
-    void SetAreaText(InputArea area, const std::u16string& text) override {
-        (area == InputArea::Foreign ? port_.memoText : port_.editText) = text;
-    }
-
-private:
-    RecordingMainWindowPort& port_;
-};
-
 class WordDialogStepsTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -60,7 +45,7 @@ protected:
     testing::FakeWordBookPort& view() { return world.wordBookPort; }
 
     MainWindowWorld world;
-    Areas areas{world.port};
+    InputAreaTexts& areas = world.port;  // the main window's areas, as the recording port holds them
 };
 
 TEST_F(WordDialogStepsTest, RegistrationCopiesAndClearsTheAreasByTheFlags) {

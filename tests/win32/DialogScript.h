@@ -98,7 +98,13 @@ private:
         }
         if (++self->idleTicks_ < kGraceTicks) return;
         self->leftOpen_ = true;
-        for (HWND dialog : dialogs) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        // Cancelled as the user would; one that will not cancel is ended.
+        for (HWND dialog : dialogs) {
+            if (self->idleTicks_ < 2 * kGraceTicks)
+                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            else
+                EndDialog(dialog, IDCANCEL);
+        }
     }
 
     static inline DialogScript* current_ = nullptr;

@@ -67,9 +67,6 @@ public:
     void SetForeignScrollBars(bool shown) override;
     InputArea FocusedArea() override;
     void Focus(InputArea area, bool caretToEnd) override;
-    std::u16string ForeignText() override;
-    void SetForeignText(const std::u16string& text) override;
-    void SetPhoneticText(const std::u16string& text) override;
     void RefreshSymbolTab(bool relayout) override;
     void InsertAtCaret(InputArea area, const std::u16string& text) override;
 

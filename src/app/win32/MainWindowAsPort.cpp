@@ -181,16 +181,6 @@ void MainWindow::Focus(InputArea area, bool caretToEnd) {
     }
 }
 
-std::u16string MainWindow::ForeignText() { return WindowText(controls_.foreignArea); }
-
-void MainWindow::SetForeignText(const std::u16string& text) {
-    SetWindowTextW(controls_.foreignArea, W(text));
-}
-
-void MainWindow::SetPhoneticText(const std::u16string& text) {
-    SetWindowTextW(controls_.phoneticArea, W(text));
-}
-
 void MainWindow::InsertAtCaret(InputArea area, const std::u16string& text) {
     HWND control = area == InputArea::Foreign ? controls_.foreignArea : controls_.phoneticArea;
     SendMessageW(control, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(W(text)));

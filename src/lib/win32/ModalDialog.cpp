@@ -85,12 +85,46 @@ HWND CreateDialogPage(HWND dialog, const RECT& area, int id) {
     return page;
 }
 
+namespace {
+
+// The dialog's own procedure and its WM_INITDIALOG parameter, while the
+// dialog runs.
+struct DialogCall {
+    DLGPROC proc;
+    LPARAM param;
+};
+
+constexpr wchar_t kDialogCallProp[] = L"TessalineDialogCall";
+
+// Passes every message on to the dialog's own procedure. What it leaves
+// alone of Escape and the close box (IDCANCEL) closes the dialog as
+// cancelled, so no procedure writes that out.
+INT_PTR CALLBACK DialogCallProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* call = static_cast<DialogCall*>(GetPropW(dialog, kDialogCallProp));
+    if (message == WM_INITDIALOG) {
+        call = reinterpret_cast<DialogCall*>(lParam);
+        SetPropW(dialog, kDialogCallProp, call);
+        lParam = call->param;
+    }
+    if (!call) return FALSE;
+    if (message == WM_NCDESTROY) RemovePropW(dialog, kDialogCallProp);
+    const INT_PTR result = call->proc(dialog, message, wParam, lParam);
+    if (!result && message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    }
+    return result;
+}
+
+}  // namespace
+
 INT_PTR RunModalDialog(HWND owner, std::u16string_view caption, DLGPROC proc, LPARAM param) {
     // The vector's storage is aligned for any object, as DLGTEMPLATE must be.
     const std::vector<WORD> dialogTemplate = EmptyTemplate(caption);
+    DialogCall call{proc, param};
     return DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                                    reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
-                                   owner, proc, param);
+                                   owner, &DialogCallProc, reinterpret_cast<LPARAM>(&call));
 }
 
 void PlaceDialog(HWND dialog, int width, int height) {

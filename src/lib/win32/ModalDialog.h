@@ -12,6 +12,8 @@
 namespace tess {
 
 // Runs the dialog until EndDialog; `proc` gets WM_INITDIALOG with `param`.
+// An IDCANCEL (Escape, the close box) that `proc` leaves alone (returns
+// FALSE for) ends the dialog with IDCANCEL.
 INT_PTR RunModalDialog(HWND owner, std::u16string_view caption, DLGPROC proc, LPARAM param);
 
 // The state a dialog procedure works on: the `param` it was run with, kept

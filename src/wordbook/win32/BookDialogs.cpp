@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/FolderBrowser.h"
 #include "lib/win32/Win32Helpers.h"
 #include "wordbook/BookDialogModels.h"
@@ -126,20 +127,17 @@ void EnableKeepingFocus(HWND dialog, HWND control, bool enabled, HWND heir) {
 
 struct NewBookDialog {
     NewBookDialog(WordBooks& books, Settings& settings) : books(books), model(books, settings) {}
-    ~NewBookDialog() {
-        if (boldFont) DeleteObject(boldFont);
-    }
     WordBooks& books;
     NewBookDialogModel model;
     HWND title = nullptr, groups = nullptr, audio = nullptr, create = nullptr;
-    HFONT boldFont = nullptr;
+    GdiHandle<HFONT> boldFont;
 };
 
 void CreateNewBookControls(HWND dialog, NewBookDialog& state) {
     HWND headline = Label(dialog, u"・タイトルとグループを指定し、「作成」ボタンを押して下さい。",
                           16, 14, 440);
-    state.boldFont = CreatePointFont(u"ＭＳ Ｐゴシック", SHIFTJIS_CHARSET, 9, true);
-    SendMessageW(headline, WM_SETFONT, reinterpret_cast<WPARAM>(state.boldFont), FALSE);
+    state.boldFont.Reset(CreatePointFont(u"ＭＳ Ｐゴシック", SHIFTJIS_CHARSET, 9, true));
+    SendMessageW(headline, WM_SETFONT, reinterpret_cast<WPARAM>(state.boldFont.get()), FALSE);
 
     Label(dialog, u"■タイトル：", 16, 47, 88);
     state.title = Edit(dialog, kNewBookTitleId, u"", 106, 44, 350);
@@ -231,9 +229,6 @@ INT_PTR CALLBACK NewBookDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
                     if (GetFocus() == state->title && state->model.EnterCreates())
                         RunCreateStep(dialog, *state);
                     return TRUE;
-                case IDCANCEL:
-                    EndDialog(dialog, IDCANCEL);
-                    return TRUE;
             }
             break;
         }
@@ -269,9 +264,6 @@ INT_PTR CALLBACK DeleteBookDialogProc(HWND dialog, UINT message, WPARAM wParam, 
             switch (LOWORD(wParam)) {
                 case kDeleteBookOkId:
                     if (state->model.OkCloses()) EndDialog(dialog, IDOK);
-                    return TRUE;
-                case IDCANCEL:
-                    EndDialog(dialog, IDCANCEL);
                     return TRUE;
                 case IDOK:
                     return TRUE;
@@ -342,9 +334,6 @@ INT_PTR CALLBACK PropertiesDialogProc(HWND dialog, UINT message, WPARAM wParam, 
                     return TRUE;
                 case IDOK:
                     return TRUE;  // Enter in a box changes nothing
-                case IDCANCEL:
-                    EndDialog(dialog, IDCANCEL);
-                    return TRUE;
             }
             break;
         }
@@ -450,9 +439,6 @@ INT_PTR CALLBACK GroupNamesDialogProc(HWND dialog, UINT message, WPARAM wParam, 
                     return TRUE;
                 case IDOK:
                     return TRUE;  // Enter in the name box adds nothing
-                case IDCANCEL:
-                    EndDialog(dialog, IDCANCEL);
-                    return TRUE;
                 default:
                     return FALSE;
             }

@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/Win32Helpers.h"
 #include "wordbook/ColorDialogModel.h"
 #include "lib/win32/ModalDialog.h"
@@ -19,15 +20,12 @@ struct ColorDialog {
     explicit ColorDialog(const std::u16string& code) : model(code) {
         customColors.fill(RGB(0xFF, 0xFF, 0xFF));
     }
-    ~ColorDialog() {
-        if (boldFont) DeleteObject(boldFont);
-    }
     ColorDialogModel model;
     HWND currentLabel = nullptr;
     HWND newLabel = nullptr;
     HWND newBox = nullptr;
     HWND list = nullptr;
-    HFONT boldFont = nullptr;
+    GdiHandle<HFONT> boldFont;
     std::array<COLORREF, 16> customColors{};  // the custom dialog's own row, for this showing
     std::optional<std::u16string> stored;
 };
@@ -61,9 +59,9 @@ void CreateControls(HWND dialog, ColorDialog& state) {
     AddDialogControl(dialog, L"BUTTON", u"ｷｬﾝｾﾙ", BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, 360, 240,
                      96, 26);
 
-    state.boldFont = CreatePointFont(u"ＭＳ Ｐゴシック", SHIFTJIS_CHARSET, 9, true);
-    SendMessageW(state.currentLabel, WM_SETFONT, reinterpret_cast<WPARAM>(state.boldFont), FALSE);
-    SendMessageW(state.newLabel, WM_SETFONT, reinterpret_cast<WPARAM>(state.boldFont), FALSE);
+    state.boldFont.Reset(CreatePointFont(u"ＭＳ Ｐゴシック", SHIFTJIS_CHARSET, 9, true));
+    SendMessageW(state.currentLabel, WM_SETFONT, reinterpret_cast<WPARAM>(state.boldFont.get()), FALSE);
+    SendMessageW(state.newLabel, WM_SETFONT, reinterpret_cast<WPARAM>(state.boldFont.get()), FALSE);
 }
 
 // The list's items hold their colours resolved; the word's colour selects
@@ -169,9 +167,6 @@ INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
                 case IDOK:
                     state->stored = ColorDialogModel::ColorToStore(WindowText(state->newBox));
                     EndDialog(dialog, IDOK);
-                    return TRUE;
-                case IDCANCEL:
-                    EndDialog(dialog, IDCANCEL);
                     return TRUE;
             }
             break;

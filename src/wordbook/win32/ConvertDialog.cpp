@@ -4,6 +4,7 @@
 
 #include "lib/win32/FolderBrowser.h"
 #include "lib/win32/Win32Helpers.h"
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/ModalDialog.h"
 
 namespace tess {
@@ -26,7 +27,7 @@ enum ConvertId : int {
 struct ConvertDialog {
     LegacyConverter* converter = nullptr;
     const std::function<void()>* listBooks = nullptr;
-    HBRUSH grey = nullptr;
+    GdiHandle<HBRUSH> grey;
 };
 
 HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
@@ -105,7 +106,7 @@ INT_PTR CALLBACK ConvertProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
     auto* state = DialogState<ConvertDialog>(dialog, message, lParam);
     switch (message) {
         case WM_INITDIALOG:
-            state->grey = CreateSolidBrush(RGB(0xC0, 0xC0, 0xC0));
+            state->grey.Reset(CreateSolidBrush(RGB(0xC0, 0xC0, 0xC0)));
             PlaceDialog(dialog, 580, 520);
             CreateControls(dialog, *state);
             return TRUE;
@@ -113,7 +114,7 @@ INT_PTR CALLBACK ConvertProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             // The source folder's box is grey: it changes only through "参照".
             if (reinterpret_cast<HWND>(lParam) == Item(dialog, kIdSource)) {
                 SetBkColor(reinterpret_cast<HDC>(wParam), RGB(0xC0, 0xC0, 0xC0));
-                return reinterpret_cast<INT_PTR>(state->grey);
+                return reinterpret_cast<INT_PTR>(state->grey.get());
             }
             return FALSE;
         case WM_COMMAND: {
@@ -148,9 +149,6 @@ INT_PTR CALLBACK ConvertProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             }
             return TRUE;
         }
-        case WM_DESTROY:
-            if (state && state->grey) DeleteObject(state->grey);
-            return FALSE;
         default: return FALSE;
     }
 }

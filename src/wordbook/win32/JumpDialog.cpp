@@ -80,9 +80,6 @@ INT_PTR CALLBACK JumpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
                 case IDOK:
                     RunOkStep(dialog, *state);
                     return TRUE;
-                case IDCANCEL:
-                    EndDialog(dialog, IDCANCEL);
-                    return TRUE;
             }
             break;
     }

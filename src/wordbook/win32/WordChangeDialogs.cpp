@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "lib/win32/GdiHandle.h"
 #include "lib/win32/Win32Helpers.h"
 #include "wordbook/WordDialogSteps.h"
 #include "lib/win32/ModalDialog.h"
@@ -35,16 +36,11 @@ HWND AddReadOnlyBox(HWND dialog, int id, const std::u16string& text, DWORD align
 struct DeleteDialog {
     DeleteDialog(WordBooks& books, const std::u16string& languageName)
         : books(books), languageName(languageName) {}
-    ~DeleteDialog() {
-        for (HFONT font : {numberFont, foreignFont})
-            if (font) DeleteObject(font);
-        if (numberBrush) DeleteObject(numberBrush);
-    }
     WordBooks& books;
     std::u16string languageName;
     HWND numberBox = nullptr;
-    HFONT numberFont = nullptr, foreignFont = nullptr;
-    HBRUSH numberBrush = nullptr;
+    GdiHandle<HFONT> numberFont, foreignFont;
+    GdiHandle<HBRUSH> numberBrush;
     bool deleted = false;
 };
 
@@ -60,12 +56,12 @@ void CreateDeleteControls(HWND dialog, DeleteDialog& state) {
     AddReadOnlyBox(dialog, kDeleteJapaneseBoxId, texts.japanese, ES_LEFT, 116, 122, 340, 24);
     AddButtons(dialog, kDeleteButtonId, u"削除", BS_PUSHBUTTON);
 
-    state.numberFont = CreatePointFont(u"ＭＳ Ｐゴシック", SHIFTJIS_CHARSET, 9, true);
-    SendMessageW(state.numberBox, WM_SETFONT, reinterpret_cast<WPARAM>(state.numberFont), FALSE);
-    state.numberBrush = CreateSolidBrush(kNumberBoxBackground);
+    state.numberFont.Reset(CreatePointFont(u"ＭＳ Ｐゴシック", SHIFTJIS_CHARSET, 9, true));
+    SendMessageW(state.numberBox, WM_SETFONT, reinterpret_cast<WPARAM>(state.numberFont.get()), FALSE);
+    state.numberBrush.Reset(CreateSolidBrush(kNumberBoxBackground));
     const WordBooks::CellFont font = state.books.CellFontOf(CellFontKind::Foreign);
-    state.foreignFont = CreatePointFont(font.face, font.charset, 12);
-    SendMessageW(foreign, WM_SETFONT, reinterpret_cast<WPARAM>(state.foreignFont), FALSE);
+    state.foreignFont.Reset(CreatePointFont(font.face, font.charset, 12));
+    SendMessageW(foreign, WM_SETFONT, reinterpret_cast<WPARAM>(state.foreignFont.get()), FALSE);
 }
 
 INT_PTR CALLBACK DeleteDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -82,7 +78,7 @@ INT_PTR CALLBACK DeleteDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
                 HDC dc = reinterpret_cast<HDC>(wParam);
                 SetTextColor(dc, kNumberBoxText);
                 SetBkColor(dc, kNumberBoxBackground);
-                return reinterpret_cast<INT_PTR>(state->numberBrush);
+                return reinterpret_cast<INT_PTR>(state->numberBrush.get());
             }
             break;
         case WM_COMMAND:
@@ -93,9 +89,6 @@ INT_PTR CALLBACK DeleteDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
                         state->deleted = true;
                         EndDialog(dialog, IDOK);
                     }
-                    return TRUE;
-                case IDCANCEL:
-                    EndDialog(dialog, IDCANCEL);
                     return TRUE;
             }
             break;
@@ -164,9 +157,6 @@ INT_PTR CALLBACK MoveDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
                     // A disabled "移動" never sends; Enter in the box runs the
                     // step for a typed number.
                     RunMoveStep(dialog, *state);
-                    return TRUE;
-                case IDCANCEL:
-                    EndDialog(dialog, IDCANCEL);
                     return TRUE;
             }
             break;
